@@ -1,0 +1,99 @@
+// The base of every window class: the object owns its HWND, receives its messages through one
+// static window procedure (the object pointer travels through CreateWindowEx and is kept in
+// GWLP_USERDATA from WM_NCCREATE to WM_NCDESTROY), and no exception ever escapes into Windows.
+//
+// A window class derives as `class Foo : public BaseWindow<Foo>` and provides
+//   static const char* ClassName();
+//   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);   // DefaultHandling() for the rest
+// and optionally
+//   static void ConfigureClass(WNDCLASSEXA& windowClass);                 // icon, cursor, background
+#pragma once
+
+#include <windows.h>
+
+#include <utility>
+
+namespace corvane {
+
+template <typename Derived>
+class BaseWindow {
+public:
+    BaseWindow() = default;
+    BaseWindow(const BaseWindow&) = delete;
+    BaseWindow& operator=(const BaseWindow&) = delete;
+    BaseWindow(BaseWindow&&) = delete;
+    BaseWindow& operator=(BaseWindow&&) = delete;
+
+    virtual ~BaseWindow() {
+        if (hwnd_ != nullptr) {
+            // The derived part is gone: detach first so the destruction messages go to DefWindowProc.
+            ::SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
+            ::DestroyWindow(std::exchange(hwnd_, nullptr));
+        }
+    }
+
+    [[nodiscard]] HWND Hwnd() const noexcept { return hwnd_; }
+    [[nodiscard]] bool IsOpen() const noexcept { return hwnd_ != nullptr; }
+
+protected:
+    // Registers the class on first use and creates the window. Returns false when creation failed.
+    bool CreateWindowObject(DWORD exStyle, const char* title, DWORD style, int x, int y, int width, int height,
+                            HWND parent = nullptr, HMENU menu = nullptr) {
+        const HINSTANCE instance = ::GetModuleHandleA(nullptr);
+        WNDCLASSEXA existing{};
+        existing.cbSize = sizeof existing;
+        if (!::GetClassInfoExA(instance, Derived::ClassName(), &existing)) {
+            WNDCLASSEXA windowClass{};
+            windowClass.cbSize = sizeof windowClass;
+            windowClass.lpfnWndProc = &BaseWindow::WindowProc;
+            windowClass.hInstance = instance;
+            windowClass.hCursor = ::LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+            windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+            windowClass.lpszClassName = Derived::ClassName();
+            if constexpr (requires { Derived::ConfigureClass(windowClass); }) {
+                Derived::ConfigureClass(windowClass);
+            }
+            ::RegisterClassExA(&windowClass);
+        }
+        return ::CreateWindowExA(exStyle, Derived::ClassName(), title, style, x, y, width, height, parent, menu,
+                                 instance, static_cast<Derived*>(this)) != nullptr;
+    }
+
+    LRESULT DefaultHandling(UINT message, WPARAM wParam, LPARAM lParam) noexcept {
+        return ::DefWindowProcA(hwnd_, message, wParam, lParam);
+    }
+
+    // Called after the window is gone (WM_NCDESTROY); the object may be reused or deleted then.
+    virtual void OnWindowDestroyed() noexcept {}
+
+private:
+    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
+        Derived* self = nullptr;
+        if (message == WM_NCCREATE) {
+            self = static_cast<Derived*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+            self->hwnd_ = hwnd;
+            ::SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+        } else {
+            self = reinterpret_cast<Derived*>(::GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+        }
+        if (self == nullptr) {
+            return ::DefWindowProcA(hwnd, message, wParam, lParam);
+        }
+        LRESULT result = 0;
+        try {
+            result = self->HandleMessage(message, wParam, lParam);
+        } catch (...) {
+            result = ::DefWindowProcA(hwnd, message, wParam, lParam);
+        }
+        if (message == WM_NCDESTROY) {
+            ::SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+            self->hwnd_ = nullptr;
+            self->OnWindowDestroyed();
+        }
+        return result;
+    }
+
+    HWND hwnd_ = nullptr;
+};
+
+}  // namespace corvane

@@ -1,0 +1,42 @@
+#include "common/MessageLoop.h"
+
+namespace corvane {
+namespace {
+
+bool PreTranslate(MSG& message, HACCEL accelerators, HWND acceleratorWindow) {
+    if (accelerators != nullptr && acceleratorWindow != nullptr &&
+        ::TranslateAcceleratorA(acceleratorWindow, accelerators, &message)) {
+        return true;
+    }
+    const HWND active = ::GetActiveWindow();
+    return active != nullptr && ::IsDialogMessageA(active, &message);
+}
+
+}  // namespace
+
+int RunMessageLoop(HACCEL accelerators, HWND acceleratorWindow) {
+    MSG message{};
+    while (::GetMessageA(&message, nullptr, 0, 0) > 0) {
+        if (!PreTranslate(message, accelerators, acceleratorWindow)) {
+            ::TranslateMessage(&message);
+            ::DispatchMessageA(&message);
+        }
+    }
+    return static_cast<int>(message.wParam);
+}
+
+void PumpPendingMessages() {
+    MSG message{};
+    while (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message == WM_QUIT) {
+            ::PostQuitMessage(static_cast<int>(message.wParam));  // leave it for the main loop
+            break;
+        }
+        if (!PreTranslate(message, nullptr, nullptr)) {
+            ::TranslateMessage(&message);
+            ::DispatchMessageA(&message);
+        }
+    }
+}
+
+}  // namespace corvane

@@ -1,0 +1,106 @@
+// Move-only owners for Windows handles: one template, a traits type per kind of handle.
+#pragma once
+
+#include <windows.h>
+#include <shlobj.h>
+
+#include <utility>
+
+namespace corvane {
+
+template <typename Traits>
+class UniqueHandle {
+public:
+    using Handle = typename Traits::Handle;
+
+    UniqueHandle() noexcept = default;
+    explicit UniqueHandle(Handle handle) noexcept : handle_(handle) {}
+    UniqueHandle(const UniqueHandle&) = delete;
+    UniqueHandle& operator=(const UniqueHandle&) = delete;
+    UniqueHandle(UniqueHandle&& other) noexcept : handle_(other.release()) {}
+    UniqueHandle& operator=(UniqueHandle&& other) noexcept {
+        reset(other.release());
+        return *this;
+    }
+    ~UniqueHandle() { reset(); }
+
+    [[nodiscard]] Handle get() const noexcept { return handle_; }
+    [[nodiscard]] bool valid() const noexcept { return handle_ != Traits::Invalid(); }
+    explicit operator bool() const noexcept { return valid(); }
+
+    Handle release() noexcept { return std::exchange(handle_, Traits::Invalid()); }
+    void reset(Handle handle = Traits::Invalid()) noexcept {
+        const Handle old = std::exchange(handle_, handle);
+        if (old != Traits::Invalid()) {
+            Traits::Close(old);
+        }
+    }
+
+private:
+    Handle handle_ = Traits::Invalid();
+};
+
+namespace handle_traits {
+
+struct File {  // CreateFile: INVALID_HANDLE_VALUE on failure
+    using Handle = HANDLE;
+    static Handle Invalid() noexcept { return INVALID_HANDLE_VALUE; }
+    static void Close(Handle h) noexcept { ::CloseHandle(h); }
+};
+struct Kernel {  // processes, threads, events: null on failure
+    using Handle = HANDLE;
+    static Handle Invalid() noexcept { return nullptr; }
+    static void Close(Handle h) noexcept { ::CloseHandle(h); }
+};
+struct Find {
+    using Handle = HANDLE;
+    static Handle Invalid() noexcept { return INVALID_HANDLE_VALUE; }
+    static void Close(Handle h) noexcept { ::FindClose(h); }
+};
+struct Module {
+    using Handle = HMODULE;
+    static Handle Invalid() noexcept { return nullptr; }
+    static void Close(Handle h) noexcept { ::FreeLibrary(h); }
+};
+template <typename T>
+struct GdiObject {
+    using Handle = T;
+    static Handle Invalid() noexcept { return nullptr; }
+    static void Close(Handle h) noexcept { ::DeleteObject(h); }
+};
+struct Icon {
+    using Handle = HICON;
+    static Handle Invalid() noexcept { return nullptr; }
+    static void Close(Handle h) noexcept { ::DestroyIcon(h); }
+};
+struct Menu {
+    using Handle = HMENU;
+    static Handle Invalid() noexcept { return nullptr; }
+    static void Close(Handle h) noexcept { ::DestroyMenu(h); }
+};
+struct Window {
+    using Handle = HWND;
+    static Handle Invalid() noexcept { return nullptr; }
+    static void Close(Handle h) noexcept { ::DestroyWindow(h); }
+};
+struct Pidl {  // item lists returned by the shell
+    using Handle = LPITEMIDLIST;
+    static Handle Invalid() noexcept { return nullptr; }
+    static void Close(Handle h) noexcept { ::CoTaskMemFree(h); }
+};
+
+}  // namespace handle_traits
+
+using UniqueFile = UniqueHandle<handle_traits::File>;
+using UniqueKernelHandle = UniqueHandle<handle_traits::Kernel>;
+using UniqueFind = UniqueHandle<handle_traits::Find>;
+using UniqueModule = UniqueHandle<handle_traits::Module>;
+using UniqueFont = UniqueHandle<handle_traits::GdiObject<HFONT>>;
+using UniqueBrush = UniqueHandle<handle_traits::GdiObject<HBRUSH>>;
+using UniqueBitmap = UniqueHandle<handle_traits::GdiObject<HBITMAP>>;
+using UniqueIcon = UniqueHandle<handle_traits::Icon>;
+using UniqueMenu = UniqueHandle<handle_traits::Menu>;
+using UniqueWindow = UniqueHandle<handle_traits::Window>;
+using UniquePidl = UniqueHandle<handle_traits::Pidl>;
+
+}  // namespace corvane

@@ -1,0 +1,90 @@
+#include "common/WindowLayout.h"
+
+#include "common/core/Twips.h"
+
+namespace corvane {
+
+int WindowDpi(HWND hwnd) noexcept {
+    // GetDpiForWindow exists from Windows 10 1607 on; older systems have one DPI for everything.
+    using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
+    static const auto getDpiForWindow = reinterpret_cast<GetDpiForWindowFn>(
+        reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleA("user32.dll"), "GetDpiForWindow")));
+    if (getDpiForWindow != nullptr && hwnd != nullptr) {
+        if (const UINT dpi = getDpiForWindow(hwnd); dpi != 0) {
+            return static_cast<int>(dpi);
+        }
+    }
+    const HDC screen = ::GetDC(nullptr);
+    const int dpi = screen != nullptr ? ::GetDeviceCaps(screen, LOGPIXELSY) : kDefaultDpi;
+    if (screen != nullptr) {
+        ::ReleaseDC(nullptr, screen);
+    }
+    return dpi > 0 ? dpi : kDefaultDpi;
+}
+
+HWND CreateChild(HWND parent, const char* className, const char* text, DWORD style, DWORD exStyle,
+                 const TwipsRect& place, int id, int dpi) noexcept {
+    return ::CreateWindowExA(exStyle, className, text, WS_CHILD | WS_VISIBLE | style, TwipsToPixels(place.left, dpi),
+                             TwipsToPixels(place.top, dpi), TwipsToPixels(place.width, dpi),
+                             TwipsToPixels(place.height, dpi), parent,
+                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), ::GetModuleHandleA(nullptr), nullptr);
+}
+
+void PlaceChild(HWND child, const TwipsRect& place, int dpi) noexcept {
+    ::MoveWindow(child, TwipsToPixels(place.left, dpi), TwipsToPixels(place.top, dpi), TwipsToPixels(place.width, dpi),
+                 TwipsToPixels(place.height, dpi), TRUE);
+}
+
+UniqueFont CreateDialogFont(int dpi, bool underline, bool bold) noexcept {
+    NONCLIENTMETRICSA metrics{};
+    metrics.cbSize = sizeof metrics;
+    LOGFONTA font{};
+    if (::SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) {
+        font = metrics.lfMessageFont;
+        // The metrics are for the system DPI; rescale for the window's own.
+        const int systemDpi = WindowDpi(nullptr);
+        font.lfHeight = ::MulDiv(font.lfHeight, dpi, systemDpi);
+    } else {
+        font.lfHeight = -::MulDiv(8, dpi, 72);
+        ::lstrcpynA(font.lfFaceName, "MS Shell Dlg", LF_FACESIZE);
+    }
+    font.lfUnderline = underline ? TRUE : FALSE;
+    if (bold) {
+        font.lfWeight = FW_BOLD;
+    }
+    return UniqueFont(::CreateFontIndirectA(&font));
+}
+
+void ApplyFontToChildren(HWND parent, HFONT font) noexcept {
+    ::EnumChildWindows(
+        parent,
+        [](HWND child, LPARAM value) -> BOOL {
+            ::SendMessageA(child, WM_SETFONT, static_cast<WPARAM>(value), TRUE);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(font));
+}
+
+void CentreOnScreen(HWND hwnd) noexcept {
+    RECT window{};
+    ::GetWindowRect(hwnd, &window);
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    ::GetMonitorInfoA(::MonitorFromWindow(hwnd, MONITOR_DEFAULTTOPRIMARY), &monitor);
+    const RECT& area = monitor.rcWork;
+    const int width = window.right - window.left;
+    const int height = window.bottom - window.top;
+    ::SetWindowPos(hwnd, nullptr, area.left + (area.right - area.left - width) / 2,
+                   area.top + (area.bottom - area.top - height) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void SetClientSizeTwips(HWND hwnd, int width, int height, int dpi) noexcept {
+    RECT rect{0, 0, TwipsToPixels(width, dpi), TwipsToPixels(height, dpi)};
+    const auto style = static_cast<DWORD>(::GetWindowLongPtrA(hwnd, GWL_STYLE));
+    const auto exStyle = static_cast<DWORD>(::GetWindowLongPtrA(hwnd, GWL_EXSTYLE));
+    ::AdjustWindowRectEx(&rect, style, ::GetMenu(hwnd) != nullptr, exStyle);
+    ::SetWindowPos(hwnd, nullptr, 0, 0, rect.right - rect.left, rect.bottom - rect.top,
+                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+}  // namespace corvane

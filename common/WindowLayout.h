@@ -1,0 +1,39 @@
+// Placing controls from their twips positions at the window's DPI, and the fonts they use.
+#pragma once
+
+#include "common/UniqueHandle.h"
+
+#include <windows.h>
+
+namespace corvane {
+
+struct TwipsRect {
+    int left;
+    int top;
+    int width;
+    int height;
+};
+
+// The DPI of the monitor the window is on (96 on systems without per-monitor awareness).
+int WindowDpi(HWND hwnd) noexcept;
+
+// Creates a child control at a twips position. `id` is the control id (menu parameter).
+HWND CreateChild(HWND parent, const char* className, const char* text, DWORD style, DWORD exStyle,
+                 const TwipsRect& place, int id, int dpi) noexcept;
+
+// Moves a child to a twips position.
+void PlaceChild(HWND child, const TwipsRect& place, int dpi) noexcept;
+
+// The user's message-box font at the given DPI, as Windows dialogs use it.
+UniqueFont CreateDialogFont(int dpi, bool underline = false, bool bold = false) noexcept;
+
+// Sets `font` on every child of `parent`.
+void ApplyFontToChildren(HWND parent, HFONT font) noexcept;
+
+// Moves a window so that it is centred on the work area of its monitor.
+void CentreOnScreen(HWND hwnd) noexcept;
+
+// Resizes a top-level window so that its client area is `width` by `height` twips.
+void SetClientSizeTwips(HWND hwnd, int width, int height, int dpi) noexcept;
+
+}  // namespace corvane

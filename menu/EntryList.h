@@ -1,0 +1,30 @@
+// The menu's entries live in the rows of the list view; Data.dat follows them. LoadList and SaveList
+// move the rows between the list view and the file (format in menu/core/DataFile.h).
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace corvane::menu {
+
+// Appends the file's records to the list view as new rows, in file order; never clears the list.
+// Returns ERROR_SUCCESS or the error that kept the file from being read (no rows are added then).
+DWORD LoadList(const std::string& fileName, HWND listView);
+
+// Rewrites the file from the rows of the list view, one line per column. The file is replaced in one
+// step: on failure it is left exactly as it was and the error is returned (the rows keep whatever
+// change the caller made).
+DWORD SaveList(const std::string& fileName, HWND listView);
+
+// The start-up load step: status "Loading data . . .", clear the rows, LoadList of Data.dat in the
+// given file (Data.dat beside Menu.exe), status "Data loaded.". Returns LoadList's result.
+DWORD LoadEntries(HWND listView, HWND statusBar, const std::string& dataFile);
+
+// The texts of one row, column by column.
+std::string RowText(HWND listView, int row, int column);
+
+// The list view's column count (the number of lines per record).
+int ColumnCount(HWND listView);
+
+}  // namespace corvane::menu

@@ -1,0 +1,67 @@
+#include "menu/MenuSettings.h"
+
+#include "common/WindowLayout.h"
+#include "common/core/Twips.h"
+#include "menu/PathHelpers.h"
+
+namespace corvane::menu {
+namespace {
+
+struct Extents {
+    int width;
+    int height;
+};
+
+Extents WindowExtents(HWND window) {
+    RECT rect{};
+    ::GetWindowRect(window, &rect);
+    return {rect.right - rect.left, rect.bottom - rect.top};
+}
+
+Extents WorkAreaExtents(HWND window) {
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    ::GetMonitorInfoA(::MonitorFromWindow(window, MONITOR_DEFAULTTOPRIMARY), &monitor);
+    return {monitor.rcWork.right - monitor.rcWork.left, monitor.rcWork.bottom - monitor.rcWork.top};
+}
+
+// Reads one extent in twips and turns it into pixels that fit the work area.
+int StoredExtent(HWND window, const char* key, const char* fallback, int workArea, const std::string& file) {
+    const int dpi = WindowDpi(window);
+    const long long twips = TwipsFromSetting(ReadSetting(kSizeSection, key, file, fallback), fallback);
+    const long long requested = twips > 0 ? TwipsToPixels(twips, dpi) : twips;
+    return ClampExtentToWorkArea(requested, workArea, TwipsToPixels(TwipsFromSetting(fallback, fallback), dpi));
+}
+
+}  // namespace
+
+std::string SettingsFile() { return MenuFolder() + kSettingsFileName; }
+
+void ApplyStoredWindowSize(HWND window, const std::string& settingsFile) {
+    const Extents workArea = WorkAreaExtents(window);
+    constexpr UINT kResizeOnly = SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE;
+    const int height = StoredExtent(window, kWindowHeightKey, kDefaultWindowHeight, workArea.height, settingsFile);
+    ::SetWindowPos(window, nullptr, 0, 0, WindowExtents(window).width, height, kResizeOnly);
+    const int width = StoredExtent(window, kWindowWidthKey, kDefaultWindowWidth, workArea.width, settingsFile);
+    ::SetWindowPos(window, nullptr, 0, 0, width, WindowExtents(window).height, kResizeOnly);
+}
+
+void StoreWindowSize(HWND window, const std::string& settingsFile) {
+    if (::IsIconic(window) || ::IsZoomed(window)) {
+        return;
+    }
+    const int dpi = WindowDpi(window);
+    const Extents size = WindowExtents(window);
+    WriteSetting(kSizeSection, kWindowHeightKey, std::to_string(PixelsToTwips(size.height, dpi)), settingsFile);
+    WriteSetting(kSizeSection, kWindowWidthKey, std::to_string(PixelsToTwips(size.width, dpi)), settingsFile);
+}
+
+std::optional<OnRunOption> StoredRunOption(const std::string& settingsFile) {
+    return OnRunFromSetting(ReadSetting(kRunSection, kOnRunKey, settingsFile, kDefaultOnRun));
+}
+
+void StoreRunOption(OnRunOption option, const std::string& settingsFile) {
+    WriteSetting(kRunSection, kOnRunKey, OnRunSettingText(option), settingsFile);
+}
+
+}  // namespace corvane::menu

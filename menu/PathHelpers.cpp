@@ -1,0 +1,116 @@
+#include "menu/PathHelpers.h"
+
+#include "common/UniqueHandle.h"
+#include "common/core/AnsiText.h"
+#include "common/core/Version.h"
+
+#include <shellapi.h>
+
+#include <vector>
+
+namespace corvane::menu {
+namespace {
+
+constexpr DWORD kSettingBufferSize = 750;
+
+std::string ModulePath() {
+    std::vector<char> buffer(MAX_PATH);
+    while (true) {
+        const DWORD length = ::GetModuleFileNameA(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+        if (length == 0) {
+            return {};
+        }
+        if (length < buffer.size()) {
+            return std::string(buffer.data(), length);
+        }
+        buffer.resize(buffer.size() * 2);  // a long path was cut: ask again with room for it
+    }
+}
+
+bool HasWildcard(const std::string& path) { return path.find_first_of("*?") != std::string::npos; }
+
+bool IsVisible(DWORD attributes) { return (attributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) == 0; }
+
+// True when the search for `path` returns an entry that `accept` takes.
+template <typename Accept>
+bool SearchFinds(const std::string& path, Accept accept) {
+    WIN32_FIND_DATAA entry{};
+    UniqueFind find(::FindFirstFileA(path.c_str(), &entry));
+    if (!find) {
+        return false;
+    }
+    do {
+        if (accept(entry.dwFileAttributes)) {
+            return true;
+        }
+    } while (::FindNextFileA(find.get(), &entry));
+    return false;
+}
+
+}  // namespace
+
+std::string MenuFolder() { return FolderOfProgram(ModulePath()); }
+
+std::string MenuRoot() { return MenuRootOf(MenuFolder()); }
+
+std::string VersionText() {
+    return VersionText(CORVANE_VERSION_MAJOR, CORVANE_VERSION_MINOR, CORVANE_VERSION_REVISION);
+}
+
+bool FileFound(const std::string& path) {
+    if (path.empty()) {
+        return false;
+    }
+    const bool normalFile = SearchFinds(path, [](DWORD attributes) {
+        return IsVisible(attributes) && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+    });
+    if (!normalFile || HasWildcard(path)) {  // the direct attribute query fails for wildcards
+        return false;
+    }
+    const DWORD attributes = ::GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+bool PathFound(const std::string& path) {
+    if (path.empty()) {
+        return false;
+    }
+    if (SearchFinds(path, IsVisible)) {
+        return true;
+    }
+    // A directory search never returns a drive or share root itself (E:, E:\, \\server\share\), yet
+    // the folder-browsing commands must find them.
+    if (HasWildcard(path)) {
+        return false;
+    }
+    const std::string root = MenuRootOf(WithTrailingBackslash(path));
+    const bool isRoot = root == WithTrailingBackslash(path);
+    const DWORD attributes = ::GetFileAttributesA(WithTrailingBackslash(path).c_str());
+    return isRoot && attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+std::string ReadSetting(const std::string& section, const std::string& key, const std::string& file,
+                        const std::string& defaultValue) {
+    std::vector<char> buffer(kSettingBufferSize, '\0');
+    const DWORD length = ::GetPrivateProfileStringA(section.c_str(), ToLowerAscii(key).c_str(), "", buffer.data(),
+                                                    kSettingBufferSize, file.c_str());
+    std::string value(buffer.data(), length);
+    if (value.empty()) {
+        value = defaultValue;
+        WriteSetting(section, key, defaultValue, file);
+    }
+    return value;
+}
+
+void WriteSetting(const std::string& section, const std::string& key, const std::string& value,
+                  const std::string& file) {
+    ::WritePrivateProfileStringA(section.c_str(), ToUpperAscii(key).c_str(), value.c_str(), file.c_str());
+}
+
+bool OpenWithShell(const std::string& file, const std::string& workingFolder, const std::string& parameters) {
+    const HINSTANCE result = ::ShellExecuteA(nullptr, nullptr, file.c_str(), parameters.c_str(),
+                                             workingFolder.c_str(), SW_SHOWNORMAL);
+    return reinterpret_cast<INT_PTR>(result) > 32;
+}
+
+}  // namespace corvane::menu

@@ -1,0 +1,42 @@
+// Where the menu runs from, file tests, Settings.ini values and the shell: the Win32 side of the
+// menu's path rules (menu/core/PathRules.h holds the pure string rules).
+#pragma once
+
+#include "menu/core/PathRules.h"
+
+#include <windows.h>
+
+#include <string>
+
+namespace corvane::menu {
+
+// The folder Menu.exe was started from, always ending in a backslash (E:\, E:\Menus\, \\server\share\Menus\).
+std::string MenuFolder();
+
+// Root of the drive or share the menu runs from, with a trailing backslash.
+std::string MenuRoot();
+
+// The program's version as the menu shows it ("1.11" for 1.1.1).
+std::string VersionText();
+
+// True when a normal file (not hidden, not system, not a folder) of that name exists. Wildcards,
+// empty paths and any platform failure give false.
+bool FileFound(const std::string& path);
+
+// True when a visible file or folder of that name exists (drive roots count); false on any failure.
+bool PathFound(const std::string& path);
+
+// Reads a value from an INI file (key looked up in lower case, at most 749 characters). A missing or
+// empty value yields `defaultValue`, which is then written back under the key in upper case.
+std::string ReadSetting(const std::string& section, const std::string& key, const std::string& file,
+                        const std::string& defaultValue);
+
+// Writes a value under the key in upper case. Failures (write-protected drive) are ignored.
+void WriteSetting(const std::string& section, const std::string& key, const std::string& value,
+                  const std::string& file);
+
+// The shell's default action for `file` with parameters and working folder, shown normally. Returns
+// whether the shell reported success; the menu's own callers do not act on it.
+bool OpenWithShell(const std::string& file, const std::string& workingFolder, const std::string& parameters);
+
+}  // namespace corvane::menu

@@ -1,0 +1,90 @@
+#include "menu/core/DataFile.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace corvane::menu {
+namespace {
+
+using Records = std::vector<EntryFields>;
+
+TEST(DataFile, WritesThreeCrLfLinesPerEntryAndNothingForAnEmptyList) {
+    EXPECT_EQ(EncodeRecords({}), "");
+    const Records two = {{"Notepad", "Apps\\Notepad\\notepad.exe", ""}, {"Readme", "E:\\readme.txt", "/s"}};
+    EXPECT_EQ(EncodeRecords(two), "Notepad\r\nApps\\Notepad\\notepad.exe\r\n\r\nReadme\r\nE:\\readme.txt\r\n/s\r\n");
+}
+
+TEST(DataFile, ReadsRecordsInFileOrder) {
+    const auto records = DecodeRecords("Notepad\r\nApps\\notepad.exe\r\n\r\nReadme\r\nE:\\readme.txt\r\n/s\r\n");
+    ASSERT_EQ(records.size(), 2u);
+    EXPECT_EQ(records[0], (EntryFields{"Notepad", "Apps\\notepad.exe", ""}));
+    EXPECT_EQ(records[1][0], "Readme");  // the fourth line is the second entry's name
+    EXPECT_EQ(records[1][2], "/s");
+    EXPECT_TRUE(DecodeRecords("").empty());
+}
+
+TEST(DataFile, AcceptsCrAloneAndLfAloneAsLineEnds) {
+    EXPECT_EQ(DecodeRecords("a\rb\rc\r"), (Records{{"a", "b", "c"}}));
+    EXPECT_EQ(DecodeRecords("a\nb\nc\n"), (Records{{"a", "b", "c"}}));
+    EXPECT_EQ(DecodeRecords("a\r\nb\rc\n"), (Records{{"a", "b", "c"}}));
+}
+
+TEST(DataFile, TrailingEmptyLineLoadsOneMoreEmptyEntry) {
+    EXPECT_EQ(DecodeRecords("a\r\nb\r\nc\r\n\r\n"), (Records{{"a", "b", "c"}, {"", "", ""}}));
+}
+
+TEST(DataFile, CountRecordsAgreesWithTheReader) {
+    for (const char* text : {"", "a", "a\r\nb\r\nc\r\n", "a\r\nb\r\nc\r\n\r\n", "a\rb\nc\r\nd", "\r\n\r\n\r\n\r\n"}) {
+        EXPECT_EQ(CountRecords(text, kEntryFieldCount), DecodeRecords(text).size()) << text;
+    }
+}
+
+TEST(DataFile, TruncatedLastRecordKeepsEarlierRowsAndEmptiesMissingFields) {
+    EXPECT_EQ(DecodeRecords("a\r\nb\r\nc\r\nd\r\ne"), (Records{{"a", "b", "c"}, {"d", "e", ""}}));
+    EXPECT_EQ(DecodeRecords("a\r\nb\r\nc\r\nd"), (Records{{"a", "b", "c"}, {"d", "", ""}}));
+    EXPECT_EQ(DecodeRecords("only"), (Records{{"only", "", ""}}));
+}
+
+TEST(DataFile, LineBreaksInsideFieldsAreWrittenAsSpaces) {
+    const Records pasted = {{"Two\r\nlines", "E:\\a\rb.exe", "/x\n/y"}, {"Next", "n.exe", ""}};
+    const auto text = EncodeRecords(pasted);
+    EXPECT_EQ(DecodeRecords(text), (Records{{"Two  lines", "E:\\a b.exe", "/x /y"}, {"Next", "n.exe", ""}}));
+}
+
+TEST(DataFile, OtherBytesPassThroughUnchanged) {
+    const Records odd = {{"\xE9t\xE9 \t\"quoted\"", "  spaced  ", std::string("nul\0inside", 10)}};
+    EXPECT_EQ(DecodeRecords(EncodeRecords(odd)), odd);
+}
+
+TEST(DataFile, RoundTripOverVariedFields) {
+    std::mt19937 random(20261207);
+    const std::string alphabet = std::string("abcXYZ019 \\:%.\t\"'") + "\xE9\xFF\x80" + "\r\n";
+    for (int round = 0; round < 200; ++round) {
+        Records records(random() % 8);
+        Records expected;
+        for (auto& record : records) {
+            EntryFields fields;
+            for (std::size_t f = 0; f < kEntryFieldCount; ++f) {
+                std::string field(random() % 12, ' ');
+                for (char& c : field) {
+                    c = alphabet[random() % alphabet.size()];
+                }
+                fields.push_back(field);
+            }
+            record = fields;
+            for (auto& field : fields) {
+                for (char& c : field) {
+                    c = (c == '\r' || c == '\n') ? ' ' : c;
+                }
+            }
+            expected.push_back(fields);
+        }
+        const auto text = EncodeRecords(records);
+        EXPECT_EQ(DecodeRecords(text), expected) << "round " << round;
+        EXPECT_EQ(EncodeRecords(DecodeRecords(text)), text) << "round " << round;
+    }
+}
+
+}  // namespace
+}  // namespace corvane::menu

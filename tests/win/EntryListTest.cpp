@@ -1,0 +1,171 @@
+#include "menu/EntryList.h"
+
+#include "common/UniqueHandle.h"
+#include "tests/win/support/TestDrive.h"
+#include "tests/win/support/TestListView.h"
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+#include <windows.h>
+
+namespace corvane::menu {
+namespace {
+
+using namespace corvane::test;
+
+const std::string kDataFile = "E:\\Data.dat";
+const std::vector<Row> kThree = {{"Notepad", "Apps\\Notepad\\notepad.exe", ""},
+                                 {"Readme", "E:\\readme.txt", "/s"},
+                                 {"Share", "\\\\server\\share\\t.exe", "%drive% %dir%"}};
+
+class EntryList : public ::testing::Test {
+protected:
+    void SetUp() override { EmptyDrive(kStickRoot); }
+    void TearDown() override { EmptyDrive(kStickRoot); }
+
+    static std::vector<Row> Load(const std::string& file, DWORD expected = ERROR_SUCCESS) {
+        TestListView list;
+        EXPECT_EQ(LoadList(file, list.Handle()), expected);
+        return list.Rows();
+    }
+};
+
+TEST_F(EntryList, SaveThenLoadGivesTheSameRowsInOrder) {
+    TestListView list;
+    for (const auto& row : kThree) {
+        list.AddRow(row);
+    }
+    ASSERT_EQ(SaveList(kDataFile, list.Handle()), static_cast<DWORD>(ERROR_SUCCESS));
+    EXPECT_EQ(ReadTestFile(kDataFile),
+              "Notepad\r\nApps\\Notepad\\notepad.exe\r\n\r\nReadme\r\nE:\\readme.txt\r\n/s\r\n"
+              "Share\r\n\\\\server\\share\\t.exe\r\n%drive% %dir%\r\n");
+    EXPECT_EQ(Load(kDataFile), kThree);
+    EXPECT_EQ(::GetFileAttributesA("E:\\Data.dat.tmp"), INVALID_FILE_ATTRIBUTES);
+}
+
+TEST_F(EntryList, EmptyListIsAZeroByteFileThatLoadsNoRows) {
+    WriteTestFile(kDataFile, "Old\r\nold.exe\r\n\r\n");
+    TestListView empty;
+    ASSERT_EQ(SaveList(kDataFile, empty.Handle()), static_cast<DWORD>(ERROR_SUCCESS));
+    EXPECT_EQ(ReadTestFile(kDataFile), "");
+    EXPECT_TRUE(Load(kDataFile).empty());
+}
+
+TEST_F(EntryList, LoadAppendsAndNeverClears) {
+    WriteTestFile(kDataFile, "B\r\nb.exe\r\n\r\n");
+    TestListView list;
+    list.AddRow({"A", "a.exe", ""});
+    ASSERT_EQ(LoadList(kDataFile, list.Handle()), static_cast<DWORD>(ERROR_SUCCESS));
+    ASSERT_EQ(LoadList(kDataFile, list.Handle()), static_cast<DWORD>(ERROR_SUCCESS));
+    EXPECT_EQ(list.Rows(), (std::vector<Row>{{"A", "a.exe", ""}, {"B", "b.exe", ""}, {"B", "b.exe", ""}}));
+}
+
+TEST_F(EntryList, LoadKeepsTheFilesOddCorners) {
+    WriteTestFile(kDataFile, "a\rb\rc\r\r\nd\r\ne");  // CR alone, a trailing record cut short
+    EXPECT_EQ(Load(kDataFile), (std::vector<Row>{{"a", "b", "c"}, {"", "d", "e"}}));
+    WriteTestFile(kDataFile, "a\r\nb\r\nc\r\n\r\n");
+    EXPECT_EQ(Load(kDataFile), (std::vector<Row>{{"a", "b", "c"}, {"", "", ""}}));
+}
+
+TEST_F(EntryList, LineBreaksInAFieldAreSavedAsSpaces) {
+    TestListView list;
+    list.AddRow({"Two\r\nlines", "E:\\x.exe", "/a\n/b"});
+    list.AddRow({"Next", "n.exe", ""});
+    ASSERT_EQ(SaveList(kDataFile, list.Handle()), static_cast<DWORD>(ERROR_SUCCESS));
+    EXPECT_EQ(Load(kDataFile), (std::vector<Row>{{"Two  lines", "E:\\x.exe", "/a /b"}, {"Next", "n.exe", ""}}));
+}
+
+TEST_F(EntryList, LongFieldsSurviveTheRoundTrip) {
+    TestListView list;
+    const std::string longText(5000, 'q');
+    list.AddRow({longText, "E:\\" + longText, longText});
+    ASSERT_EQ(SaveList(kDataFile, list.Handle()), static_cast<DWORD>(ERROR_SUCCESS));
+    const auto rows = Load(kDataFile);
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_EQ(rows[0][0].size(), 5000u);
+    EXPECT_EQ(rows[0][1].size(), 5003u);
+}
+
+TEST_F(EntryList, MissingOrLockedFileAddsNoRows) {
+    EXPECT_TRUE(Load("E:\\missing.dat", ERROR_FILE_NOT_FOUND).empty());
+    WriteTestFile(kDataFile, "A\r\na.exe\r\n\r\n");
+    UniqueFile lock(::CreateFileA(kDataFile.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0,
+                                  nullptr));
+    ASSERT_TRUE(lock.valid());
+    EXPECT_TRUE(Load(kDataFile, ERROR_SHARING_VIOLATION).empty());
+}
+
+TEST_F(EntryList, SaveOverALockedFileFailsAndKeepsIt) {
+    WriteTestFile(kDataFile, "A\r\na.exe\r\n\r\n");
+    TestListView list;
+    list.AddRow({"New", "new.exe", ""});
+    {
+        UniqueFile lock(::CreateFileA(kDataFile.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+        ASSERT_TRUE(lock.valid());
+        EXPECT_NE(SaveList(kDataFile, list.Handle()), static_cast<DWORD>(ERROR_SUCCESS));
+    }
+    EXPECT_EQ(ReadTestFile(kDataFile), "A\r\na.exe\r\n\r\n");
+    EXPECT_EQ(list.Rows().size(), 1u) << "the on-screen change stays";
+}
+
+TEST_F(EntryList, SaveOnAReadOnlyDriveFailsAndLeavesTheOldFile) {
+    if (!DriveIsMapped(kReadOnlyRoot)) {
+        GTEST_SKIP() << "no read-only drive on this machine";
+    }
+    const std::string file = std::string(kReadOnlyRoot) + "Data.dat";
+    const std::string before = ReadTestFile(file);
+    ASSERT_FALSE(before.empty()) << "the session seeds R:\\Data.dat";
+    TestListView list;
+    list.AddRow({"New", "new.exe", ""});
+    EXPECT_NE(SaveList(file, list.Handle()), static_cast<DWORD>(ERROR_SUCCESS));
+    EXPECT_EQ(ReadTestFile(file), before);
+}
+
+TEST_F(EntryList, SaveOnAFullDriveFailsAndLeavesTheOldFile) {
+    if (!DriveIsMapped(kTinyRoot)) {
+        GTEST_SKIP() << "no small drive on this machine";
+    }
+    EmptyDrive(kTinyRoot);
+    const std::string file = std::string(kTinyRoot) + "Data.dat";
+    WriteTestFile(file, "Old\r\nold.exe\r\n\r\n");
+    {  // fill the drive to the last byte
+        UniqueFile filler(::CreateFileA("T:\\filler.bin", GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+        ASSERT_TRUE(filler.valid());
+        const std::string block(4096, 'f');
+        DWORD written = 0;
+        while (::WriteFile(filler.get(), block.data(), static_cast<DWORD>(block.size()), &written, nullptr) &&
+               written == block.size()) {
+        }
+    }
+    TestListView list;
+    for (int i = 0; i < 200; ++i) {
+        list.AddRow({"Entry " + std::to_string(i), "Apps\\tool" + std::to_string(i) + ".exe", "/switch"});
+    }
+    EXPECT_EQ(SaveList(file, list.Handle()), static_cast<DWORD>(ERROR_DISK_FULL));
+    EXPECT_EQ(ReadTestFile(file), "Old\r\nold.exe\r\n\r\n");
+    EXPECT_EQ(::GetFileAttributesA("T:\\Data.dat.tmp"), INVALID_FILE_ATTRIBUTES) << "temporary file removed";
+    EmptyDrive(kTinyRoot);
+}
+
+TEST_F(EntryList, SaveToAMissingDriveReportsTheFailure) {
+    TestListView list;
+    list.AddRow({"New", "new.exe", ""});
+    EXPECT_NE(SaveList("N:\\Data.dat", list.Handle()), static_cast<DWORD>(ERROR_SUCCESS));
+}
+
+TEST_F(EntryList, LoadEntriesReplacesTheRowsAndReportsInTheStatusBar) {
+    WriteTestFile(kDataFile, "B\r\nb.exe\r\n\r\n");
+    TestListView list;
+    list.AddRow({"Stale", "s.exe", ""});
+    HWND status = ::CreateWindowExA(0, STATUSCLASSNAMEA, "", WS_CHILD, 0, 0, 0, 0, ::GetParent(list.Handle()),
+                                    nullptr, ::GetModuleHandleA(nullptr), nullptr);
+    ASSERT_NE(status, nullptr);
+    EXPECT_EQ(LoadEntries(list.Handle(), status, kDataFile), static_cast<DWORD>(ERROR_SUCCESS));
+    EXPECT_EQ(list.Rows(), (std::vector<Row>{{"B", "b.exe", ""}}));
+    char text[64] = {};
+    ::SendMessageA(status, SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(text));
+    EXPECT_STREQ(text, "Data loaded.");
+}
+
+}  // namespace
+}  // namespace corvane::menu

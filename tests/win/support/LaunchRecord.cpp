@@ -1,0 +1,59 @@
+#include "tests/win/support/LaunchRecord.h"
+
+#include "common/FileContents.h"
+#include "tests/win/support/TestDrive.h"
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+namespace corvane::test {
+namespace {
+
+constexpr const char* kRecorderName = "corvane_launch_recorder.exe";
+
+std::string RecordPath() {
+    char folder[MAX_PATH] = {};
+    ::GetTempPathA(MAX_PATH, folder);
+    return std::string(folder) + "corvane-launch-record.txt";
+}
+
+std::optional<LaunchRecord> TakeRecord() {
+    std::string contents;
+    if (ReadWholeFile(RecordPath(), contents) != ERROR_SUCCESS) {
+        return std::nullopt;
+    }
+    ::DeleteFileA(RecordPath().c_str());
+    LaunchRecord record;
+    std::size_t start = 0;
+    for (std::string* field : {&record.folder, &record.arguments, &record.program}) {
+        const auto end = contents.find('\n', start);
+        *field = contents.substr(start, end == std::string::npos ? std::string::npos : end - start);
+        start = end == std::string::npos ? contents.size() : end + 1;
+    }
+    return record;
+}
+
+}  // namespace
+
+std::string InstallLaunchRecorder(const std::string& destination) {
+    ::SetEnvironmentVariableA("CORVANE_LAUNCH_RECORD", RecordPath().c_str());
+    ::DeleteFileA(RecordPath().c_str());
+    const std::string source = TestProgramFolder() + kRecorderName;
+    EXPECT_TRUE(::CopyFileA(source.c_str(), destination.c_str(), FALSE)) << source << " -> " << destination;
+    return destination;
+}
+
+std::optional<LaunchRecord> WaitForLaunchRecord(unsigned timeoutMs) {
+    const ULONGLONG deadline = ::GetTickCount64() + timeoutMs;
+    do {
+        if (auto record = TakeRecord()) {
+            return record;
+        }
+        ::Sleep(20);
+    } while (::GetTickCount64() < deadline);
+    return std::nullopt;
+}
+
+bool NoLaunchWithin(unsigned timeoutMs) { return !WaitForLaunchRecord(timeoutMs).has_value(); }
+
+}  // namespace corvane::test

@@ -1,0 +1,67 @@
+#include "tests/win/support/TestDrive.h"
+
+#include "common/FileContents.h"
+#include "common/UniqueHandle.h"
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+namespace corvane::test {
+namespace {
+
+void DeleteTree(const std::string& folder) {
+    WIN32_FIND_DATAA entry{};
+    UniqueFind find(::FindFirstFileA((folder + "*").c_str(), &entry));
+    if (!find) {
+        return;
+    }
+    do {
+        const std::string name = entry.cFileName;
+        if (name == "." || name == "..") {
+            continue;
+        }
+        const std::string path = folder + name;
+        ::SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+        if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+            DeleteTree(path + "\\");
+            ::RemoveDirectoryA(path.c_str());
+        } else {
+            ::DeleteFileA(path.c_str());
+        }
+    } while (::FindNextFileA(find.get(), &entry));
+}
+
+}  // namespace
+
+bool DriveIsMapped(const std::string& root) {
+    const DWORD attributes = ::GetFileAttributesA(root.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+void EmptyDrive(const std::string& root) {
+    ASSERT_TRUE(DriveIsMapped(root)) << root << " is not mapped: run the tests through tools/with-wine.sh";
+    DeleteTree(root);
+}
+
+void WriteTestFile(const std::string& path, std::string_view contents) {
+    ASSERT_EQ(ReplaceFileContents(path, contents), static_cast<DWORD>(ERROR_SUCCESS)) << path;
+}
+
+std::string ReadTestFile(const std::string& path) {
+    std::string contents;
+    EXPECT_EQ(ReadWholeFile(path, contents), static_cast<DWORD>(ERROR_SUCCESS)) << path;
+    return contents;
+}
+
+void SetAttributes(const std::string& path, unsigned long attributes) {
+    ASSERT_TRUE(::SetFileAttributesA(path.c_str(), attributes)) << path;
+}
+
+std::string TestProgramFolder() {
+    char buffer[MAX_PATH * 4] = {};
+    const DWORD length = ::GetModuleFileNameA(nullptr, buffer, sizeof buffer);
+    std::string path(buffer, length);
+    return path.substr(0, path.rfind('\\') + 1);
+}
+
+}  // namespace corvane::test

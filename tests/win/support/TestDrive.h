@@ -1,0 +1,32 @@
+// The drives the Wine test session maps (tools/with-wine.sh): E: and F: removable drives, R: a
+// read-only drive, T: a 1 MiB drive, N: never mapped.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace corvane::test {
+
+inline constexpr const char* kStickRoot = "E:\\";
+inline constexpr const char* kSecondStickRoot = "F:\\";
+inline constexpr const char* kReadOnlyRoot = "R:\\";
+inline constexpr const char* kTinyRoot = "T:\\";
+inline constexpr const char* kMissingRoot = "N:\\";
+
+// True when the session mapped the drive (R: and T: need mounts the machine may not allow).
+bool DriveIsMapped(const std::string& root);
+
+// Deletes everything below the root (attributes cleared first), leaving an empty drive.
+void EmptyDrive(const std::string& root);
+
+// Writes and reads whole files for test setup; they fail the test on error.
+void WriteTestFile(const std::string& path, std::string_view contents);
+std::string ReadTestFile(const std::string& path);
+
+// Sets file attributes (hidden, system, read-only) for a test.
+void SetAttributes(const std::string& path, unsigned long attributes);
+
+// A folder beside the running test program (for files that must not live on a test drive).
+std::string TestProgramFolder();
+
+}  // namespace corvane::test

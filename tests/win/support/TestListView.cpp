@@ -1,0 +1,62 @@
+#include "tests/win/support/TestListView.h"
+
+#include "menu/EntryList.h"
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+namespace corvane::test {
+
+TestListView::TestListView() {
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES};
+    ::InitCommonControlsEx(&controls);
+    parent_.reset(::CreateWindowExA(0, "STATIC", "list host", WS_POPUP, 0, 0, 400, 300, nullptr, nullptr,
+                                    ::GetModuleHandleA(nullptr), nullptr));
+    list_ = ::CreateWindowExA(0, WC_LISTVIEWA, "", WS_CHILD | LVS_REPORT, 0, 0, 400, 300, parent_.get(), nullptr,
+                              ::GetModuleHandleA(nullptr), nullptr);
+    EXPECT_NE(list_, nullptr);
+    const char* headers[] = {"Name", "Target File", "Command Line Switch"};
+    for (int i = 0; i < 3; ++i) {
+        LVCOLUMNA column{};
+        column.mask = LVCF_TEXT | LVCF_WIDTH;
+        column.cx = 100;
+        column.pszText = const_cast<char*>(headers[i]);
+        ::SendMessageA(list_, LVM_INSERTCOLUMNA, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&column));
+    }
+}
+
+void TestListView::AddRow(const Row& row) {
+    LVITEMA item{};
+    item.mask = LVIF_TEXT;
+    item.iItem = static_cast<int>(::SendMessageA(list_, LVM_GETITEMCOUNT, 0, 0));
+    std::string text = row.at(0);
+    item.pszText = text.data();
+    const auto index = static_cast<int>(::SendMessageA(list_, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
+    for (std::size_t column = 1; column < row.size(); ++column) {
+        LVITEMA sub{};
+        sub.iSubItem = static_cast<int>(column);
+        text = row[column];
+        sub.pszText = text.data();
+        ::SendMessageA(list_, LVM_SETITEMTEXTA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&sub));
+    }
+}
+
+void TestListView::AddRows(const std::vector<Row>& rows) {
+    ::SendMessageA(list_, WM_SETREDRAW, FALSE, 0);
+    ::SendMessageA(list_, LVM_SETITEMCOUNT, rows.size(), 0);
+    for (const auto& row : rows) {
+        AddRow(row);
+    }
+    ::SendMessageA(list_, WM_SETREDRAW, TRUE, 0);
+}
+
+std::vector<Row> TestListView::Rows() const {
+    std::vector<Row> rows;
+    const auto count = static_cast<int>(::SendMessageA(list_, LVM_GETITEMCOUNT, 0, 0));
+    for (int row = 0; row < count; ++row) {
+        rows.push_back({menu::RowText(list_, row, 0), menu::RowText(list_, row, 1), menu::RowText(list_, row, 2)});
+    }
+    return rows;
+}
+
+}  // namespace corvane::test

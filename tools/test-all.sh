@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Builds everything and runs every test, headless: the native unit tests (ASan + UBSan), then the
+# Win32 tests of both Windows builds (x86_64 and i686) under Wine and Xvfb. Installs what is missing
+# first (tools/setup-debian.sh). Warnings are errors here.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+tools/setup-debian.sh
+
+step() { printf '\n== %s\n' "$*"; }
+
+step "native: portable core, unit tests"
+cmake --preset native -DCORVANE_WERROR=ON >/dev/null
+cmake --build --preset native
+ctest --preset native
+
+for preset in mingw-x64 mingw-x86; do
+  step "$preset: programs and Wine tests"
+  cmake --preset "$preset" -DCORVANE_WERROR=ON >/dev/null
+  cmake --build --preset "$preset"
+done
+
+step "Wine: x86_64 and i686 tests"
+tools/with-wine.sh -- bash -c 'ctest --preset mingw-x64 && ctest --preset mingw-x86'
