@@ -55,14 +55,18 @@ UniqueFont CreateDialogFont(int dpi, bool underline, bool bold) noexcept {
     return UniqueFont(::CreateFontIndirectA(&font));
 }
 
+namespace {
+
+// A named CALLBACK function: 32-bit Windows wants stdcall, which a lambda cannot convert to.
+BOOL CALLBACK SetFontOnChild(HWND child, LPARAM font) {
+    ::SendMessageA(child, WM_SETFONT, static_cast<WPARAM>(font), TRUE);
+    return TRUE;
+}
+
+}  // namespace
+
 void ApplyFontToChildren(HWND parent, HFONT font) noexcept {
-    ::EnumChildWindows(
-        parent,
-        [](HWND child, LPARAM value) -> BOOL {
-            ::SendMessageA(child, WM_SETFONT, static_cast<WPARAM>(value), TRUE);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(font));
+    ::EnumChildWindows(parent, SetFontOnChild, reinterpret_cast<LPARAM>(font));
 }
 
 void CentreOnScreen(HWND hwnd) noexcept {
