@@ -13,4 +13,42 @@ inline constexpr const char* kErrorLoadingList = "Error loading list : ";
 
 inline constexpr const char* kDataFileName = "Data.dat";
 
+// Main window: caption, list columns, status line.
+inline constexpr const char* kStartupCaptionArrow = "  ---> ";
+inline constexpr const char* kRefreshCaptionArrow = " >> ";
+inline constexpr const char* kMbRemainingOn = " MB Remaining on ";
+inline constexpr const char* kColumnName = "Name";
+inline constexpr const char* kColumnTarget = "Target File";
+inline constexpr const char* kColumnSwitch = "Command Line Switch";
+inline constexpr const char* kVersionStatusLeadIn = "Corvane v";
+inline constexpr const char* kItem = "Item ";
+inline constexpr const char* kItemOf = " of ";
+inline constexpr const char* kItemDash = " - ";
+inline constexpr const char* kBrowsePrefix = "Browse ";  // mnuRootBrowse: "Browse E:\"
+
+// Launching an entry.
+inline constexpr const char* kRunning = "Running ";
+inline constexpr const char* kDriveChangedTo = "Drive changed to ";
+inline constexpr const char* kBecause = " because '";
+inline constexpr const char* kNotOnSelectedDrive = "' doesn't exist on selected drive.";
+inline constexpr const char* kErrorRunning = "Error running ";
+inline constexpr const char* kReasonSeparator = " : ";
+inline constexpr const char* kCheckFileExists = "Check the file exists at the specified location.";
+inline constexpr const char* kNoEntrySelected = "No entry is selected.";
+
+// Folder browsing.
+inline constexpr const char* kBrowsing = "Browsing ";
+inline constexpr const char* kBrowsingRoot = "Browsing root directory ";
+inline constexpr const char* kErrorBrowsingToDirectory = "Error browsing to the directory : ";
+inline constexpr const char* kCheckFolderExists = "Check the folder exists at the specified location.";
+inline constexpr const char* kErrorBrowsing = "Error browsing ";
+inline constexpr const char* kExplorerProgram = "explorer.exe";
+inline constexpr const char* kExplorerCommandPrefix = "explorer.exe /e,";
+
+// Support tools, below the menu's folder.
+inline constexpr const char* kRepairWizardFile = "Support\\Tendwell.exe";
+inline constexpr const char* kFormatUtilityFile = "Support\\Utility.exe";
+inline constexpr const char* kUsbViewFile = "Support\\usbview.exe";
+inline constexpr const char* kHelpFile = "Support\\Corvane.chm";
+
 }  // namespace corvane::menu::texts

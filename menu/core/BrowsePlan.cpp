@@ -1,0 +1,44 @@
+#include "menu/core/BrowsePlan.h"
+
+#include "menu/MenuTexts.h"
+#include "menu/core/LaunchPlan.h"
+#include "menu/core/PathRules.h"
+
+namespace corvane::menu {
+namespace {
+
+BrowseCandidate CandidateFor(std::string folder, std::string statusText) {
+    std::string commandLine = texts::kExplorerCommandPrefix + folder;
+    return {std::move(folder), std::move(commandLine), std::move(statusText)};
+}
+
+}  // namespace
+
+BrowsePlan PlanBrowse(std::string_view menuFolder, std::string_view target) {
+    const std::string menuRoot = MenuRootOf(menuFolder);
+    std::string folder = ParentFolder(ResolveTarget(LaunchBase(menuFolder), target));
+    std::string substitute = menuRoot + BelowRoot(folder);
+    BrowsePlan plan;
+    plan.onMenuDrive = CandidateFor(std::move(substitute), DriveChangedText(menuRoot, folder));
+    plan.recorded = CandidateFor(folder, texts::kBrowsing + folder);
+    return plan;
+}
+
+BrowseCandidate PlanRootBrowse(std::string_view menuFolder) {
+    std::string root = MenuRootOf(menuFolder);
+    return CandidateFor(root, texts::kBrowsingRoot + root);
+}
+
+std::string RootBrowseErrorMessage(std::string_view description) {
+    return texts::kErrorBrowsingToDirectory + std::string(description);
+}
+
+std::string BrowseErrorMessage(std::string_view description) {
+    return RootBrowseErrorMessage(description) + "\r\n" + texts::kCheckFolderExists;
+}
+
+std::string BrowseErrorStatus(std::string_view folder, std::string_view description) {
+    return texts::kErrorBrowsing + std::string(folder) + texts::kReasonSeparator + std::string(description);
+}
+
+}  // namespace corvane::menu

@@ -1,0 +1,36 @@
+// Folder browsing: which folder Explorer is opened at, with which command line, and what the status
+// line and the failure reports say. Pure text rules; the caller tests which folder exists.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace corvane::menu {
+
+struct BrowseCandidate {
+    std::string folder;
+    std::string commandLine;  // "explorer.exe /e," and the folder, no space, no quotes
+    std::string statusText;
+};
+
+struct BrowsePlan {
+    BrowseCandidate recorded;     // the folder that holds the target, as recorded
+    BrowseCandidate onMenuDrive;  // the same folder below the menu's own root
+};
+
+// Browse File Directory for `target` (the entry's "Target File"), menu running from `menuFolder`.
+// A target recorded without a drive letter or network root is taken from the menu's drive root,
+// as launching does, so that its folder can be found at all.
+BrowsePlan PlanBrowse(std::string_view menuFolder, std::string_view target);
+
+// Browse Root Directory: Explorer at the menu's root, no existence test.
+BrowseCandidate PlanRootBrowse(std::string_view menuFolder);
+
+// Failure reports of Browse File Directory: the message (two lines) and the status text.
+std::string BrowseErrorMessage(std::string_view description);
+std::string BrowseErrorStatus(std::string_view folder, std::string_view description);
+
+// Failure report of Browse Root Directory: the message is one line only.
+std::string RootBrowseErrorMessage(std::string_view description);
+
+}  // namespace corvane::menu

@@ -1,0 +1,34 @@
+#include "menu/core/MainWindowTexts.h"
+
+#include "menu/MenuTexts.h"
+
+namespace corvane::menu {
+namespace {
+
+std::string Caption(std::string_view arrow, std::string_view freeMegabytes, std::string_view menuRoot) {
+    return std::string(texts::kProgramTitle) + std::string(arrow) + std::string(freeMegabytes) +
+           texts::kMbRemainingOn + std::string(menuRoot);
+}
+
+}  // namespace
+
+std::string StartupCaption(std::string_view freeMegabytes, std::string_view menuRoot) {
+    return Caption(texts::kStartupCaptionArrow, freeMegabytes, menuRoot);
+}
+
+std::string RefreshCaption(std::string_view freeMegabytes, std::string_view menuRoot) {
+    return Caption(texts::kRefreshCaptionArrow, freeMegabytes, menuRoot);
+}
+
+std::string ItemStatusText(int position, int count, std::string_view target, std::string_view switches) {
+    return texts::kItem + std::to_string(position) + texts::kItemOf + std::to_string(count) + texts::kItemDash +
+           std::string(target) + " " + std::string(switches);
+}
+
+std::string VersionStatusText(std::string_view versionText) {
+    return texts::kVersionStatusLeadIn + std::string(versionText);
+}
+
+std::string RootBrowseItemCaption(std::string_view menuRoot) { return texts::kBrowsePrefix + std::string(menuRoot); }
+
+}  // namespace corvane::menu

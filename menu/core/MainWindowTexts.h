@@ -1,0 +1,24 @@
+// The texts the menu window composes for its caption, status line and menu.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace corvane::menu {
+
+// "Corvane  ---> 1843 MB Remaining on E:\" at start-up.
+std::string StartupCaption(std::string_view freeMegabytes, std::string_view menuRoot);
+
+// "Corvane >> 1843 MB Remaining on E:\" after "Refresh List".
+std::string RefreshCaption(std::string_view freeMegabytes, std::string_view menuRoot);
+
+// "Item 2 of 5 - Apps\tool.exe /s" for a click in the list; `position` counts from 1.
+std::string ItemStatusText(int position, int count, std::string_view target, std::string_view switches);
+
+// "Corvane v1.11".
+std::string VersionStatusText(std::string_view versionText);
+
+// "Browse E:\" for the root-browse menu item.
+std::string RootBrowseItemCaption(std::string_view menuRoot);
+
+}  // namespace corvane::menu
