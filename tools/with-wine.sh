@@ -67,9 +67,7 @@ wineboot -i >/dev/null 2>&1
 "$wine_loader" reg add 'HKCR\.txt' /ve /d txtfile /f >/dev/null 2>&1
 "$wine_loader" reg add 'HKCR\txtfile\shell\open\command' /ve /d 'notepad.exe "%1"' /f >/dev/null 2>&1
 # Real glyphs for captions and buttons.
-if [ -d /usr/share/fonts/truetype/wine ]; then
-  cp /usr/share/fonts/truetype/wine/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
-fi
+cp /usr/share/wine/fonts/*.tt[fc] "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
 
 map_drive() {  # letter folder type
   ln -sfn "$2" "$WINEPREFIX/dosdevices/$1:"

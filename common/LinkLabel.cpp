@@ -1,0 +1,114 @@
+#include "common/LinkLabel.h"
+
+#include "common/CommonResources.h"
+#include "common/core/Twips.h"
+
+namespace corvane {
+
+bool LinkLabel::Create(HWND parent, int id, const char* text, const TwipsRect& place, int dpi, const Style& style,
+                       Action onClick) {
+    onClick_ = std::move(onClick);
+    alignment_ = style.alignment;
+    font_ = CreateDialogFont(dpi, /*underline=*/true);
+    background_.reset(::CreateSolidBrush(style.background));
+    const DWORD tabStop = style.tabStop ? WS_TABSTOP : 0;
+    return CreateWindowObject(0, text, WS_CHILD | WS_VISIBLE | tabStop, TwipsToPixels(place.left, dpi),
+                              TwipsToPixels(place.top, dpi), TwipsToPixels(place.width, dpi),
+                              TwipsToPixels(place.height, dpi), parent,
+                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)));
+}
+
+void LinkLabel::Activate() {
+    if (onClick_) {
+        onClick_();
+    }
+}
+
+void LinkLabel::Paint() {
+    PAINTSTRUCT paint{};
+    const HDC dc = ::BeginPaint(Hwnd(), &paint);
+    RECT client{};
+    ::GetClientRect(Hwnd(), &client);
+    ::FillRect(dc, &client, background_.get());
+    char text[256] = {};
+    ::GetWindowTextA(Hwnd(), text, sizeof text);
+    const HGDIOBJ oldFont = ::SelectObject(dc, font_.get());
+    ::SetBkMode(dc, TRANSPARENT);
+    ::SetTextColor(dc, kLinkBlue);
+    RECT textRect = client;
+    ::DrawTextA(dc, text, -1, &textRect, alignment_ | DT_WORDBREAK | DT_NOPREFIX);
+    if (::GetFocus() == Hwnd()) {
+        RECT measured = client;
+        ::DrawTextA(dc, text, -1, &measured, alignment_ | DT_WORDBREAK | DT_NOPREFIX | DT_CALCRECT);
+        const int width = measured.right - measured.left;
+        if (alignment_ == DT_CENTER) {
+            measured.left = client.left + (client.right - client.left - width) / 2;
+        } else if (alignment_ == DT_RIGHT) {
+            measured.left = client.right - width;
+        }
+        measured.right = measured.left + width;
+        ::DrawFocusRect(dc, &measured);
+    }
+    ::SelectObject(dc, oldFont);
+    ::EndPaint(Hwnd(), &paint);
+}
+
+LRESULT LinkLabel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_PAINT:
+            Paint();
+            return 0;
+        case WM_ERASEBKGND:
+            return 1;  // WM_PAINT fills the whole label
+        case WM_SETCURSOR:
+            // Set again on every move over the label, so nothing else can leave another cursor on it.
+            ::SetCursor(::LoadCursorA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDC_LINK_HAND)));
+            return TRUE;
+        case WM_LBUTTONDOWN:
+            pressed_ = true;
+            ::SetCapture(Hwnd());
+            return 0;
+        case WM_LBUTTONUP: {
+            const bool wasPressed = pressed_;
+            pressed_ = false;
+            ::ReleaseCapture();
+            RECT client{};
+            ::GetClientRect(Hwnd(), &client);
+            const POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+            if (wasPressed && ::PtInRect(&client, at)) {
+                Activate();
+            }
+            return 0;
+        }
+        case WM_CAPTURECHANGED:
+            pressed_ = false;
+            return 0;
+        case WM_GETDLGCODE:
+            // Let Enter reach the label instead of the dialog's default button.
+            if (lParam != 0 && reinterpret_cast<const MSG*>(lParam)->message == WM_KEYDOWN &&
+                reinterpret_cast<const MSG*>(lParam)->wParam == VK_RETURN) {
+                return DLGC_WANTMESSAGE;
+            }
+            return DLGC_WANTCHARS;
+        case WM_KEYDOWN:
+            if (wParam == VK_RETURN || wParam == VK_SPACE) {
+                Activate();
+                return 0;
+            }
+            break;
+        case WM_SETFOCUS:
+        case WM_KILLFOCUS:
+            ::InvalidateRect(Hwnd(), nullptr, FALSE);
+            return 0;
+        case WM_SETTEXT: {
+            const LRESULT result = DefaultHandling(message, wParam, lParam);
+            ::InvalidateRect(Hwnd(), nullptr, FALSE);
+            return result;
+        }
+        default:
+            break;
+    }
+    return DefaultHandling(message, wParam, lParam);
+}
+
+}  // namespace corvane

@@ -1,0 +1,96 @@
+#include "common/AboutWindow.h"
+
+#include "common/CommonResources.h"
+#include "common/core/Twips.h"
+#include "tests/win/support/Screenshot.h"
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+namespace corvane {
+namespace {
+
+std::string TextOf(HWND control) {
+    char text[512] = {};
+    ::SendMessageA(control, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+    return text;
+}
+
+HWND FindAbout() { return ::FindWindowA(AboutWindow::ClassName(), "About Corvane"); }
+
+TEST(AboutWindow, ShowsTitleVersionLinkNoticeAndClose) {
+    AboutWindow about;
+    about.Show();
+    const HWND hwnd = FindAbout();
+    ASSERT_NE(hwnd, nullptr);
+    EXPECT_TRUE(::IsWindowVisible(hwnd));
+    EXPECT_EQ(TextOf(::GetDlgItem(hwnd, AboutWindow::lblTitle)), "Corvane - Version 1.1.1");
+    EXPECT_EQ(TextOf(::GetDlgItem(hwnd, AboutWindow::cmdClose)), "Close");
+    EXPECT_FALSE(TextOf(::GetDlgItem(hwnd, AboutWindow::Label2)).empty());
+    EXPECT_FALSE(TextOf(::GetDlgItem(hwnd, AboutWindow::lblDisclaimer)).empty());
+    EXPECT_EQ(::GetDlgItem(hwnd, AboutWindow::cmdHelp), nullptr) << "the menu's window has no Help button";
+
+    RECT client{};
+    ::GetClientRect(hwnd, &client);
+    EXPECT_EQ(client.right, TwipsToPixels(4305, 96));
+    EXPECT_EQ(client.bottom, TwipsToPixels(3075, 96));
+    const auto style = static_cast<DWORD>(::GetWindowLongPtrA(hwnd, GWL_STYLE));
+    EXPECT_EQ(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME), 0u);
+    EXPECT_NE(::GetWindow(hwnd, GW_OWNER), nullptr) << "owned, so it stays off the task bar";
+    EXPECT_EQ(static_cast<DWORD>(::GetWindowLongPtrA(hwnd, GWL_EXSTYLE)) & WS_EX_APPWINDOW, 0u);
+    test::SaveWindowScreenshot(hwnd, "about-menu");
+
+    about.Show();  // a second request shows the same window
+    EXPECT_EQ(FindAbout(), hwnd);
+
+    ::SendMessageA(::GetDlgItem(hwnd, AboutWindow::cmdClose), BM_CLICK, 0, 0);
+    EXPECT_FALSE(::IsWindow(hwnd));
+    EXPECT_FALSE(about.IsOpen());
+
+    about.Show();  // and it can be opened again after closing
+    EXPECT_NE(FindAbout(), nullptr);
+    ::SendMessageA(FindAbout(), WM_COMMAND, IDCANCEL, 0);  // Escape
+    EXPECT_EQ(FindAbout(), nullptr);
+}
+
+TEST(AboutWindow, CreatorsCopyHasAHelpButtonThatRunsItsAction) {
+    int helpRequests = 0;
+    AboutWindow about([&] { ++helpRequests; });
+    about.Show();
+    const HWND hwnd = FindAbout();
+    ASSERT_NE(hwnd, nullptr);
+    const HWND help = ::GetDlgItem(hwnd, AboutWindow::cmdHelp);
+    ASSERT_NE(help, nullptr);
+    EXPECT_EQ(TextOf(help), "&Help");
+    test::SaveWindowScreenshot(hwnd, "about-creator");
+    ::SendMessageA(help, BM_CLICK, 0, 0);
+    EXPECT_EQ(helpRequests, 1);
+    about.Close();
+    EXPECT_EQ(FindAbout(), nullptr);
+}
+
+TEST(LinkLabel, ShowsTheHandCursorAndRunsItsActionOnClickAndKeys) {
+    const UniqueWindow parent(::CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 300, 100, nullptr,
+                                                nullptr, ::GetModuleHandleA(nullptr), nullptr));
+    int clicks = 0;
+    LinkLabel link;
+    ASSERT_TRUE(link.Create(parent.get(), 7, "Format Utility", {0, 0, 1500, 300}, 96, {}, [&] { ++clicks; }));
+    const HCURSOR hand = ::LoadCursorA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDC_LINK_HAND));
+    ASSERT_NE(hand, nullptr) << "the test program carries the cursor resource";
+    ::SetCursor(::LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW)));
+    ::SendMessageA(link.Hwnd(), WM_SETCURSOR, reinterpret_cast<WPARAM>(link.Hwnd()), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    EXPECT_EQ(::GetCursor(), hand);
+
+    ::SendMessageA(link.Hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    ::SendMessageA(link.Hwnd(), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    EXPECT_EQ(clicks, 1);
+    ::SendMessageA(link.Hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    ::SendMessageA(link.Hwnd(), WM_LBUTTONUP, 0, MAKELPARAM(500, 5));  // released outside: no click
+    EXPECT_EQ(clicks, 1);
+    ::SendMessageA(link.Hwnd(), WM_KEYDOWN, VK_SPACE, 0);
+    ::SendMessageA(link.Hwnd(), WM_KEYDOWN, VK_RETURN, 0);
+    EXPECT_EQ(clicks, 3);
+}
+
+}  // namespace
+}  // namespace corvane
