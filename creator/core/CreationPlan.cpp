@@ -60,7 +60,7 @@ CreationPlan PlanCreation(const std::function<bool(std::string_view relativeName
     steps.push_back({StepKind::LetRepaint, {}});
     for (const std::string_view name : kDriveFiles) {
         if (supplied(name)) {
-            steps.push_back({StepKind::CopyFile, std::string(name)});
+            steps.push_back({StepKind::CopyNewFile, std::string(name)});
         }
     }
     steps.push_back({StepKind::LetRepaint, {}});

@@ -24,7 +24,7 @@ enum class StepKind {
     DeleteOldFile, // name: remove the drive's file of that name when it has one
     StageAutorun,  // write Autorun.inf into the creator folder
     CreateFolder,  // name: create the drive's folder unless something of that name exists
-    CopyFile,      // name: copy from the creator folder unless the drive has a file of that name
+    CopyNewFile,   // name: copy from the creator folder unless the drive has a file of that name
     ShowMessage,   // text
 };
 

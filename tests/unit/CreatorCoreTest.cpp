@@ -102,7 +102,7 @@ TEST(CreationPlan, CompleteCreatorFolderRemovesStagesCreatesCopiesAndReports) {
     EXPECT_EQ(asked, std::vector<std::string>(kAllFiles.begin() + 1, kAllFiles.end()));
 
     EXPECT_EQ(NamesOf(plan, StepKind::DeleteOldFile), kAllFiles);
-    EXPECT_EQ(NamesOf(plan, StepKind::CopyFile), kAllFiles);
+    EXPECT_EQ(NamesOf(plan, StepKind::CopyNewFile), kAllFiles);
     EXPECT_EQ(NamesOf(plan, StepKind::CreateFolder),
               (std::vector<std::string>{"Support", "My Documents", "My Music", "My Pictures", "My Programs", "My Video"}));
     EXPECT_EQ(NamesOf(plan, StepKind::SetStatus),
@@ -115,7 +115,7 @@ TEST(CreationPlan, CompleteCreatorFolderRemovesStagesCreatesCopiesAndReports) {
     const std::size_t stage = IndexOf(plan, StepKind::StageAutorun);
     const std::size_t firstFolder = IndexOf(plan, StepKind::CreateFolder);
     const std::size_t copyingStatus = IndexOf(plan, StepKind::SetStatus, texts::kCopyingFiles);
-    const std::size_t firstCopy = IndexOf(plan, StepKind::CopyFile);
+    const std::size_t firstCopy = IndexOf(plan, StepKind::CopyNewFile);
     const std::size_t message = IndexOf(plan, StepKind::ShowMessage);
     EXPECT_EQ(firstStatus, 0u);
     EXPECT_LT(firstDelete, stage);
@@ -159,7 +159,7 @@ TEST(CreationPlan, MissingSupportFileIsNeitherRemovedNorCopiedAndNamedLast) {
         }
     }
     EXPECT_EQ(NamesOf(plan, StepKind::DeleteOldFile), supplied);
-    EXPECT_EQ(NamesOf(plan, StepKind::CopyFile), supplied);
+    EXPECT_EQ(NamesOf(plan, StepKind::CopyNewFile), supplied);
     EXPECT_EQ(NamesOf(plan, StepKind::ShowMessage),
               (std::vector<std::string>{texts::kReady,
                                         std::string(texts::kSupportMissingLead) +
