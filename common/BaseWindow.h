@@ -88,7 +88,7 @@ private:
         if (message == WM_NCDESTROY) {
             ::SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
             self->hwnd_ = nullptr;
-            self->OnWindowDestroyed();
+            static_cast<BaseWindow*>(self)->OnWindowDestroyed();  // overrides may be private
         }
         return result;
     }
