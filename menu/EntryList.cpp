@@ -7,6 +7,7 @@
 
 #include <commctrl.h>
 
+#include <atomic>
 #include <vector>
 
 namespace corvane::menu {
@@ -21,6 +22,11 @@ void ReportIfOutOfHandles(DWORD error, const char* leadIn) {
     }
 }
 
+LPARAM NextRowId() {
+    static std::atomic<LPARAM> next{1};  // identities only; no window state lives here
+    return next++;
+}
+
 void SetFirstPanel(HWND statusBar, const char* text) {
     if (statusBar != nullptr) {
         ::SendMessageA(statusBar, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>(text));
@@ -28,6 +34,45 @@ void SetFirstPanel(HWND statusBar, const char* text) {
 }
 
 }  // namespace
+
+int AppendRow(HWND listView, std::span<const std::string_view> fields) {
+    if (fields.empty()) {
+        return -1;
+    }
+    std::string text;  // list view messages want NUL-terminated, writable text
+    LVITEMA item{};
+    item.mask = LVIF_TEXT | LVIF_PARAM;
+    item.iItem = static_cast<int>(::SendMessageA(listView, LVM_GETITEMCOUNT, 0, 0));
+    item.lParam = NextRowId();
+    text.assign(fields[0]);
+    item.pszText = text.data();
+    const auto index = static_cast<int>(::SendMessageA(listView, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
+    if (index < 0) {
+        return index;
+    }
+    for (std::size_t column = 1; column < fields.size(); ++column) {
+        LVITEMA sub{};
+        sub.iSubItem = static_cast<int>(column);
+        text.assign(fields[column]);
+        sub.pszText = text.data();
+        ::SendMessageA(listView, LVM_SETITEMTEXTA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&sub));
+    }
+    return index;
+}
+
+LPARAM RowId(HWND listView, int row) {
+    LVITEMA item{};
+    item.mask = LVIF_PARAM;
+    item.iItem = row;
+    return ::SendMessageA(listView, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item)) ? item.lParam : 0;
+}
+
+int FindRow(HWND listView, LPARAM id) {
+    LVFINDINFOA find{};
+    find.flags = LVFI_PARAM;
+    find.lParam = id;
+    return static_cast<int>(::SendMessageA(listView, LVM_FINDITEMA, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&find)));
+}
 
 int ColumnCount(HWND listView) {
     const auto header = reinterpret_cast<HWND>(::SendMessageA(listView, LVM_GETHEADER, 0, 0));
@@ -65,28 +110,11 @@ DWORD LoadList(const std::string& fileName, HWND listView) {
     // Without redraw and with the room reserved up front, filling a large list is orders of
     // magnitude faster than row by row.
     ::SendMessageA(listView, WM_SETREDRAW, FALSE, 0);
-    int row = static_cast<int>(::SendMessageA(listView, LVM_GETITEMCOUNT, 0, 0));
-    const std::size_t total = static_cast<std::size_t>(row) + CountRecords(contents, static_cast<std::size_t>(columns));
+    const auto rows = static_cast<std::size_t>(::SendMessageA(listView, LVM_GETITEMCOUNT, 0, 0));
+    const std::size_t total = rows + CountRecords(contents, static_cast<std::size_t>(columns));
     ::SendMessageA(listView, LVM_SETITEMCOUNT, total, 0);
-    std::string field;  // list view messages want NUL-terminated, writable text
     ForEachRecord(contents, static_cast<std::size_t>(columns), [&](std::span<const std::string_view> fields) {
-        LVITEMA item{};
-        item.mask = LVIF_TEXT;
-        item.iItem = row;
-        field.assign(fields[0]);
-        item.pszText = field.data();
-        const auto index = static_cast<int>(::SendMessageA(listView, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
-        if (index < 0) {
-            return;
-        }
-        for (std::size_t column = 1; column < fields.size(); ++column) {
-            LVITEMA sub{};
-            sub.iSubItem = static_cast<int>(column);
-            field.assign(fields[column]);
-            sub.pszText = field.data();
-            ::SendMessageA(listView, LVM_SETITEMTEXTA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&sub));
-        }
-        ++row;
+        AppendRow(listView, fields);
     });
     ::SendMessageA(listView, WM_SETREDRAW, TRUE, 0);
     ::InvalidateRect(listView, nullptr, TRUE);

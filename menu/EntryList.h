@@ -4,7 +4,9 @@
 
 #include <windows.h>
 
+#include <span>
 #include <string>
+#include <string_view>
 
 namespace corvane::menu {
 
@@ -20,6 +22,14 @@ DWORD SaveList(const std::string& fileName, HWND listView);
 // The start-up load step: status "Loading data . . .", clear the rows, LoadList of Data.dat in the
 // given file (Data.dat beside Menu.exe), status "Data loaded.". Returns LoadList's result.
 DWORD LoadEntries(HWND listView, HWND statusBar, const std::string& dataFile);
+
+// Appends a row with the given texts (name, then sub-items) and a fresh identity; returns its index.
+int AppendRow(HWND listView, std::span<const std::string_view> fields);
+
+// Every row carries an identity that survives sorting, so a row can be found again after the
+// list changed under it. FindRow gives -1 when the row is gone.
+LPARAM RowId(HWND listView, int row);
+int FindRow(HWND listView, LPARAM id);
 
 // The texts of one row, column by column.
 std::string RowText(HWND listView, int row, int column);

@@ -51,4 +51,22 @@ inline constexpr const char* kFormatUtilityFile = "Support\\Utility.exe";
 inline constexpr const char* kUsbViewFile = "Support\\usbview.exe";
 inline constexpr const char* kHelpFile = "Support\\Corvane.chm";
 
+// Entry editor.
+inline constexpr const char* kEditorDesignCaption = "Add/Edit Entry";
+inline constexpr const char* kAddEntryCaption = "Add Entry";
+inline constexpr const char* kEditEntryCaption = "Edit Entry";
+inline constexpr const char* kEditorHint =
+    "Files may be of any type and can be located on the Local or Network Computer.  Files to be stored on "
+    "your USB drive must be copied to it first before adding shortcuts for them.";
+inline constexpr const char* kFilePathLabel = "File Path";
+inline constexpr const char* kBrowseButton = "....";
+inline constexpr const char* kMenuNameLabel = "Menu Name";
+inline constexpr const char* kSwitchLabel = "Command Line Switch: (Optional)";
+inline constexpr const char* kSaveButton = "&Save";
+inline constexpr const char* kCancelButton = "&Cancel";
+inline constexpr const char* kSelectFileTitle = "Select a File";
+inline constexpr const char* kAllFilesFilter = "All Files (*.*)|*.*|";
+inline constexpr const char* kDeleteQuestion = "Are you sure toy want to remove ";
+inline constexpr const char* kDeleteQuestionEnd = "?";
+
 }  // namespace corvane::menu::texts

@@ -26,19 +26,8 @@ TestListView::TestListView() {
 }
 
 void TestListView::AddRow(const Row& row) {
-    LVITEMA item{};
-    item.mask = LVIF_TEXT;
-    item.iItem = static_cast<int>(::SendMessageA(list_, LVM_GETITEMCOUNT, 0, 0));
-    std::string text = row.at(0);
-    item.pszText = text.data();
-    const auto index = static_cast<int>(::SendMessageA(list_, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
-    for (std::size_t column = 1; column < row.size(); ++column) {
-        LVITEMA sub{};
-        sub.iSubItem = static_cast<int>(column);
-        text = row[column];
-        sub.pszText = text.data();
-        ::SendMessageA(list_, LVM_SETITEMTEXTA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&sub));
-    }
+    const std::vector<std::string_view> fields(row.begin(), row.end());
+    menu::AppendRow(list_, fields);
 }
 
 void TestListView::AddRows(const std::vector<Row>& rows) {

@@ -1,0 +1,55 @@
+// frmAdd: the entry editor. Adds an entry to the list or replaces the one it was opened on, storing
+// a target on the menu's own drive without its drive letter; every save rewrites Data.dat. Modeless
+// and single: opening it again while it is open only brings it to the front.
+#pragma once
+
+#include "common/BaseWindow.h"
+#include "common/UniqueHandle.h"
+#include "menu/EntryEditorHost.h"
+#include "menu/cFileDialog.h"
+
+#include <memory>
+#include <optional>
+
+namespace corvane::menu {
+
+class frmAdd : public BaseWindow<frmAdd> {
+public:
+    enum class Mode { Add, Edit };
+    enum ControlId { Label4 = 100, Label3, cmdBrowse, txtPath, Label2, txtName, Label1, txtCommandLine, cmdSave,
+                     cmdCancel };
+
+    explicit frmAdd(EntryEditorHost& host) : host_(host) {}
+
+    // Opens the editor in `mode`; in Edit mode it takes the selected entry (if any). When the editor
+    // is already open it keeps its mode and entry and only comes to the front.
+    void Open(Mode mode);
+    void Close() noexcept;
+
+    [[nodiscard]] Mode CurrentMode() const noexcept { return mode_; }
+
+    // The commands of the buttons, also used by tests.
+    void Browse();
+    void Save();
+
+    static const char* ClassName() { return "frmAdd"; }
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+private:
+    void CreateControls();
+    void FillFromSelectedEntry();
+    [[nodiscard]] std::string FieldText(int id) const;
+    void OnWindowDestroyed() noexcept override;
+
+    EntryEditorHost& host_;
+    Mode mode_ = Mode::Add;
+    std::optional<LPARAM> editedRowId_;  // the row Edit replaces, by identity, not by position
+    std::unique_ptr<cFileDialog> fileDialog_;
+    UniqueFont font_;
+};
+
+// Delete Entry: asks whether to remove the selected entry (No is the default), removes it on Yes
+// and rewrites Data.dat either way. Does nothing with an empty list or when no entry is selected.
+void DeleteSelectedEntry(EntryEditorHost& host);
+
+}  // namespace corvane::menu
