@@ -1,0 +1,60 @@
+#include "creator/ExampleWindow.h"
+
+#include "common/WindowLayout.h"
+
+namespace corvane::creator {
+
+ExampleWindow::ExampleWindow(const char* caption, int clientWidthTwips, int clientHeightTwips,
+                             Painter painter) noexcept
+    : caption_(caption), clientWidth_(clientWidthTwips), clientHeight_(clientHeightTwips), painter_(painter) {}
+
+void ExampleWindow::Show() {
+    if (!IsOpen()) {
+        if (!hiddenOwner_) {
+            hiddenOwner_.reset(::CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                                                 ::GetModuleHandleA(nullptr), nullptr));
+        }
+        // A fixed dialog frame: no sizing, no minimise or maximise box; placed where Windows puts new windows.
+        if (!CreateWindowObject(WS_EX_DLGMODALFRAME, caption_, WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, CW_USEDEFAULT,
+                                CW_USEDEFAULT, 100, 100, hiddenOwner_.get())) {
+            return;
+        }
+        SetClientSizeTwips(Hwnd(), clientWidth_, clientHeight_, WindowDpi(Hwnd()));
+    }
+    ::ShowWindow(Hwnd(), SW_SHOWNORMAL);
+    ::SetForegroundWindow(Hwnd());
+}
+
+void ExampleWindow::Close() noexcept {
+    if (IsOpen()) {
+        ::DestroyWindow(Hwnd());
+    }
+}
+
+void ExampleWindow::Paint() noexcept {
+    PAINTSTRUCT paint{};
+    const HDC dc = ::BeginPaint(Hwnd(), &paint);
+    RECT client{};
+    ::GetClientRect(Hwnd(), &client);
+    painter_(dc, client);
+    ::EndPaint(Hwnd(), &paint);
+}
+
+LRESULT ExampleWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_PAINT:
+            Paint();
+            return 0;
+        case WM_KEYDOWN:
+            if (wParam == VK_ESCAPE) {  // a picture to glance at: Escape puts it away
+                Close();
+                return 0;
+            }
+            break;
+        default:
+            break;
+    }
+    return DefaultHandling(message, wParam, lParam);
+}
+
+}  // namespace corvane::creator

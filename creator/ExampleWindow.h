@@ -1,0 +1,32 @@
+// frmAction and frmMyComp: small fixed windows holding one example picture. One object per window;
+// a second Show brings the open window back instead of opening another.
+#pragma once
+
+#include "common/BaseWindow.h"
+#include "common/UniqueHandle.h"
+
+namespace corvane::creator {
+
+class ExampleWindow : public BaseWindow<ExampleWindow> {
+public:
+    using Painter = void (*)(HDC dc, const RECT& area);
+
+    ExampleWindow(const char* caption, int clientWidthTwips, int clientHeightTwips, Painter painter) noexcept;
+
+    void Show();
+    void Close() noexcept;
+
+    static const char* ClassName() { return "CorvaneLabelExample"; }
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+private:
+    void Paint() noexcept;
+
+    const char* caption_;
+    int clientWidth_;
+    int clientHeight_;
+    Painter painter_;
+    UniqueWindow hiddenOwner_;  // an owned window stays off the task bar
+};
+
+}  // namespace corvane::creator

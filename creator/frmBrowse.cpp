@@ -1,0 +1,340 @@
+#include "creator/frmBrowse.h"
+
+#include "common/CommonResources.h"
+#include "common/MessageLoop.h"
+#include "common/WindowLayout.h"
+#include "common/core/Twips.h"
+#include "creator/Artwork.h"
+#include "creator/BrowseFldrXP.h"
+#include "creator/ExamplePictures.h"
+#include "creator/core/CreatorTexts.h"
+
+#include <commctrl.h>
+#include <shellapi.h>
+
+namespace corvane::creator {
+namespace {
+
+constexpr int kClientWidth = 6660;  // twips
+constexpr int kClientHeight = 4095;
+constexpr TwipsRect kWhitePanel{0, 0, 1455, 4095};
+constexpr TwipsRect kWhiteStrip{1455, 0, 5280, 855};
+constexpr COLORREF kWhite = RGB(255, 255, 255);
+constexpr COLORREF kStatusBlue = RGB(0, 0, 255);
+constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+
+struct LinkPlace {
+    int id;
+    int iconId;
+    const char* text;
+    TwipsRect label;
+    TwipsRect icon;
+    art::LinkIcon picture;
+};
+
+// The four links of the white panel, each under its 32 by 32 pixel picture.
+constexpr std::array<LinkPlace, 4> kLinks = {{
+    {frmBrowse::Label4, frmBrowse::Icon4, texts::kAutorunRepair, {120, 840, 1190, 255}, {487, 240, 480, 480},
+     art::LinkIcon::AutorunRepair},
+    {frmBrowse::Label5, frmBrowse::Icon5, texts::kFormatUtility, {150, 1760, 1140, 255}, {487, 1200, 480, 480},
+     art::LinkIcon::FormatUtility},
+    {frmBrowse::Label6, frmBrowse::Icon6, texts::kUsbView, {165, 2680, 1100, 255}, {487, 2160, 480, 480},
+     art::LinkIcon::UsbView},
+    {frmBrowse::Label7, frmBrowse::Icon7, texts::kHelp, {165, 3600, 1100, 255}, {487, 3120, 480, 480},
+     art::LinkIcon::Help},
+}};
+
+// The support tools the first three links start, relative to the creator folder.
+constexpr const char* kRepairTool = "\\Support\\Tendwell.exe";
+constexpr const char* kFormatTool = "\\Support\\Utility.exe";
+constexpr const char* kUsbViewTool = "\\Support\\usbview.exe";
+constexpr const char* kHelpFile = "\\Support\\Corvane.chm";
+
+std::string ControlText(HWND parent, int id) {
+    const HWND control = ::GetDlgItem(parent, id);
+    const int length = ::GetWindowTextLengthA(control);
+    std::string text(static_cast<std::size_t>(length > 0 ? length : 0) + 1, '\0');
+    text.resize(static_cast<std::size_t>(::GetWindowTextA(control, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+RECT PixelRect(const TwipsRect& place, int dpi) {
+    const int left = TwipsToPixels(place.left, dpi);
+    const int top = TwipsToPixels(place.top, dpi);
+    return {left, top, left + TwipsToPixels(place.width, dpi), top + TwipsToPixels(place.height, dpi)};
+}
+
+// Frees a dropped file list however the handler leaves.
+class DropList {
+public:
+    explicit DropList(HDROP drop) noexcept : drop_(drop) {}
+    ~DropList() { ::DragFinish(drop_); }
+    DropList(const DropList&) = delete;
+    DropList& operator=(const DropList&) = delete;
+    [[nodiscard]] HDROP get() const noexcept { return drop_; }
+
+private:
+    HDROP drop_;
+};
+
+}  // namespace
+
+frmBrowse::frmBrowse(std::string creatorFolder, std::function<void()> onClosed)
+    : creatorFolder_(std::move(creatorFolder)),
+      onClosed_(std::move(onClosed)),
+      frmAction_(texts::kActionExampleCaption, 5190, 5415, &DrawActionExample),
+      frmMyComp_(texts::kVolumeExampleCaption, 5850, 4530, &DrawVolumeExample),
+      miniAbout_([this] { ::ShellExecuteA(miniAbout_.Hwnd(), "open", (creatorFolder_ + kHelpFile).c_str(), nullptr,
+                                          nullptr, SW_SHOWNORMAL); }) {}
+
+void frmBrowse::ConfigureClass(WNDCLASSEXA& windowClass) {
+    windowClass.hIcon = ::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_PROGRAM));
+}
+
+bool frmBrowse::Open(int showCommand) {
+    if (!CreateWindowObject(WS_EX_ACCEPTFILES | WS_EX_CONTROLPARENT, texts::kProgramTitle, kWindowStyle, CW_USEDEFAULT,
+                            CW_USEDEFAULT, 100, 100)) {
+        return false;
+    }
+    SetClientSizeTwips(Hwnd(), kClientWidth, kClientHeight, WindowDpi(Hwnd()));
+    CreateControls();
+    CentreOnScreen(Hwnd());
+    ::ShowWindow(Hwnd(), showCommand);
+    ::UpdateWindow(Hwnd());
+    return true;
+}
+
+void frmBrowse::CreateControls() {
+    const HWND hwnd = Hwnd();
+    const int dpi = WindowDpi(hwnd);
+    font_ = CreateDialogFont(dpi);
+    constexpr DWORD kEdit = WS_TABSTOP | ES_AUTOHSCROLL;
+    constexpr DWORD kButton = WS_TABSTOP | BS_PUSHBUTTON;
+
+    // Created in tab order: the boxes and buttons first, then the links, then what takes no focus.
+    CreateChild(hwnd, "EDIT", "", kEdit, WS_EX_CLIENTEDGE, {2040, 1800, 3855, 285}, txtAction, dpi);
+    CreateChild(hwnd, "EDIT", "", kEdit, WS_EX_CLIENTEDGE, {2040, 2640, 3855, 285}, txtMyComp, dpi);
+    CreateChild(hwnd, "BUTTON", texts::kSelectUsb, kButton, 0, {1680, 3600, 1215, 375}, BrowseFldr, dpi);
+    CreateChild(hwnd, "EDIT", "", kEdit, WS_EX_CLIENTEDGE, {3050, 3645, 495, 285}, txtPath, dpi);
+    CreateChild(hwnd, "BUTTON", texts::kCreateMenu, WS_TABSTOP | BS_DEFPUSHBUTTON, 0, {3720, 3600, 1215, 375},
+                cmdCreate, dpi);
+    CreateChild(hwnd, "BUTTON", texts::kClose, kButton, 0, {5280, 3600, 1215, 375}, Command1, dpi);
+
+    // Centred where the layout puts it (1920 + 4125 / 2), wider so that the whole line shows in any
+    // dialog font.
+    CreateChild(hwnd, "STATIC", texts::kInstruction, SS_CENTER | SS_NOPREFIX, 0, {1500, 1080, 4965, 195}, Label9,
+                dpi);
+    CreateChild(hwnd, "STATIC", texts::kActionLabelCaption, SS_LEFT, 0, {2040, 1560, 1815, 195}, Label1, dpi);
+    CreateChild(hwnd, "STATIC", texts::kVolumeLabelCaption, SS_LEFT, 0, {2040, 2400, 1815, 195}, Label2, dpi);
+    CreateChild(hwnd, "STATIC", "", SS_CENTER | SS_NOPREFIX, 0, {2040, 3120, 3855, 195}, lblStatus, dpi);
+    CreateChild(hwnd, "STATIC", "", SS_OWNERDRAW, 0, {1800, 0, 3750, 750}, Image8, dpi);
+    CreateChild(hwnd, "STATIC", "", SS_ETCHEDVERT, 0, {1440, 0, 30, kClientHeight}, SeparatorVertical, dpi);
+    CreateChild(hwnd, "STATIC", "", SS_ETCHEDHORZ, 0, {1455, 855, kClientWidth - 1455, 30}, SeparatorHorizontal,
+                dpi);
+    const HWND image7 = CreateChild(hwnd, "STATIC", "", SS_ICON | SS_REALSIZECONTROL, 0, {5760, 45, 720, 720},
+                                    Image7, dpi);
+    const int iconSize = TwipsToPixels(720, dpi);
+    programIcon_.reset(static_cast<HICON>(::LoadImageA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_PROGRAM),
+                                                       IMAGE_ICON, iconSize, iconSize, 0)));
+    ::SendMessageA(image7, STM_SETICON, reinterpret_cast<WPARAM>(programIcon_.get()), 0);
+
+    toolTip_ = ::CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
+                                 CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd, nullptr,
+                                 ::GetModuleHandleA(nullptr), nullptr);
+    for (const auto& [id, place] : {std::pair{Image1, TwipsRect{6000, 1815, 240, 240}},
+                                    std::pair{Image2, TwipsRect{6000, 2655, 240, 240}}}) {
+        AddToolTip(CreateChild(hwnd, "STATIC", "", SS_OWNERDRAW | SS_NOTIFY, 0, place, id, dpi));
+    }
+    ApplyFontToChildren(hwnd, font_.get());
+    CreateLinks(dpi);
+    ::SetFocus(::GetDlgItem(hwnd, txtAction));
+}
+
+void frmBrowse::CreateLinks(int dpi) {
+    LinkLabel::Style onWhite;
+    onWhite.background = kWhite;
+    const std::array<std::function<void()>, 4> actions = {
+        [this] { OpenCreatorFile(kRepairTool); },
+        [this] { OpenCreatorFile(kFormatTool); },
+        [this] { OpenCreatorFile(kUsbViewTool); },
+        [this] { miniAbout_.Show(); },
+    };
+    for (std::size_t i = 0; i < kLinks.size(); ++i) {
+        const LinkPlace& link = kLinks[i];
+        CreateChild(Hwnd(), "STATIC", "", SS_OWNERDRAW, 0, link.icon, link.iconId, dpi);
+        links_[i].Create(Hwnd(), link.id, link.text, link.label, dpi, onWhite, actions[i]);
+    }
+}
+
+void frmBrowse::AddToolTip(HWND tool) {
+    TOOLINFOA info{};
+    info.cbSize = sizeof info;
+    info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    info.hwnd = Hwnd();
+    info.uId = reinterpret_cast<UINT_PTR>(tool);
+    info.lpszText = const_cast<char*>(texts::kWhatsThis);
+    ::SendMessageA(toolTip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&info));
+}
+
+void frmBrowse::OpenCreatorFile(const char* relativePath) const {
+    // The shell's answer is not looked at: a missing tool simply does not start.
+    ::ShellExecuteA(Hwnd(), "open", (creatorFolder_ + relativePath).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+void frmBrowse::OnCommand(int id, int notification) {
+    switch (id) {
+        case cmdCreate:
+            OnCreateMenu();
+            break;
+        case BrowseFldr:
+            OnSelectUsb();
+            break;
+        case Command1:
+            OnClose();
+            break;
+        case Image1:
+        case Image2:
+            if (notification == STN_CLICKED) {
+                (id == Image1 ? frmAction_ : frmMyComp_).Show();
+            }
+            break;
+        default:
+            break;
+    }
+}
+
+void frmBrowse::OnCreateMenu() {
+    if (creating_) {  // a click let through by a repaint point of the run in progress
+        return;
+    }
+    creating_ = true;
+    CreateMenu(creatorFolder_, *this);
+    creating_ = false;
+    if (closeRequested_) {
+        OnClose();
+    }
+}
+
+void frmBrowse::OnSelectUsb() {
+    if (creating_) {
+        return;
+    }
+    ::SetDlgItemTextA(Hwnd(), txtPath, "");
+    BrowseFldrXP::BrowseForFolder(Hwnd(), txtPath);
+}
+
+void frmBrowse::OnDropFiles(HDROP drop) noexcept {
+    const DropList files(drop);
+    // A drop that carries no file (dragged text) changes nothing; of several items the first counts.
+    if (::DragQueryFileA(files.get(), 0xFFFFFFFF, nullptr, 0) == 0) {
+        return;
+    }
+    char path[MAX_PATH * 4] = {};
+    if (::DragQueryFileA(files.get(), 0, path, sizeof path) > 0) {
+        ::SetDlgItemTextA(Hwnd(), txtPath, path);
+    }
+}
+
+void frmBrowse::OnClose() noexcept {
+    if (creating_) {
+        // The run is waiting in a repaint point on this window's controls: close when it returns.
+        closeRequested_ = true;
+        return;
+    }
+    ::DestroyWindow(Hwnd());
+}
+
+void frmBrowse::Paint() noexcept {
+    PAINTSTRUCT paint{};
+    const HDC dc = ::BeginPaint(Hwnd(), &paint);
+    const int dpi = WindowDpi(Hwnd());
+    art::Fill(dc, PixelRect(kWhitePanel, dpi), kWhite);
+    art::Fill(dc, PixelRect(kWhiteStrip, dpi), kWhite);
+    ::EndPaint(Hwnd(), &paint);
+}
+
+LRESULT frmBrowse::OnDrawItem(const DRAWITEMSTRUCT& item) noexcept {
+    const RECT& area = item.rcItem;
+    const auto id = static_cast<int>(item.CtlID);
+    if (id == Image8) {
+        art::DrawBanner(item.hDC, area);
+    } else if (id == Image1 || id == Image2) {
+        art::Fill(item.hDC, area, ::GetSysColor(COLOR_BTNFACE));
+        art::DrawWhatsThis(item.hDC, area);
+    } else {
+        for (const LinkPlace& link : kLinks) {
+            if (link.iconId == id) {
+                art::Fill(item.hDC, area, kWhite);
+                art::DrawLinkIcon(item.hDC, area, link.picture);
+            }
+        }
+    }
+    return TRUE;
+}
+
+LRESULT frmBrowse::OnColorStatic(HDC dc, HWND control) noexcept {
+    const int id = ::GetDlgCtrlID(control);
+    if (id == Image7) {  // the program's picture sits on the white strip
+        ::SetBkColor(dc, kWhite);
+        return reinterpret_cast<LRESULT>(::GetStockObject(WHITE_BRUSH));
+    }
+    if (id == lblStatus) {
+        ::SetTextColor(dc, kStatusBlue);
+    }
+    ::SetBkColor(dc, ::GetSysColor(COLOR_BTNFACE));
+    return reinterpret_cast<LRESULT>(::GetSysColorBrush(COLOR_BTNFACE));
+}
+
+LRESULT frmBrowse::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_COMMAND:
+            OnCommand(LOWORD(wParam), HIWORD(wParam));
+            return 0;
+        case WM_DROPFILES:
+            OnDropFiles(reinterpret_cast<HDROP>(wParam));
+            return 0;
+        case WM_PAINT:
+            Paint();
+            return 0;
+        case WM_DRAWITEM:
+            return OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+        case WM_CTLCOLORSTATIC:
+            return OnColorStatic(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+        case WM_CLOSE:
+            OnClose();
+            return 0;
+        case WM_DESTROY:
+            // Every window of the program goes with this one.
+            frmAction_.Close();
+            frmMyComp_.Close();
+            miniAbout_.Close();
+            return 0;
+        default:
+            break;
+    }
+    return DefaultHandling(message, wParam, lParam);
+}
+
+void frmBrowse::OnWindowDestroyed() noexcept {
+    if (onClosed_) {
+        onClosed_();
+    }
+}
+
+// The run's view of the window.
+
+void frmBrowse::SetStatus(const std::string& text) { ::SetDlgItemTextA(Hwnd(), lblStatus, text.c_str()); }
+
+void frmBrowse::LetRepaint() { PumpPendingMessages(); }
+
+void frmBrowse::ShowMessage(const std::string& text) {
+    ::MessageBoxA(Hwnd(), text.c_str(), texts::kProgramTitle, MB_OK | MB_ICONINFORMATION);
+}
+
+void frmBrowse::FocusActionLabel() { ::SetFocus(::GetDlgItem(Hwnd(), txtAction)); }
+
+CreationInputs frmBrowse::CurrentInputs() {
+    return {ControlText(Hwnd(), txtPath), ControlText(Hwnd(), txtAction), ControlText(Hwnd(), txtMyComp)};
+}
+
+}  // namespace corvane::creator

@@ -1,0 +1,100 @@
+// frmBrowse: the creator's window. The user types the two labels, picks or drops the drive and
+// presses "Create Menu"; the white panel on the left links to the support tools and the about window.
+#pragma once
+
+#include "common/AboutWindow.h"
+#include "common/BaseWindow.h"
+#include "common/LinkLabel.h"
+#include "common/UniqueHandle.h"
+#include "creator/CreateMenu.h"
+#include "creator/ExampleWindow.h"
+
+#include <shellapi.h>
+
+#include <array>
+#include <functional>
+#include <string>
+
+namespace corvane::creator {
+
+class frmBrowse : public BaseWindow<frmBrowse>, private CreationFeedback {
+public:
+    enum ControlId {
+        txtAction = 101,
+        txtMyComp,
+        BrowseFldr,
+        txtPath,
+        cmdCreate = IDOK,  // Enter in a box creates the menu
+        Command1 = 110,
+        Label1,
+        Label2,
+        Label9,
+        lblStatus,
+        Image1,
+        Image2,
+        Image7,
+        Image8,
+        Label4,
+        Label5,
+        Label6,
+        Label7,
+        Icon4,  // the pictures above the four links
+        Icon5,
+        Icon6,
+        Icon7,
+        SeparatorVertical,
+        SeparatorHorizontal,
+    };
+
+    // `creatorFolder` (without a trailing backslash) supplies the files for the drive and the support
+    // tools; `onClosed` runs once the window is gone (the program ends there).
+    frmBrowse(std::string creatorFolder, std::function<void()> onClosed);
+
+    // Creates and shows the window, centred on the screen. Returns false when it could not be created.
+    bool Open(int showCommand);
+
+    // The windows this one opens, for the tests.
+    [[nodiscard]] const ExampleWindow& ActionExample() const noexcept { return frmAction_; }
+    [[nodiscard]] const ExampleWindow& VolumeExample() const noexcept { return frmMyComp_; }
+    [[nodiscard]] const AboutWindow& About() const noexcept { return miniAbout_; }
+
+    static const char* ClassName() { return "CorvaneCreator"; }
+    static void ConfigureClass(WNDCLASSEXA& windowClass);
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+private:
+    void CreateControls();
+    void CreateLinks(int dpi);
+    void AddToolTip(HWND tool);
+    void OnCommand(int id, int notification);
+    void OnCreateMenu();
+    void OnSelectUsb();
+    void OnDropFiles(HDROP drop) noexcept;
+    void OnClose() noexcept;
+    void Paint() noexcept;
+    LRESULT OnDrawItem(const DRAWITEMSTRUCT& item) noexcept;
+    LRESULT OnColorStatic(HDC dc, HWND control) noexcept;
+    void OnWindowDestroyed() noexcept override;
+    void OpenCreatorFile(const char* relativePath) const;
+
+    // CreationFeedback
+    void SetStatus(const std::string& text) override;
+    void LetRepaint() override;
+    void ShowMessage(const std::string& text) override;
+    void FocusActionLabel() override;
+    CreationInputs CurrentInputs() override;
+
+    std::string creatorFolder_;
+    std::function<void()> onClosed_;
+    ExampleWindow frmAction_;
+    ExampleWindow frmMyComp_;
+    AboutWindow miniAbout_;
+    std::array<LinkLabel, 4> links_;
+    UniqueFont font_;
+    UniqueIcon programIcon_;
+    HWND toolTip_ = nullptr;  // owned by this window: destroyed with it
+    bool creating_ = false;   // a creation run is letting messages through
+    bool closeRequested_ = false;
+};
+
+}  // namespace corvane::creator

@@ -1,0 +1,245 @@
+// The creation run on real files: a creator folder on F:, the drive to prepare on E: (R: and T:
+// for a write-protected and a full drive).
+#include "creator/CreateMenu.h"
+
+#include "common/MyMod.h"
+#include "creator/core/CreatorTexts.h"
+#include "creator/core/DriveLayout.h"
+#include "tests/win/creator/CreatorFolder.h"
+#include "tests/win/support/TestDrive.h"
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <cstdlib>
+
+namespace corvane::test {
+namespace {
+
+using creator::CreateMenu;
+using creator::CreationOutcome;
+namespace texts = creator::texts;
+
+const std::string kCreator = kCreatorFolder;
+
+class CreateMenuTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        BuildCreatorFolder();
+        EmptyDrive(kStickRoot);
+    }
+    void TearDown() override {
+        EmptyDrive(kStickRoot);
+        EmptyDrive(kSecondStickRoot);
+    }
+
+    // The nine files with the creator's contents (Autorun.inf as given) and the six folders.
+    static void ExpectPrepared(const std::string& root, const std::string& autorun) {
+        for (const std::string_view name : creator::kDriveFiles) {
+            const std::string relative(name);
+            EXPECT_EQ(ReadTestFile(root + relative),
+                      name == creator::kAutorunName ? autorun : CreatorCopyOf(relative))
+                << relative;
+        }
+        for (const std::string_view folder : creator::kDriveFolders) {
+            const DWORD attributes = ::GetFileAttributesA((root + std::string(folder)).c_str());
+            EXPECT_TRUE(attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) << folder;
+        }
+    }
+};
+
+constexpr const char* kAutorunBytes =
+    "[autorun]\r\nopen=Kindel.exe\r\nShellExecute=Kindel.exe\r\nIcon=Menu.exe\r\nLabel=MYSTICK\r\n"
+    "action=Open my menu\r\nshell\\menu=Open my menu\r\nshell\\menu\\command=Kindel.exe\r\nShell=Menu\r\n";
+
+TEST_F(CreateMenuTest, FreshDriveGetsTheWholeLayoutStatusesAndReadyMessage) {
+    RecordingFeedback feedback({"E:\\", "Open my menu", "MYSTICK"});
+    EXPECT_EQ(CreateMenu(kCreator, feedback), CreationOutcome::Done);
+
+    ExpectPrepared("E:\\", kAutorunBytes);
+    // Nothing else: the five user folders are empty.
+    EXPECT_EQ(Snapshot("E:\\").size(), creator::kDriveFiles.size() + creator::kDriveFolders.size());
+    // Staged in the creator folder and left there.
+    EXPECT_EQ(ReadTestFile(kCreator + "\\Autorun.inf"), kAutorunBytes);
+    EXPECT_EQ(feedback.statuses, (std::vector<std::string>{texts::kCreatingFolders, texts::kCopyingFiles, ""}));
+    EXPECT_EQ(feedback.repaints, 5);
+    EXPECT_EQ(feedback.messages, std::vector<std::string>{texts::kReady});
+    EXPECT_EQ(feedback.focusRequests, 0);
+}
+
+TEST_F(CreateMenuTest, DriveWithAMenuGetsNewCopiesAndKeepsEverythingElse) {
+    for (const std::string_view name : creator::kDriveFolders) {
+        ASSERT_TRUE(::CreateDirectoryA(("E:\\" + std::string(name)).c_str(), nullptr));
+    }
+    for (const std::string_view name : creator::kDriveFiles) {
+        WriteTestFile("E:\\" + std::string(name), "older " + std::string(name));
+    }
+    SetAttributes("E:\\Menu.exe", FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_READONLY);
+    SetAttributes("E:\\Support\\mscomctl.ocx", FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_READONLY);
+    WriteTestFile("E:\\Data.dat", "Notes\r\nMy Documents\\notes.txt\r\n\r\n");
+    WriteTestFile("E:\\Settings.ini", "[MAIN]\r\nONRUN=2\r\n");
+    WriteTestFile("E:\\My Music\\song.mp3", "la la");
+    WriteTestFile("E:\\Support\\mine.txt", "the user's own");
+    WriteTestFile("E:\\readme.txt", "hello");
+    auto before = Snapshot("E:\\");
+
+    RecordingFeedback feedback({"E:\\", "Open my menu", "MYSTICK"});
+    EXPECT_EQ(CreateMenu(kCreator, feedback), CreationOutcome::Done);
+
+    ExpectPrepared("E:\\", kAutorunBytes);
+    auto after = Snapshot("E:\\");
+    for (const std::string_view name : creator::kDriveFiles) {
+        before.erase(std::string(name));
+        after.erase(std::string(name));
+    }
+    EXPECT_EQ(after, before) << "Data.dat, Settings.ini, the folders and other files stay as they were";
+    EXPECT_EQ(feedback.messages, std::vector<std::string>{texts::kReady});
+}
+
+TEST_F(CreateMenuTest, OneLabelIsEnoughAndTheOtherLineEndsAtTheEqualsSign) {
+    RecordingFeedback actionOnly({"E:\\", "Go", ""});
+    EXPECT_EQ(CreateMenu(kCreator, actionOnly), CreationOutcome::Done);
+    const std::string autorun = ReadTestFile("E:\\Autorun.inf");
+    EXPECT_NE(autorun.find("\r\nLabel=\r\naction=Go\r\n"), std::string::npos) << autorun;
+
+    // A pasted line break becomes a space instead of a line of its own.
+    RecordingFeedback volumeOnly({"E:\\", "", "MY\r\nSTICK\nopen=x.exe"});
+    EXPECT_EQ(CreateMenu(kCreator, volumeOnly), CreationOutcome::Done);
+    const std::string broken = ReadTestFile("E:\\Autorun.inf");
+    EXPECT_NE(broken.find("\r\nLabel=MY  STICK open=x.exe\r\naction=\r\nshell\\menu=\r\n"), std::string::npos)
+        << broken;
+    EXPECT_EQ(broken.find("\nopen=x.exe"), std::string::npos);
+}
+
+TEST_F(CreateMenuTest, MissingInputsChangeNothingAnywhere) {
+    WriteTestFile("E:\\Menu.exe", "older");
+    const auto drive = Snapshot("E:\\");
+    const auto creatorFolder = Snapshot(kCreator + "\\");
+    for (const creator::CreationInputs& inputs : {creator::CreationInputs{"", "Open my menu", "MYSTICK"},
+                                                  creator::CreationInputs{"E:\\", "", ""},
+                                                  creator::CreationInputs{"", "", ""}}) {
+        RecordingFeedback feedback(inputs);
+        EXPECT_EQ(CreateMenu(kCreator, feedback), CreationOutcome::InputsMissing);
+        EXPECT_EQ(feedback.messages, std::vector<std::string>{texts::kInputsMissing});
+        EXPECT_EQ(feedback.focusRequests, 1);
+        EXPECT_TRUE(feedback.statuses.empty());
+    }
+    EXPECT_EQ(Snapshot("E:\\"), drive);
+    EXPECT_EQ(Snapshot(kCreator + "\\"), creatorFolder);
+}
+
+TEST_F(CreateMenuTest, MissingProgramBesideTheCreatorLeavesTheDriveAlone) {
+    WriteTestFile("E:\\Menu.exe", "older menu");
+    WriteTestFile("E:\\Autorun.inf", "older autorun");
+    const auto drive = Snapshot("E:\\");
+    ASSERT_TRUE(::DeleteFileA((kCreator + "\\Menu.exe").c_str()));
+
+    RecordingFeedback feedback({"E:\\", "Open my menu", "MYSTICK"});
+    EXPECT_EQ(CreateMenu(kCreator, feedback), CreationOutcome::ProgramsMissing);
+    EXPECT_EQ(Snapshot("E:\\"), drive);
+    EXPECT_FALSE(MyMod::FileExists(kCreator + "\\Autorun.inf"));
+    ASSERT_EQ(feedback.messages.size(), 1u);
+    EXPECT_EQ(feedback.messages[0], creator::ProgramsMissingMessage({"Menu.exe"}, kCreator));
+    EXPECT_TRUE(feedback.statuses.empty());
+}
+
+TEST_F(CreateMenuTest, MissingSupportFileKeepsTheDrivesCopyAndIsNamedAfterwards) {
+    ASSERT_TRUE(::CreateDirectoryA("E:\\Support", nullptr));
+    WriteTestFile("E:\\Support\\usbview.exe", "older viewer");
+    WriteTestFile("E:\\Support\\Utility.exe", "older utility");
+    ASSERT_TRUE(::DeleteFileA((kCreator + "\\Support\\usbview.exe").c_str()));
+
+    RecordingFeedback feedback({"E:\\", "Open my menu", "MYSTICK"});
+    EXPECT_EQ(CreateMenu(kCreator, feedback), CreationOutcome::Done);
+    EXPECT_EQ(ReadTestFile("E:\\Support\\usbview.exe"), "older viewer");
+    EXPECT_EQ(ReadTestFile("E:\\Support\\Utility.exe"), CreatorCopyOf("Support\\Utility.exe"));
+    EXPECT_EQ(ReadTestFile("E:\\Menu.exe"), CreatorCopyOf("Menu.exe"));
+    ASSERT_EQ(feedback.messages.size(), 2u);
+    EXPECT_EQ(feedback.messages[0], texts::kReady);
+    EXPECT_EQ(feedback.messages[1],
+              std::string(texts::kSupportMissingLead) + "Support\\usbview.exe" + texts::kSupportMissingTail);
+}
+
+TEST_F(CreateMenuTest, PlainFileNamedSupportIsKeptAndItsFilesAreReported) {
+    WriteTestFile("E:\\Support", "not a folder");
+    RecordingFeedback feedback({"E:\\", "Open my menu", "MYSTICK"});
+    EXPECT_EQ(CreateMenu(kCreator, feedback), CreationOutcome::StepFailed);
+    ASSERT_EQ(feedback.messages.size(), 1u);
+    EXPECT_EQ(feedback.messages[0].rfind(texts::kErrorCopying + std::string("E:\\Support\\Tendwell.exe : "), 0), 0u)
+        << feedback.messages[0];
+    EXPECT_EQ(ReadTestFile("E:\\Support"), "not a folder") << "counts as present: no folder in its place";
+    EXPECT_EQ(ReadTestFile("E:\\Menu.exe"), CreatorCopyOf("Menu.exe")) << "the steps before the failure stay done";
+    EXPECT_TRUE(MyMod::FolderExists("E:\\My Video"));
+    EXPECT_EQ(feedback.statuses.back(), "");
+}
+
+TEST_F(CreateMenuTest, FolderChosenInsteadOfADriveGetsItsSeparator) {
+    ASSERT_TRUE(::CreateDirectoryA("E:\\Stick", nullptr));
+    RecordingFeedback feedback({"E:\\Stick", "Open my menu", "MYSTICK"});
+    EXPECT_EQ(CreateMenu(kCreator, feedback), CreationOutcome::Done);
+    ExpectPrepared("E:\\Stick\\", kAutorunBytes);
+    EXPECT_FALSE(MyMod::FileExists("E:\\StickMenu.exe"));
+}
+
+TEST_F(CreateMenuTest, WriteProtectedDriveStopsWithAClearMessage) {
+    if (!DriveIsMapped(kReadOnlyRoot)) {
+        GTEST_SKIP() << "R: is not mapped: this machine allows no read-only mount";
+    }
+    const auto drive = Snapshot(kReadOnlyRoot);
+    RecordingFeedback feedback({kReadOnlyRoot, "Open my menu", "MYSTICK"});
+    EXPECT_EQ(CreateMenu(kCreator, feedback), CreationOutcome::StepFailed);
+    EXPECT_EQ(Snapshot(kReadOnlyRoot), drive);
+    ASSERT_EQ(feedback.messages.size(), 1u);
+    EXPECT_EQ(feedback.messages[0].rfind(texts::kErrorCreatingFolder + std::string("R:\\Support : "), 0), 0u)
+        << feedback.messages[0];
+    EXPECT_EQ(feedback.statuses.back(), "");
+}
+
+TEST_F(CreateMenuTest, FullDriveStopsAndLeavesNoTruncatedProgram) {
+    if (!DriveIsMapped(kTinyRoot)) {
+        GTEST_SKIP() << "T: is not mapped: this machine allows no tmpfs mount";
+    }
+    EmptyDrive(kTinyRoot);
+    WriteTestFile(kCreator + "\\Menu.exe", std::string(2 << 20, 'M'));  // larger than the whole drive
+    RecordingFeedback feedback({kTinyRoot, "Open my menu", "MYSTICK"});
+    EXPECT_EQ(CreateMenu(kCreator, feedback), CreationOutcome::StepFailed);
+    EXPECT_FALSE(MyMod::FileExists("T:\\Menu.exe"));
+    EXPECT_TRUE(MyMod::FileExists("T:\\Autorun.inf"));
+    ASSERT_EQ(feedback.messages.size(), 1u);
+    EXPECT_EQ(feedback.messages[0].rfind(texts::kErrorCopying + std::string("T:\\Menu.exe : "), 0), 0u)
+        << feedback.messages[0];
+    EmptyDrive(kTinyRoot);
+}
+
+// The stick is pulled while the files are being copied: the folder behind E: goes away.
+TEST_F(CreateMenuTest, DriveRemovedDuringTheCopyStopsWithAClearMessage) {
+    const char* drives = std::getenv("CORVANE_DRIVES");
+    if (drives == nullptr) {
+        GTEST_SKIP() << "CORVANE_DRIVES is not set: run the tests through tools/with-wine.sh";
+    }
+    std::string folder = std::string("Z:") + drives + "/drive-e";
+    for (char& c : folder) {
+        c = c == '/' ? '\\' : c;
+    }
+    const std::string away = folder + "-pulled";
+    RecordingFeedback feedback({"E:\\", "Open my menu", "MYSTICK"});
+    bool pulled = false;
+    feedback.onRepaint = [&](int repaint) {
+        if (repaint == 4) {  // the status says "Copying files......."
+            pulled = ::MoveFileA(folder.c_str(), away.c_str()) != FALSE;
+        }
+    };
+    const CreationOutcome outcome = CreateMenu(kCreator, feedback);
+    if (pulled) {
+        ASSERT_TRUE(::MoveFileA(away.c_str(), folder.c_str()));
+    }
+    ASSERT_TRUE(pulled) << "could not take " << folder << " away";
+    EXPECT_EQ(outcome, CreationOutcome::StepFailed);
+    ASSERT_EQ(feedback.messages.size(), 1u);
+    EXPECT_EQ(feedback.messages[0].rfind(texts::kErrorCopying + std::string("E:\\Autorun.inf : "), 0), 0u)
+        << feedback.messages[0];
+    EXPECT_EQ(feedback.statuses.back(), "");
+}
+
+}  // namespace
+}  // namespace corvane::test

@@ -1,0 +1,281 @@
+// The creator window created in this process and driven with messages, as a user would.
+#include "creator/frmBrowse.h"
+
+#include "common/MyMod.h"
+#include "common/core/Twips.h"
+#include "creator/core/CreatorTexts.h"
+#include "tests/win/creator/CreatorFolder.h"
+#include "tests/win/creator/DialogAnswerer.h"
+#include "tests/win/support/LaunchRecord.h"
+#include "tests/win/support/Screenshot.h"
+#include "tests/win/support/TestDrive.h"
+
+#include <gtest/gtest.h>
+#include <objbase.h>
+#include <shlobj.h>
+#include <windows.h>
+
+#include <cstring>
+#include <memory>
+
+namespace corvane::test {
+namespace {
+
+using creator::frmBrowse;
+namespace texts = creator::texts;
+
+std::string TextOf(HWND control) {
+    char text[1024] = {};
+    ::GetWindowTextA(control, text, sizeof text);
+    return text;
+}
+
+int CountWindows(const char* className, const char* caption) {
+    int count = 0;
+    for (HWND at = ::FindWindowExA(nullptr, nullptr, className, caption); at != nullptr;
+         at = ::FindWindowExA(nullptr, at, className, caption)) {
+        ++count;
+    }
+    return count;
+}
+
+// A file list as the shell hands it to a window that accepts dropped files.
+HDROP MakeDropList(const std::vector<std::string>& paths) {
+    std::size_t size = sizeof(DROPFILES) + 1;
+    for (const std::string& path : paths) {
+        size += path.size() + 1;
+    }
+    const HGLOBAL memory = ::GlobalAlloc(GHND, size);
+    auto* drop = static_cast<DROPFILES*>(::GlobalLock(memory));
+    drop->pFiles = sizeof(DROPFILES);
+    drop->fWide = FALSE;
+    char* out = reinterpret_cast<char*>(drop + 1);
+    for (const std::string& path : paths) {
+        std::memcpy(out, path.c_str(), path.size() + 1);
+        out += path.size() + 1;
+    }
+    ::GlobalUnlock(memory);
+    return static_cast<HDROP>(memory);
+}
+
+void Click(HWND control) {
+    ::SendMessageA(control, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
+    ::SendMessageA(control, WM_LBUTTONUP, 0, MAKELPARAM(3, 3));
+}
+
+class CreatorWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+        BuildCreatorFolder();
+        EmptyDrive(kStickRoot);
+        window_ = std::make_unique<frmBrowse>(kCreatorFolder, [this] { ++closed_; });
+        ASSERT_TRUE(window_->Open(SW_SHOWNORMAL));
+        hwnd_ = window_->Hwnd();
+    }
+    void TearDown() override {
+        window_.reset();
+        EmptyDrive(kStickRoot);
+        EmptyDrive(kSecondStickRoot);
+        ::CoUninitialize();
+    }
+
+    [[nodiscard]] HWND Control(int id) const { return ::GetDlgItem(hwnd_, id); }
+    void Type(int id, const char* text) const { ::SetWindowTextA(Control(id), text); }
+    void Press(int id) const { ::SendMessageA(Control(id), BM_CLICK, 0, 0); }
+
+    std::unique_ptr<frmBrowse> window_;
+    HWND hwnd_ = nullptr;
+    int closed_ = 0;
+};
+
+TEST_F(CreatorWindowTest, LayoutTextsAndTabOrder) {
+    EXPECT_EQ(TextOf(hwnd_), "Corvane");
+    const auto style = static_cast<DWORD>(::GetWindowLongPtrA(hwnd_, GWL_STYLE));
+    EXPECT_NE(style & WS_MINIMIZEBOX, 0u);
+    EXPECT_EQ(style & (WS_MAXIMIZEBOX | WS_THICKFRAME), 0u);
+    EXPECT_NE(static_cast<DWORD>(::GetWindowLongPtrA(hwnd_, GWL_EXSTYLE)) & WS_EX_ACCEPTFILES, 0u);
+    EXPECT_EQ(::GetWindow(hwnd_, GW_OWNER), nullptr) << "shown in the task bar";
+
+    const int dpi = 96;
+    RECT client{};
+    ::GetClientRect(hwnd_, &client);
+    EXPECT_EQ(client.right, TwipsToPixels(6660, dpi));
+    EXPECT_EQ(client.bottom, TwipsToPixels(4095, dpi));
+    const auto expectPlace = [&](int id, int left, int top, int width, int height) {
+        RECT rect{};
+        ::GetWindowRect(Control(id), &rect);
+        ::MapWindowPoints(nullptr, hwnd_, reinterpret_cast<POINT*>(&rect), 2);
+        EXPECT_EQ(rect.left, TwipsToPixels(left, dpi)) << id;
+        EXPECT_EQ(rect.top, TwipsToPixels(top, dpi)) << id;
+        EXPECT_EQ(rect.right - rect.left, TwipsToPixels(width, dpi)) << id;
+        EXPECT_EQ(rect.bottom - rect.top, TwipsToPixels(height, dpi)) << id;
+    };
+    expectPlace(frmBrowse::txtAction, 2040, 1800, 3855, 285);
+    expectPlace(frmBrowse::txtMyComp, 2040, 2640, 3855, 285);
+    expectPlace(frmBrowse::txtPath, 3050, 3645, 495, 285);
+    expectPlace(frmBrowse::lblStatus, 2040, 3120, 3855, 195);
+    expectPlace(frmBrowse::BrowseFldr, 1680, 3600, 1215, 375);
+    expectPlace(frmBrowse::cmdCreate, 3720, 3600, 1215, 375);
+    expectPlace(frmBrowse::Command1, 5280, 3600, 1215, 375);
+    expectPlace(frmBrowse::Image1, 6000, 1815, 240, 240);
+    expectPlace(frmBrowse::Image8, 1800, 0, 3750, 750);
+
+    EXPECT_EQ(TextOf(Control(frmBrowse::Label9)), texts::kInstruction);
+    EXPECT_EQ(TextOf(Control(frmBrowse::Label1)), "Action Label");
+    EXPECT_EQ(TextOf(Control(frmBrowse::Label2)), "Volume Label");
+    EXPECT_EQ(TextOf(Control(frmBrowse::BrowseFldr)), "&Select USB");
+    EXPECT_EQ(TextOf(Control(frmBrowse::cmdCreate)), "Create Menu");
+    EXPECT_EQ(TextOf(Control(frmBrowse::Command1)), "&Close");
+    EXPECT_EQ(TextOf(Control(frmBrowse::Label4)), "Autorun Repair");
+    EXPECT_EQ(TextOf(Control(frmBrowse::Label7)), "Help");
+    for (const int box : {frmBrowse::txtAction, frmBrowse::txtMyComp, frmBrowse::txtPath, frmBrowse::lblStatus}) {
+        EXPECT_EQ(TextOf(Control(box)), "") << box;
+    }
+
+    // Tab goes through the boxes and buttons in the window's order, then the links, and round again.
+    const std::vector<int> order = {frmBrowse::txtAction, frmBrowse::txtMyComp, frmBrowse::BrowseFldr,
+                                    frmBrowse::txtPath,   frmBrowse::cmdCreate, frmBrowse::Command1,
+                                    frmBrowse::Label4,    frmBrowse::Label5,    frmBrowse::Label6,
+                                    frmBrowse::Label7,    frmBrowse::txtAction};
+    EXPECT_EQ(::GetFocus(), Control(frmBrowse::txtAction));
+    for (std::size_t i = 0; i + 1 < order.size(); ++i) {
+        EXPECT_EQ(::GetNextDlgTabItem(hwnd_, Control(order[i]), FALSE), Control(order[i + 1])) << "after " << order[i];
+    }
+    SaveWindowScreenshot(hwnd_, "creator-window");
+}
+
+TEST_F(CreatorWindowTest, CreateMenuPreparesTheTypedDriveAndReportsReady) {
+    Type(frmBrowse::txtAction, "Open my menu");
+    Type(frmBrowse::txtMyComp, "MYSTICK");
+    Type(frmBrowse::txtPath, "E:\\");
+    DialogAnswerer messages(texts::kProgramTitle);
+    Press(frmBrowse::cmdCreate);
+    EXPECT_EQ(messages.Texts(), std::vector<std::string>{texts::kReady});
+    EXPECT_EQ(ReadTestFile("E:\\Menu.exe"), CreatorCopyOf("Menu.exe"));
+    EXPECT_EQ(ReadTestFile("E:\\Support\\Corvane.chm"), CreatorCopyOf("Support\\Corvane.chm"));
+    EXPECT_NE(ReadTestFile("E:\\Autorun.inf").find("\r\nLabel=MYSTICK\r\naction=Open my menu\r\n"), std::string::npos);
+    // The boxes keep their text for another run; the status line is blank again.
+    EXPECT_EQ(TextOf(Control(frmBrowse::txtAction)), "Open my menu");
+    EXPECT_EQ(TextOf(Control(frmBrowse::txtPath)), "E:\\");
+    EXPECT_EQ(TextOf(Control(frmBrowse::lblStatus)), "");
+}
+
+TEST_F(CreatorWindowTest, LabelsOutsideTheAnsiCodePageGetTheSystemsReplacement) {
+    const wchar_t* const action = L"Caf\u00e9 \u263a \u4e2d";
+    ::SetWindowTextW(Control(frmBrowse::txtAction), action);
+    Type(frmBrowse::txtMyComp, "MYSTICK");
+    Type(frmBrowse::txtPath, "E:\\");
+    char expected[256] = {};
+    ::WideCharToMultiByte(CP_ACP, 0, action, -1, expected, sizeof expected, nullptr, nullptr);
+    DialogAnswerer messages(texts::kProgramTitle);
+    Press(frmBrowse::cmdCreate);
+    EXPECT_EQ(messages.Texts(), std::vector<std::string>{texts::kReady});
+    const std::string autorun = ReadTestFile("E:\\Autorun.inf");
+    EXPECT_NE(autorun.find("\r\naction=" + std::string(expected) + "\r\nshell\\menu=" + expected + "\r\n"),
+              std::string::npos)
+        << autorun;
+}
+
+TEST_F(CreatorWindowTest, MissingDriveAsksForItAndPutsTheFocusInTheActionLabel) {
+    Type(frmBrowse::txtAction, "Open my menu");
+    ::SetFocus(Control(frmBrowse::cmdCreate));
+    {
+        DialogAnswerer messages(texts::kProgramTitle);
+        Press(frmBrowse::cmdCreate);
+        EXPECT_EQ(messages.Texts(), std::vector<std::string>{texts::kInputsMissing});
+    }
+    EXPECT_EQ(::GetFocus(), Control(frmBrowse::txtAction));
+    EXPECT_TRUE(Snapshot(kStickRoot).empty());
+    EXPECT_FALSE(MyMod::FileExists(std::string(kCreatorFolder) + "\\Autorun.inf"));
+}
+
+TEST_F(CreatorWindowTest, DropFillsTheDriveBoxWithTheFirstItemOnly) {
+    ::SendMessageA(hwnd_, WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDropList({"E:\\"})), 0);
+    EXPECT_EQ(TextOf(Control(frmBrowse::txtPath)), "E:\\");
+    ::SendMessageA(hwnd_, WM_DROPFILES,
+                   reinterpret_cast<WPARAM>(MakeDropList({"F:\\Creator", "E:\\", "F:\\Creator\\Menu.exe"})), 0);
+    EXPECT_EQ(TextOf(Control(frmBrowse::txtPath)), "F:\\Creator");
+    ::SendMessageA(hwnd_, WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDropList({})), 0);
+    EXPECT_EQ(TextOf(Control(frmBrowse::txtPath)), "F:\\Creator") << "a drop without files changes nothing";
+}
+
+TEST_F(CreatorWindowTest, SelectUsbTakesTheBrowsersChoiceAndCancelLeavesTheBoxEmpty) {
+    ASSERT_TRUE(::CreateDirectoryA("E:\\Stick", nullptr));
+    Type(frmBrowse::txtPath, "F:\\");
+    {
+        DialogAnswerer browser("Browse for Folder", [](HWND dialog) {
+            ::SendMessageA(dialog, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>("E:\\"));
+            DialogAnswerer::PressOk(dialog);
+        });
+        Press(frmBrowse::BrowseFldr);
+        EXPECT_EQ(browser.Texts().size(), 1u);
+    }
+    EXPECT_EQ(TextOf(Control(frmBrowse::txtPath)), "E:\\");
+    {
+        DialogAnswerer browser("Browse for Folder", [](HWND dialog) {
+            ::SendMessageA(dialog, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>("E:\\Stick"));
+            DialogAnswerer::PressOk(dialog);
+        });
+        Press(frmBrowse::BrowseFldr);
+    }
+    EXPECT_EQ(TextOf(Control(frmBrowse::txtPath)), "E:\\Stick");
+    {
+        DialogAnswerer browser("Browse for Folder", &DialogAnswerer::PressCancel);
+        Press(frmBrowse::BrowseFldr);
+        EXPECT_EQ(browser.Texts().size(), 1u);
+    }
+    EXPECT_EQ(TextOf(Control(frmBrowse::txtPath)), "");
+}
+
+TEST_F(CreatorWindowTest, ExampleAndAboutWindowsOpenOnceAndCloseWithTheCreator) {
+    Click(Control(frmBrowse::Image1));
+    SaveWindowScreenshot(window_->ActionExample().Hwnd(), "creator-action-example");
+    Click(Control(frmBrowse::Image1));
+    Click(Control(frmBrowse::Image2));
+    SaveWindowScreenshot(window_->VolumeExample().Hwnd(), "creator-volume-example");
+    Click(Control(frmBrowse::Label7));
+    SaveWindowScreenshot(window_->About().Hwnd(), "creator-about");
+    Click(Control(frmBrowse::Label7));
+    EXPECT_EQ(CountWindows(creator::ExampleWindow::ClassName(), texts::kActionExampleCaption), 1);
+    EXPECT_EQ(CountWindows(creator::ExampleWindow::ClassName(), texts::kVolumeExampleCaption), 1);
+    EXPECT_EQ(CountWindows(AboutWindow::ClassName(), "About Corvane"), 1);
+
+    const HWND action = window_->ActionExample().Hwnd();
+    const HWND volume = window_->VolumeExample().Hwnd();
+    const HWND about = window_->About().Hwnd();
+    RECT client{};
+    ::GetClientRect(action, &client);
+    EXPECT_EQ(client.right, TwipsToPixels(5190, 96));
+    EXPECT_EQ(client.bottom, TwipsToPixels(5415, 96));
+    ::GetClientRect(volume, &client);
+    EXPECT_EQ(client.right, TwipsToPixels(5850, 96));
+    EXPECT_EQ(client.bottom, TwipsToPixels(4530, 96));
+    EXPECT_EQ(static_cast<DWORD>(::GetWindowLongPtrA(action, GWL_STYLE)) & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX), 0u);
+    EXPECT_NE(::GetDlgItem(about, AboutWindow::cmdHelp), nullptr);
+
+    Press(frmBrowse::Command1);
+    EXPECT_FALSE(::IsWindow(hwnd_));
+    EXPECT_FALSE(::IsWindow(action));
+    EXPECT_FALSE(::IsWindow(volume));
+    EXPECT_FALSE(::IsWindow(about));
+    EXPECT_EQ(closed_, 1);
+}
+
+TEST_F(CreatorWindowTest, SupportLinksStartTheCreatorFoldersTools) {
+    const std::string tool = std::string(kCreatorFolder) + "\\Support\\usbview.exe";
+    InstallLaunchRecorder(tool);
+    Click(Control(frmBrowse::Label6));
+    const auto record = WaitForLaunchRecord();
+    ASSERT_TRUE(record.has_value());
+    EXPECT_EQ(::lstrcmpiA(record->program.c_str(), tool.c_str()), 0) << record->program;
+
+    // A tool that is not there gives no message of the program's own.
+    ASSERT_TRUE(::DeleteFileA((std::string(kCreatorFolder) + "\\Support\\Tendwell.exe").c_str()));
+    DialogAnswerer messages(texts::kProgramTitle);
+    Click(Control(frmBrowse::Label4));
+    EXPECT_TRUE(messages.Texts().empty());
+}
+
+}  // namespace
+}  // namespace corvane::test
