@@ -9,6 +9,10 @@ tools/setup-debian.sh
 
 step() { printf '\n== %s\n' "$*"; }
 
+step "static analysis of the portable core (cppcheck)"
+cppcheck --enable=warning,performance,portability --error-exitcode=1 --std=c++20 -I . --quiet --inline-suppr \
+  common/core menu/core creator/core start/core
+
 step "native: portable core, unit tests"
 cmake --preset native -DCORVANE_WERROR=ON >/dev/null
 cmake --build --preset native
