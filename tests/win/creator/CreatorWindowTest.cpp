@@ -10,7 +10,10 @@
 #include "tests/win/support/Screenshot.h"
 #include "tests/win/support/TestDrive.h"
 
+#include "common/CommonResources.h"
+
 #include <gtest/gtest.h>
+#include <commctrl.h>
 #include <objbase.h>
 #include <shlobj.h>
 #include <windows.h>
@@ -275,6 +278,84 @@ TEST_F(CreatorWindowTest, SupportLinksStartTheCreatorFoldersTools) {
     DialogAnswerer messages(texts::kProgramTitle);
     Click(Control(frmBrowse::Label4));
     EXPECT_TRUE(messages.Texts().empty());
+}
+
+// Lets this session's help files open with the launch recorder, and puts the file type back after.
+class HelpFilesOpenWith {
+public:
+    explicit HelpFilesOpenWith(const std::string& program) {
+        DWORD size = sizeof oldType_;
+        hadType_ = ::RegGetValueA(HKEY_CLASSES_ROOT, ".chm", nullptr, RRF_RT_REG_SZ, nullptr, oldType_, &size) ==
+                   ERROR_SUCCESS;
+        const std::string command = "\"" + program + "\" \"%1\"";
+        Set(".chm", kType);
+        Set(std::string(kType) + "\\shell\\open\\command", command);
+    }
+    ~HelpFilesOpenWith() {
+        ::RegDeleteTreeA(HKEY_CLASSES_ROOT, kType);
+        if (hadType_) {
+            Set(".chm", oldType_);
+        } else {
+            ::RegDeleteTreeA(HKEY_CLASSES_ROOT, ".chm");
+        }
+    }
+    HelpFilesOpenWith(const HelpFilesOpenWith&) = delete;
+    HelpFilesOpenWith& operator=(const HelpFilesOpenWith&) = delete;
+
+private:
+    static void Set(const std::string& key, const std::string& value) {
+        EXPECT_EQ(::RegSetKeyValueA(HKEY_CLASSES_ROOT, key.c_str(), nullptr, REG_SZ, value.c_str(),
+                                    static_cast<DWORD>(value.size() + 1)),
+                  ERROR_SUCCESS)
+            << key;
+    }
+    static constexpr const char* kType = "CorvaneTestHelpFile";
+    char oldType_[256] = {};
+    bool hadType_ = false;
+};
+
+TEST_F(CreatorWindowTest, AboutWindowsHelpOpensTheCreatorFoldersHelpFile) {
+    const HelpFilesOpenWith viewer(InstallLaunchRecorder(std::string(kCreatorFolder) + "\\viewer.exe"));
+    Click(Control(frmBrowse::Label7));
+    EXPECT_TRUE(NoLaunchWithin(300)) << "the Help link opens the about window, not the help file";
+    const HWND about = window_->About().Hwnd();
+    ASSERT_NE(about, nullptr);
+    ::SendMessageA(::GetDlgItem(about, AboutWindow::cmdHelp), BM_CLICK, 0, 0);
+    const auto record = WaitForLaunchRecord();
+    ASSERT_TRUE(record.has_value());
+    EXPECT_NE(record->arguments.find(std::string(kCreatorFolder) + "\\Support\\Corvane.chm"), std::string::npos)
+        << record->arguments;
+}
+
+TEST_F(CreatorWindowTest, LinksShowTheHandAndTheQuestionMarksTheirTip) {
+    const HCURSOR hand = ::LoadCursorA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDC_LINK_HAND));
+    ASSERT_NE(hand, nullptr);
+    for (const int link : {frmBrowse::Label4, frmBrowse::Label5, frmBrowse::Label6, frmBrowse::Label7}) {
+        ::SetCursor(::LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW)));
+        ::SendMessageA(Control(link), WM_SETCURSOR, reinterpret_cast<WPARAM>(Control(link)),
+                       MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+        EXPECT_EQ(::GetCursor(), hand) << link;
+    }
+
+    // The window's tool tip knows both "What's this?" pictures.
+    HWND tip = nullptr;
+    for (HWND at = ::FindWindowExA(nullptr, nullptr, TOOLTIPS_CLASSA, nullptr); at != nullptr;
+         at = ::FindWindowExA(nullptr, at, TOOLTIPS_CLASSA, nullptr)) {
+        if (::GetWindow(at, GW_OWNER) == hwnd_) {
+            tip = at;
+        }
+    }
+    ASSERT_NE(tip, nullptr);
+    for (const int image : {frmBrowse::Image1, frmBrowse::Image2}) {
+        char text[80] = {};
+        TOOLINFOA tool{};
+        tool.cbSize = sizeof tool;
+        tool.hwnd = hwnd_;
+        tool.uId = reinterpret_cast<UINT_PTR>(Control(image));
+        tool.lpszText = text;
+        ::SendMessageA(tip, TTM_GETTEXTA, sizeof text, reinterpret_cast<LPARAM>(&tool));
+        EXPECT_STREQ(text, "What's this?") << image;
+    }
 }
 
 }  // namespace
