@@ -45,13 +45,15 @@ CreationPlan PlanCreation(const std::function<bool(std::string_view relativeName
     auto& steps = plan.steps;
     steps.push_back({StepKind::SetStatus, texts::kCreatingFolders});
     steps.push_back({StepKind::LetRepaint, {}});
+    // Autorun.inf is staged before anything is removed: a creator folder that cannot be written
+    // stops the run while the drive still has its working menu.
+    steps.push_back({StepKind::StageAutorun, std::string(kAutorunName)});
+    steps.push_back({StepKind::LetRepaint, {}});
     for (const std::string_view name : kDriveFiles) {
         if (supplied(name)) {
             steps.push_back({StepKind::DeleteOldFile, std::string(name)});
         }
     }
-    steps.push_back({StepKind::LetRepaint, {}});
-    steps.push_back({StepKind::StageAutorun, std::string(kAutorunName)});
     steps.push_back({StepKind::LetRepaint, {}});
     for (const std::string_view name : kDriveFolders) {
         steps.push_back({StepKind::CreateFolder, std::string(name)});

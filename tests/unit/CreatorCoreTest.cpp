@@ -118,14 +118,14 @@ TEST(CreationPlan, CompleteCreatorFolderRemovesStagesCreatesCopiesAndReports) {
     const std::size_t firstCopy = IndexOf(plan, StepKind::CopyNewFile);
     const std::size_t message = IndexOf(plan, StepKind::ShowMessage);
     EXPECT_EQ(firstStatus, 0u);
-    EXPECT_LT(firstDelete, stage);
-    EXPECT_LT(stage, firstFolder);
+    EXPECT_LT(stage, firstDelete) << "staged before anything on the drive is removed";
+    EXPECT_LT(firstDelete, firstFolder);
     EXPECT_LT(firstFolder, copyingStatus);
     EXPECT_LT(copyingStatus, firstCopy);
     EXPECT_EQ(message, plan.steps.size() - 1);
     EXPECT_EQ(plan.steps[message - 1].kind, StepKind::SetStatus);
     EXPECT_EQ(plan.steps[message - 1].text, "");
-    for (const std::size_t before : {firstStatus + 1, stage - 1, firstFolder - 1, copyingStatus + 1, message - 2}) {
+    for (const std::size_t before : {firstStatus + 1, stage + 1, firstFolder - 1, copyingStatus + 1, message - 2}) {
         EXPECT_EQ(plan.steps[before].kind, StepKind::LetRepaint) << "step " << before;
     }
 }

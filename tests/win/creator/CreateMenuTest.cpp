@@ -22,6 +22,20 @@ namespace texts = creator::texts;
 
 const std::string kCreator = kCreatorFolder;
 
+// A folder of the Wine session's drives (tools/with-wine.sh) as this process sees it through Z:,
+// or empty text outside such a session.
+std::string SessionDriveFolder(const std::string& name) {
+    const char* drives = std::getenv("CORVANE_DRIVES");
+    if (drives == nullptr) {
+        return {};
+    }
+    std::string folder = std::string("Z:") + drives + "/" + name;
+    for (char& c : folder) {
+        c = c == '/' ? '\\' : c;
+    }
+    return folder;
+}
+
 class CreateMenuTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -211,15 +225,39 @@ TEST_F(CreateMenuTest, FullDriveStopsAndLeavesNoTruncatedProgram) {
     EmptyDrive(kTinyRoot);
 }
 
+TEST_F(CreateMenuTest, CreatorFolderThatCannotBeWrittenStopsBeforeTheDriveIsTouched) {
+    // R: shows drive-r-src read-only: a creator folder put there from the writable side can be read only.
+    const std::string writable = SessionDriveFolder("drive-r-src\\Creator");
+    if (!DriveIsMapped(kReadOnlyRoot) || writable.empty()) {
+        GTEST_SKIP() << "R: is not mapped: this machine allows no read-only mount";
+    }
+    ASSERT_TRUE(::CreateDirectoryA(writable.c_str(), nullptr));
+    ASSERT_TRUE(::CreateDirectoryA((writable + "\\Support").c_str(), nullptr));
+    for (const std::string_view name : creator::kDriveFiles) {
+        if (name != creator::kAutorunName) {
+            WriteTestFile(creator::SourcePath(writable, name), CreatorCopyOf(std::string(name)));
+        }
+    }
+    WriteTestFile("E:\\Menu.exe", "older menu");
+    WriteTestFile("E:\\Autorun.inf", "older autorun");
+    const auto drive = Snapshot("E:\\");
+
+    RecordingFeedback feedback({"E:\\", "Open my menu", "MYSTICK"});
+    const CreationOutcome outcome = CreateMenu("R:\\Creator", feedback);
+    EmptyDrive(writable + "\\");
+    ::RemoveDirectoryA(writable.c_str());
+    EXPECT_EQ(outcome, CreationOutcome::StepFailed);
+    EXPECT_EQ(Snapshot("E:\\"), drive) << "the drive keeps its working menu";
+    ASSERT_EQ(feedback.messages.size(), 1u);
+    EXPECT_EQ(feedback.messages[0].rfind(texts::kErrorStaging + std::string("R:\\Creator\\Autorun.inf : "), 0), 0u)
+        << feedback.messages[0];
+}
+
 // The stick is pulled while the files are being copied: the folder behind E: goes away.
 TEST_F(CreateMenuTest, DriveRemovedDuringTheCopyStopsWithAClearMessage) {
-    const char* drives = std::getenv("CORVANE_DRIVES");
-    if (drives == nullptr) {
+    const std::string folder = SessionDriveFolder("drive-e");
+    if (folder.empty()) {
         GTEST_SKIP() << "CORVANE_DRIVES is not set: run the tests through tools/with-wine.sh";
-    }
-    std::string folder = std::string("Z:") + drives + "/drive-e";
-    for (char& c : folder) {
-        c = c == '/' ? '\\' : c;
     }
     const std::string away = folder + "-pulled";
     RecordingFeedback feedback({"E:\\", "Open my menu", "MYSTICK"});
