@@ -69,6 +69,7 @@ void Click(HWND control) {
 class CreatorWindowTest : public ::testing::Test {
 protected:
     void SetUp() override {
+        ::InitCommonControls();  // as the program does before its window
         ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
         BuildCreatorFolder();
         EmptyDrive(kStickRoot);
@@ -162,6 +163,21 @@ TEST_F(CreatorWindowTest, CreateMenuPreparesTheTypedDriveAndReportsReady) {
     EXPECT_EQ(TextOf(Control(frmBrowse::txtAction)), "Open my menu");
     EXPECT_EQ(TextOf(Control(frmBrowse::txtPath)), "E:\\");
     EXPECT_EQ(TextOf(Control(frmBrowse::lblStatus)), "");
+}
+
+TEST_F(CreatorWindowTest, CloseAndClicksDuringARunWaitForItsEnd) {
+    Type(frmBrowse::txtAction, "Open my menu");
+    Type(frmBrowse::txtPath, "E:\\");
+    // Queued now, handled at the run's first repaint point.
+    ::PostMessageA(hwnd_, WM_COMMAND, MAKEWPARAM(frmBrowse::cmdCreate, BN_CLICKED),
+                   reinterpret_cast<LPARAM>(Control(frmBrowse::cmdCreate)));
+    ::PostMessageA(hwnd_, WM_CLOSE, 0, 0);
+    DialogAnswerer messages(texts::kProgramTitle);
+    Press(frmBrowse::cmdCreate);
+    EXPECT_EQ(messages.Texts(), std::vector<std::string>{texts::kReady}) << "one run only";
+    EXPECT_EQ(ReadTestFile("E:\\Support\\Corvane.chm"), CreatorCopyOf("Support\\Corvane.chm"));
+    EXPECT_FALSE(::IsWindow(hwnd_)) << "the close came once the run was over";
+    EXPECT_EQ(closed_, 1);
 }
 
 TEST_F(CreatorWindowTest, LabelsOutsideTheAnsiCodePageGetTheSystemsReplacement) {
