@@ -1,0 +1,90 @@
+// Data.dat: any file text reads without harm into whole records, and entries written and read back
+// keep their rows; a field's line break can never add a line.
+#include "fuzz/FuzzSupport.h"
+#include "menu/core/DataFile.h"
+
+#include <algorithm>
+
+using corvane::menu::CountRecords;
+using corvane::menu::DecodeRecords;
+using corvane::menu::EncodeRecords;
+using corvane::menu::EntryFields;
+using corvane::menu::kEntryFieldCount;
+
+namespace {
+
+std::size_t CountCrLf(std::string_view text) {
+    std::size_t count = 0;
+    for (auto pos = text.find("\r\n"); pos != std::string_view::npos; pos = text.find("\r\n", pos + 2)) {
+        ++count;
+    }
+    return count;
+}
+
+std::size_t CountLineBreakBytes(std::string_view text) {
+    return static_cast<std::size_t>(
+        std::count_if(text.begin(), text.end(), [](char c) { return c == '\r' || c == '\n'; }));
+}
+
+// Whatever the file holds: every record is whole, no field holds a line end, the count agrees with
+// the records handed out, and what was read is written back to text that reads the same again.
+void ReadAnyText(std::string_view text) {
+    for (std::size_t fieldCount = 1; fieldCount <= kEntryFieldCount + 1; ++fieldCount) {
+        const auto records = DecodeRecords(text, fieldCount);
+        FUZZ_REQUIRE(records.size() == CountRecords(text, fieldCount));
+        FUZZ_REQUIRE(text.empty() == records.empty());
+        for (const auto& record : records) {
+            FUZZ_REQUIRE(record.size() == fieldCount);
+            for (const auto& field : record) {
+                FUZZ_REQUIRE(!corvane::fuzz::HasLineBreak(field));
+            }
+        }
+        if (fieldCount == kEntryFieldCount) {
+            FUZZ_REQUIRE(DecodeRecords(EncodeRecords(records)) == records);
+        }
+    }
+}
+
+// Entries made of the input's texts: the file has exactly one CR LF line per field and no other
+// line end, and reading it back gives the same rows, a line break in a field turned into a space.
+void WriteAndReadBack(corvane::fuzz::FuzzFields& fields) {
+    std::vector<EntryFields> entries;
+    while (!fields.Empty()) {
+        EntryFields entry;
+        for (std::size_t i = 0; i < kEntryFieldCount; ++i) {
+            entry.emplace_back(fields.Next());
+        }
+        entries.push_back(std::move(entry));
+    }
+    const std::string text = EncodeRecords(entries);
+    FUZZ_REQUIRE(CountCrLf(text) == entries.size() * kEntryFieldCount);
+    FUZZ_REQUIRE(CountLineBreakBytes(text) == 2 * entries.size() * kEntryFieldCount);
+    FUZZ_REQUIRE(entries.empty() == text.empty());
+
+    const auto readBack = DecodeRecords(text);
+    FUZZ_REQUIRE(readBack.size() == entries.size());
+    for (std::size_t row = 0; row < entries.size(); ++row) {
+        for (std::size_t column = 0; column < kEntryFieldCount; ++column) {
+            const std::string& written = entries[row][column];
+            const std::string& read = readBack[row][column];
+            if (!corvane::fuzz::HasLineBreak(written)) {
+                FUZZ_REQUIRE(read == written);
+                continue;
+            }
+            FUZZ_REQUIRE(read.size() == written.size());
+            for (std::size_t i = 0; i < read.size(); ++i) {
+                const bool lineBreak = written[i] == '\r' || written[i] == '\n';
+                FUZZ_REQUIRE(read[i] == (lineBreak ? ' ' : written[i]));
+            }
+        }
+    }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    ReadAnyText(std::string_view(reinterpret_cast<const char*>(data), size));
+    corvane::fuzz::FuzzFields fields(data, size);
+    WriteAndReadBack(fields);
+    return 0;
+}
