@@ -18,6 +18,9 @@ cmake --preset native -DCORVANE_WERROR=ON >/dev/null
 cmake --build --preset native
 ctest --preset native
 
+step "native: fuzz targets over the portable core, a few seconds each (tools/fuzz.sh)"
+tools/fuzz.sh 3
+
 for preset in mingw-x64 mingw-x86; do
   step "$preset: programs and Wine tests"
   cmake --preset "$preset" -DCORVANE_WERROR=ON >/dev/null
