@@ -17,13 +17,13 @@ constexpr COLORREF kGold = RGB(245, 197, 24);
 
 // Selects a GDI object for the lifetime of the guard.
 class Selected {
-public:
+  public:
     Selected(HDC dc, HGDIOBJ object) : dc_(dc), old_(::SelectObject(dc, object)) {}
     ~Selected() { ::SelectObject(dc_, old_); }
     Selected(const Selected&) = delete;
     Selected& operator=(const Selected&) = delete;
 
-private:
+  private:
     HDC dc_;
     HGDIOBJ old_;
 };
@@ -38,12 +38,15 @@ void DrawStick(HDC dc, const RECT& r) {
     const RECT body{plug.right - 1, r.top + h / 6, r.right, r.bottom - h / 6};
     Fill(dc, body, kBlue);
     Frame(dc, body, kInk);
-    Fill(dc, {body.left + 2, body.top + 2, body.right - 2, body.top + 2 + (body.bottom - body.top) / 4}, kLightBlue);
+    Fill(dc, {body.left + 2, body.top + 2, body.right - 2, body.top + 2 + (body.bottom - body.top) / 4},
+         kLightBlue);
 }
 
 }  // namespace
 
-RECT Inset(const RECT& r, int dx, int dy) { return {r.left + dx, r.top + dy, r.right - dx, r.bottom - dy}; }
+RECT Inset(const RECT& r, int dx, int dy) {
+    return {r.left + dx, r.top + dy, r.right - dx, r.bottom - dy};
+}
 
 void Fill(HDC dc, const RECT& area, COLORREF colour) {
     const UniqueBrush brush(::CreateSolidBrush(colour));
@@ -85,8 +88,8 @@ void Text(HDC dc, const RECT& area, const char* text, COLORREF colour, HFONT fon
 
 UniqueFont PictureFont(int pixelHeight, bool bold) {
     return UniqueFont(::CreateFontA(-pixelHeight, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
-                                    DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY,
-                                    DEFAULT_PITCH | FF_SWISS, "Tahoma"));
+                                    DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                                    CLEARTYPE_QUALITY, DEFAULT_PITCH | FF_SWISS, "Tahoma"));
 }
 
 void DrawBanner(HDC dc, const RECT& area) {
@@ -162,10 +165,12 @@ void DrawDrive(HDC dc, const RECT& area, DriveIcon icon) {
             const RECT box{area.left, area.top + h / 3, area.right, area.bottom - h / 6};
             Fill(dc, box, kSteel);
             Frame(dc, box, kInk);
-            Ellipse(dc, {area.left + w / 6, area.top, area.right - w / 6, area.top + h * 2 / 3}, RGB(220, 220, 235),
-                    kInk);
-            Ellipse(dc, {area.left + w / 2 - 2, area.top + h / 3 - 2, area.left + w / 2 + 2, area.top + h / 3 + 2},
-                    kWhite, kInk);
+            Ellipse(dc, {area.left + w / 6, area.top, area.right - w / 6, area.top + h * 2 / 3},
+                    RGB(220, 220, 235), kInk);
+            Ellipse(
+                dc,
+                {area.left + w / 2 - 2, area.top + h / 3 - 2, area.left + w / 2 + 2, area.top + h / 3 + 2},
+                kWhite, kInk);
             break;
         }
         case DriveIcon::Stick:

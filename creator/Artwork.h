@@ -19,7 +19,9 @@ void DrawDrive(HDC dc, const RECT& area, DriveIcon icon);
 
 // Small drawing steps the pictures share.
 RECT Inset(const RECT& area, int dx, int dy);
-inline RECT Inset(const RECT& area, int d) { return Inset(area, d, d); }
+inline RECT Inset(const RECT& area, int d) {
+    return Inset(area, d, d);
+}
 void Fill(HDC dc, const RECT& area, COLORREF colour);
 void Frame(HDC dc, const RECT& area, COLORREF colour, int thickness = 1);
 void Ellipse(HDC dc, const RECT& area, COLORREF fill, COLORREF outline);

@@ -19,9 +19,11 @@ struct StepFailure {
 };
 
 class CreationRun {
-public:
+  public:
     CreationRun(const std::string& creatorFolder, const std::string& targetRoot, CreationFeedback& feedback)
-        : creatorFolder_(creatorFolder), targetRoot_(TargetRootWithSeparator(targetRoot)), feedback_(feedback) {}
+        : creatorFolder_(creatorFolder),
+          targetRoot_(TargetRootWithSeparator(targetRoot)),
+          feedback_(feedback) {}
 
     // Does one step; returns false (with failure_ set) when it failed.
     bool Do(const CreationStep& step) {
@@ -49,7 +51,7 @@ public:
 
     [[nodiscard]] const StepFailure& Failure() const { return failure_; }
 
-private:
+  private:
     bool Fail(const char* leadIn, const std::string& item, DWORD error) {
         failure_ = {leadIn, item, error};
         return false;
@@ -101,7 +103,8 @@ private:
         if (MyMod::FolderExists(path)) {
             return true;
         }
-        return ::CreateDirectoryA(path.c_str(), nullptr) || Fail(texts::kErrorCreatingFolder, path, ::GetLastError());
+        return ::CreateDirectoryA(path.c_str(), nullptr) ||
+               Fail(texts::kErrorCreatingFolder, path, ::GetLastError());
     }
 
     bool Copy(const std::string& source, const std::string& target) {
@@ -151,7 +154,8 @@ CreationOutcome CreateMenu(const std::string& creatorFolder, CreationFeedback& f
         if (!run.Do(step)) {
             const StepFailure& failure = run.Failure();
             feedback.SetStatus({});
-            feedback.ShowMessage(StepFailedMessage(failure.leadIn, failure.item, SystemErrorText(failure.error)));
+            feedback.ShowMessage(
+                StepFailedMessage(failure.leadIn, failure.item, SystemErrorText(failure.error)));
             return CreationOutcome::StepFailed;
         }
     }

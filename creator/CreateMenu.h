@@ -9,7 +9,7 @@ namespace corvane::creator {
 
 // What the run needs of the window that started it.
 class CreationFeedback {
-public:
+  public:
     virtual ~CreationFeedback() = default;
     virtual void SetStatus(const std::string& text) = 0;
     // Lets pending window messages run, so that a new status text is painted.

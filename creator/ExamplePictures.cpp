@@ -67,8 +67,8 @@ void DrawActionExample(HDC dc, const RECT& area) {
     const RECT tick{left, client.top + 57, left + 12, client.top + 69};
     Fill(dc, tick, kWindow);
     Frame(dc, tick, RGB(112, 112, 112));
-    Text(dc, {left + 18, client.top + 55, right, client.top + 71}, "Always do this for software and games:", kInk,
-         normal.get(), DT_LEFT | DT_SINGLELINE);
+    Text(dc, {left + 18, client.top + 55, right, client.top + 71},
+         "Always do this for software and games:", kInk, normal.get(), DT_LEFT | DT_SINGLELINE);
 
     int top = client.top + 78;
     SectionHeading(dc, left, right, top, "Install or run program", normal.get());
@@ -81,11 +81,11 @@ void DrawActionExample(HDC dc, const RECT& area) {
 
     SectionHeading(dc, left, right, top, "General options", normal.get());
     top += 24;
-    Choice(dc, left + 4, right, top, "Open folder to view files", "using Windows Explorer", bold.get(), normal.get(),
-           DriveIcon::HardDisk);
+    Choice(dc, left + 4, right, top, "Open folder to view files", "using Windows Explorer", bold.get(),
+           normal.get(), DriveIcon::HardDisk);
     top += 40;
-    Choice(dc, left + 4, right, top, "Speed up my system", "using Windows ReadyBoost", bold.get(), normal.get(),
-           DriveIcon::Optical);
+    Choice(dc, left + 4, right, top, "Speed up my system", "using Windows ReadyBoost", bold.get(),
+           normal.get(), DriveIcon::Optical);
     top += 44;
     Text(dc, {left, top, right, top + 16}, "View more AutoPlay options in Control Panel", RGB(0, 102, 204),
          normal.get(), DT_LEFT | DT_SINGLELINE);
@@ -115,7 +115,8 @@ void DrawVolumeExample(HDC dc, const RECT& area) {
     SectionHeading(dc, left, right, top, "Hard Disk Drives (1)", normal.get());
     top += 26;
     DrawDrive(dc, {left, top, left + 32, top + 32}, DriveIcon::HardDisk);
-    Text(dc, {left + 40, top, right, top + 15}, "Local Disk (C:)", kInk, normal.get(), DT_LEFT | DT_SINGLELINE);
+    Text(dc, {left + 40, top, right, top + 15}, "Local Disk (C:)", kInk, normal.get(),
+         DT_LEFT | DT_SINGLELINE);
     const RECT bar{left + 40, top + 17, left + 180, top + 29};
     Fill(dc, bar, RGB(230, 230, 230));
     Fill(dc, {bar.left, bar.top, bar.left + 84, bar.bottom}, kBarBlue);
@@ -125,7 +126,8 @@ void DrawVolumeExample(HDC dc, const RECT& area) {
     SectionHeading(dc, left, right, top, "Devices with Removable Storage (2)", normal.get());
     top += 26;
     DrawDrive(dc, {left, top, left + 32, top + 32}, DriveIcon::Optical);
-    Text(dc, {left + 40, top + 8, right, top + 24}, "DVD RW Drive (D:)", kInk, normal.get(), DT_LEFT | DT_SINGLELINE);
+    Text(dc, {left + 40, top + 8, right, top + 24}, "DVD RW Drive (D:)", kInk, normal.get(),
+         DT_LEFT | DT_SINGLELINE);
     top += 46;
     // The prepared drive under its volume label, framed in red.
     DrawDrive(dc, {left, top, left + 32, top + 32}, DriveIcon::Stick);

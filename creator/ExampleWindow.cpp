@@ -6,7 +6,10 @@ namespace corvane::creator {
 
 ExampleWindow::ExampleWindow(const char* caption, int clientWidthTwips, int clientHeightTwips,
                              Painter painter) noexcept
-    : caption_(caption), clientWidth_(clientWidthTwips), clientHeight_(clientHeightTwips), painter_(painter) {}
+    : caption_(caption),
+      clientWidth_(clientWidthTwips),
+      clientHeight_(clientHeightTwips),
+      painter_(painter) {}
 
 void ExampleWindow::Show() {
     if (!IsOpen()) {
@@ -14,9 +17,10 @@ void ExampleWindow::Show() {
             hiddenOwner_.reset(::CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
                                                  ::GetModuleHandleA(nullptr), nullptr));
         }
-        // A fixed dialog frame: no sizing, no minimise or maximise box; placed where Windows puts new windows.
-        if (!CreateWindowObject(WS_EX_DLGMODALFRAME, caption_, WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, CW_USEDEFAULT,
-                                CW_USEDEFAULT, 100, 100, hiddenOwner_.get())) {
+        // A fixed dialog frame: no sizing, no minimise or maximise box; placed where Windows puts new
+        // windows.
+        if (!CreateWindowObject(WS_EX_DLGMODALFRAME, caption_, WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU,
+                                CW_USEDEFAULT, CW_USEDEFAULT, 100, 100, hiddenOwner_.get())) {
             return;
         }
         SetClientSizeTwips(Hwnd(), clientWidth_, clientHeight_, WindowDpi(Hwnd()));

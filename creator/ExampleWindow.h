@@ -8,7 +8,7 @@
 namespace corvane::creator {
 
 class ExampleWindow : public BaseWindow<ExampleWindow> {
-public:
+  public:
     using Painter = void (*)(HDC dc, const RECT& area);
 
     ExampleWindow(const char* caption, int clientWidthTwips, int clientHeightTwips, Painter painter) noexcept;
@@ -19,7 +19,7 @@ public:
     static const char* ClassName() { return "CorvaneLabelExample"; }
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
-private:
+  private:
     void Paint() noexcept;
 
     const char* caption_;

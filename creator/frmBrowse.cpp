@@ -34,13 +34,29 @@ struct LinkPlace {
 
 // The four links of the white panel, each under its 32 by 32 pixel picture.
 constexpr std::array<LinkPlace, 4> kLinks = {{
-    {frmBrowse::Label4, frmBrowse::Icon4, texts::kAutorunRepair, {120, 840, 1190, 255}, {487, 240, 480, 480},
+    {frmBrowse::Label4,
+     frmBrowse::Icon4,
+     texts::kAutorunRepair,
+     {120, 840, 1190, 255},
+     {487, 240, 480, 480},
      art::LinkIcon::AutorunRepair},
-    {frmBrowse::Label5, frmBrowse::Icon5, texts::kFormatUtility, {150, 1760, 1140, 255}, {487, 1200, 480, 480},
+    {frmBrowse::Label5,
+     frmBrowse::Icon5,
+     texts::kFormatUtility,
+     {150, 1760, 1140, 255},
+     {487, 1200, 480, 480},
      art::LinkIcon::FormatUtility},
-    {frmBrowse::Label6, frmBrowse::Icon6, texts::kUsbView, {165, 2680, 1100, 255}, {487, 2160, 480, 480},
+    {frmBrowse::Label6,
+     frmBrowse::Icon6,
+     texts::kUsbView,
+     {165, 2680, 1100, 255},
+     {487, 2160, 480, 480},
      art::LinkIcon::UsbView},
-    {frmBrowse::Label7, frmBrowse::Icon7, texts::kHelp, {165, 3600, 1100, 255}, {487, 3120, 480, 480},
+    {frmBrowse::Label7,
+     frmBrowse::Icon7,
+     texts::kHelp,
+     {165, 3600, 1100, 255},
+     {487, 3120, 480, 480},
      art::LinkIcon::Help},
 }};
 
@@ -54,7 +70,8 @@ std::string ControlText(HWND parent, int id) {
     const HWND control = ::GetDlgItem(parent, id);
     const int length = ::GetWindowTextLengthA(control);
     std::string text(static_cast<std::size_t>(length > 0 ? length : 0) + 1, '\0');
-    text.resize(static_cast<std::size_t>(::GetWindowTextA(control, text.data(), static_cast<int>(text.size()))));
+    text.resize(
+        static_cast<std::size_t>(::GetWindowTextA(control, text.data(), static_cast<int>(text.size()))));
     return text;
 }
 
@@ -66,14 +83,14 @@ RECT PixelRect(const TwipsRect& place, int dpi) {
 
 // Frees a dropped file list however the handler leaves.
 class DropList {
-public:
+  public:
     explicit DropList(HDROP drop) noexcept : drop_(drop) {}
     ~DropList() { ::DragFinish(drop_); }
     DropList(const DropList&) = delete;
     DropList& operator=(const DropList&) = delete;
     [[nodiscard]] HDROP get() const noexcept { return drop_; }
 
-private:
+  private:
     HDROP drop_;
 };
 
@@ -84,16 +101,18 @@ frmBrowse::frmBrowse(std::string creatorFolder, std::function<void()> onClosed)
       onClosed_(std::move(onClosed)),
       frmAction_(texts::kActionExampleCaption, 5190, 5415, &DrawActionExample),
       frmMyComp_(texts::kVolumeExampleCaption, 5850, 4530, &DrawVolumeExample),
-      miniAbout_([this] { ::ShellExecuteA(miniAbout_.Hwnd(), "open", (creatorFolder_ + kHelpFile).c_str(), nullptr,
-                                          nullptr, SW_SHOWNORMAL); }) {}
+      miniAbout_([this] {
+          ::ShellExecuteA(miniAbout_.Hwnd(), "open", (creatorFolder_ + kHelpFile).c_str(), nullptr, nullptr,
+                          SW_SHOWNORMAL);
+      }) {}
 
 void frmBrowse::ConfigureClass(WNDCLASSEXA& windowClass) {
     windowClass.hIcon = ::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_PROGRAM));
 }
 
 bool frmBrowse::Open(int showCommand) {
-    if (!CreateWindowObject(WS_EX_ACCEPTFILES | WS_EX_CONTROLPARENT, texts::kProgramTitle, kWindowStyle, CW_USEDEFAULT,
-                            CW_USEDEFAULT, 100, 100)) {
+    if (!CreateWindowObject(WS_EX_ACCEPTFILES | WS_EX_CONTROLPARENT, texts::kProgramTitle, kWindowStyle,
+                            CW_USEDEFAULT, CW_USEDEFAULT, 100, 100)) {
         return false;
     }
     SetClientSizeTwips(Hwnd(), kClientWidth, kClientHeight, WindowDpi(Hwnd()));
@@ -122,24 +141,24 @@ void frmBrowse::CreateControls() {
 
     // Centred where the layout puts it (1920 + 4125 / 2), wider so that the whole line shows in any
     // dialog font.
-    CreateChild(hwnd, "STATIC", texts::kInstruction, SS_CENTER | SS_NOPREFIX, 0, {1500, 1080, 4965, 195}, Label9,
-                dpi);
+    CreateChild(hwnd, "STATIC", texts::kInstruction, SS_CENTER | SS_NOPREFIX, 0, {1500, 1080, 4965, 195},
+                Label9, dpi);
     CreateChild(hwnd, "STATIC", texts::kActionLabelCaption, SS_LEFT, 0, {2040, 1560, 1815, 195}, Label1, dpi);
     CreateChild(hwnd, "STATIC", texts::kVolumeLabelCaption, SS_LEFT, 0, {2040, 2400, 1815, 195}, Label2, dpi);
     CreateChild(hwnd, "STATIC", "", SS_CENTER | SS_NOPREFIX, 0, {2040, 3120, 3855, 195}, lblStatus, dpi);
     CreateChild(hwnd, "STATIC", "", SS_OWNERDRAW, 0, {1800, 0, 3750, 750}, Image8, dpi);
     CreateChild(hwnd, "STATIC", "", SS_ETCHEDVERT, 0, {1440, 0, 30, kClientHeight}, SeparatorVertical, dpi);
-    CreateChild(hwnd, "STATIC", "", SS_ETCHEDHORZ, 0, {1455, 855, kClientWidth - 1455, 30}, SeparatorHorizontal,
-                dpi);
-    const HWND image7 = CreateChild(hwnd, "STATIC", "", SS_ICON | SS_REALSIZECONTROL, 0, {5760, 45, 720, 720},
-                                    Image7, dpi);
+    CreateChild(hwnd, "STATIC", "", SS_ETCHEDHORZ, 0, {1455, 855, kClientWidth - 1455, 30},
+                SeparatorHorizontal, dpi);
+    const HWND image7 =
+        CreateChild(hwnd, "STATIC", "", SS_ICON | SS_REALSIZECONTROL, 0, {5760, 45, 720, 720}, Image7, dpi);
     const int iconSize = TwipsToPixels(720, dpi);
-    programIcon_.reset(static_cast<HICON>(::LoadImageA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_PROGRAM),
-                                                       IMAGE_ICON, iconSize, iconSize, 0)));
+    programIcon_.reset(static_cast<HICON>(::LoadImageA(
+        ::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_PROGRAM), IMAGE_ICON, iconSize, iconSize, 0)));
     ::SendMessageA(image7, STM_SETICON, reinterpret_cast<WPARAM>(programIcon_.get()), 0);
 
-    toolTip_ = ::CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
-                                 CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd, nullptr,
+    toolTip_ = ::CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP,
+                                 CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd, nullptr,
                                  ::GetModuleHandleA(nullptr), nullptr);
     for (const auto& [id, place] : {std::pair{Image1, TwipsRect{6000, 1815, 240, 240}},
                                     std::pair{Image2, TwipsRect{6000, 2655, 240, 240}}}) {
@@ -323,15 +342,21 @@ void frmBrowse::OnWindowDestroyed() noexcept {
 
 // The run's view of the window.
 
-void frmBrowse::SetStatus(const std::string& text) { ::SetDlgItemTextA(Hwnd(), lblStatus, text.c_str()); }
+void frmBrowse::SetStatus(const std::string& text) {
+    ::SetDlgItemTextA(Hwnd(), lblStatus, text.c_str());
+}
 
-void frmBrowse::LetRepaint() { PumpPendingMessages(); }
+void frmBrowse::LetRepaint() {
+    PumpPendingMessages();
+}
 
 void frmBrowse::ShowMessage(const std::string& text) {
     ::MessageBoxA(Hwnd(), text.c_str(), texts::kProgramTitle, MB_OK | MB_ICONINFORMATION);
 }
 
-void frmBrowse::FocusActionLabel() { ::SetFocus(::GetDlgItem(Hwnd(), txtAction)); }
+void frmBrowse::FocusActionLabel() {
+    ::SetFocus(::GetDlgItem(Hwnd(), txtAction));
+}
 
 CreationInputs frmBrowse::CurrentInputs() {
     return {ControlText(Hwnd(), txtPath), ControlText(Hwnd(), txtAction), ControlText(Hwnd(), txtMyComp)};

@@ -18,7 +18,7 @@
 namespace corvane::creator {
 
 class frmBrowse : public BaseWindow<frmBrowse>, private CreationFeedback {
-public:
+  public:
     enum ControlId {
         txtAction = 101,
         txtMyComp,
@@ -62,7 +62,7 @@ public:
     static void ConfigureClass(WNDCLASSEXA& windowClass);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
-private:
+  private:
     void CreateControls();
     void CreateLinks(int dpi);
     void AddToolTip(HWND tool);

@@ -69,13 +69,15 @@ CreationPlan PlanCreation(const std::function<bool(std::string_view relativeName
     steps.push_back({StepKind::SetStatus, {}});
     steps.push_back({StepKind::ShowMessage, texts::kReady});
     if (!plan.missingSupportFiles.empty()) {
-        steps.push_back({StepKind::ShowMessage, texts::kSupportMissingLead + JoinLines(plan.missingSupportFiles) +
-                                                    texts::kSupportMissingTail});
+        steps.push_back(
+            {StepKind::ShowMessage,
+             texts::kSupportMissingLead + JoinLines(plan.missingSupportFiles) + texts::kSupportMissingTail});
     }
     return plan;
 }
 
-std::string ProgramsMissingMessage(const std::vector<std::string>& missingPrograms, std::string_view creatorFolder) {
+std::string ProgramsMissingMessage(const std::vector<std::string>& missingPrograms,
+                                   std::string_view creatorFolder) {
     std::string names;
     for (std::size_t i = 0; i < missingPrograms.size(); ++i) {
         if (i > 0) {

@@ -19,13 +19,13 @@ struct CreationInputs {
 bool InputsComplete(const CreationInputs& inputs);
 
 enum class StepKind {
-    SetStatus,     // text: the new status line ("" clears it)
-    LetRepaint,    // let pending window messages run
-    DeleteOldFile, // name: remove the drive's file of that name when it has one
-    StageAutorun,  // write Autorun.inf into the creator folder
-    CreateFolder,  // name: create the drive's folder unless something of that name exists
-    CopyNewFile,   // name: copy from the creator folder unless the drive has a file of that name
-    ShowMessage,   // text
+    SetStatus,      // text: the new status line ("" clears it)
+    LetRepaint,     // let pending window messages run
+    DeleteOldFile,  // name: remove the drive's file of that name when it has one
+    StageAutorun,   // write Autorun.inf into the creator folder
+    CreateFolder,   // name: create the drive's folder unless something of that name exists
+    CopyNewFile,    // name: copy from the creator folder unless the drive has a file of that name
+    ShowMessage,    // text
 };
 
 struct CreationStep {
@@ -46,7 +46,8 @@ struct CreationPlan {
 CreationPlan PlanCreation(const std::function<bool(std::string_view relativeName)>& presentBesideCreator);
 
 // The message for a creator folder that lacks a program.
-std::string ProgramsMissingMessage(const std::vector<std::string>& missingPrograms, std::string_view creatorFolder);
+std::string ProgramsMissingMessage(const std::vector<std::string>& missingPrograms,
+                                   std::string_view creatorFolder);
 
 // The message for a step that failed: lead-in, the item, " : ", the system's description.
 std::string StepFailedMessage(std::string_view leadIn, std::string_view item, std::string_view description);

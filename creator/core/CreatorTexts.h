@@ -32,8 +32,10 @@ inline constexpr const char* kCopyingFiles = "Copying files.......";
 inline constexpr const char* kReady =
     "Your Corvane is ready to use.  Please remove and reinsert it to use the Autorun feature.  If Autorun is "
     "disabled or not working on your PC use the Autorun Repair Wizard to correct the problem.\r\n\r\n"
-    "You can use the 'Copy To Folder' entry in your right click context menu to begin copying your personal and "
-    "data files to the appropriate folder on your USB drive.  After that you can create the shortcuts for them in "
+    "You can use the 'Copy To Folder' entry in your right click context menu to begin copying your personal "
+    "and "
+    "data files to the appropriate folder on your USB drive.  After that you can create the shortcuts for "
+    "them in "
     "the Menu.";
 
 // The creator folder lacks a program: nothing on the drive is touched.

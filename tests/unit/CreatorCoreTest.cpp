@@ -49,7 +49,8 @@ TEST(DriveLayout, PathsJoinNamesToTheRootAndTheCreatorFolder) {
     EXPECT_EQ(TargetPath("\\\\server\\share\\", "My Music"), "\\\\server\\share\\My Music");
     EXPECT_EQ(TargetRootWithSeparator("E:"), "E:\\");
     EXPECT_EQ(TargetRootWithSeparator(""), "");
-    EXPECT_EQ(SourcePath("C:\\Tools\\Corvane", "Support\\Corvane.chm"), "C:\\Tools\\Corvane\\Support\\Corvane.chm");
+    EXPECT_EQ(SourcePath("C:\\Tools\\Corvane", "Support\\Corvane.chm"),
+              "C:\\Tools\\Corvane\\Support\\Corvane.chm");
 }
 
 TEST(CreationInputs, NeedADriveAndAtLeastOneLabel) {
@@ -104,7 +105,8 @@ TEST(CreationPlan, CompleteCreatorFolderRemovesStagesCreatesCopiesAndReports) {
     EXPECT_EQ(NamesOf(plan, StepKind::DeleteOldFile), kAllFiles);
     EXPECT_EQ(NamesOf(plan, StepKind::CopyNewFile), kAllFiles);
     EXPECT_EQ(NamesOf(plan, StepKind::CreateFolder),
-              (std::vector<std::string>{"Support", "My Documents", "My Music", "My Pictures", "My Programs", "My Video"}));
+              (std::vector<std::string>{"Support", "My Documents", "My Music", "My Pictures", "My Programs",
+                                        "My Video"}));
     EXPECT_EQ(NamesOf(plan, StepKind::SetStatus),
               (std::vector<std::string>{texts::kCreatingFolders, texts::kCopyingFiles, ""}));
     EXPECT_EQ(NamesOf(plan, StepKind::ShowMessage), std::vector<std::string>{texts::kReady});
@@ -125,7 +127,8 @@ TEST(CreationPlan, CompleteCreatorFolderRemovesStagesCreatesCopiesAndReports) {
     EXPECT_EQ(message, plan.steps.size() - 1);
     EXPECT_EQ(plan.steps[message - 1].kind, StepKind::SetStatus);
     EXPECT_EQ(plan.steps[message - 1].text, "");
-    for (const std::size_t before : {firstStatus + 1, stage + 1, firstFolder - 1, copyingStatus + 1, message - 2}) {
+    for (const std::size_t before :
+         {firstStatus + 1, stage + 1, firstFolder - 1, copyingStatus + 1, message - 2}) {
         EXPECT_EQ(plan.steps[before].kind, StepKind::LetRepaint) << "step " << before;
     }
 }
@@ -148,9 +151,11 @@ TEST(CreationPlan, MissingProgramRefusesTheWholeRun) {
 
 TEST(CreationPlan, MissingSupportFileIsNeitherRemovedNorCopiedAndNamedLast) {
     const std::set<std::string_view> absent = {"Support\\usbview.exe", "Support\\Corvane.chm"};
-    const CreationPlan plan = PlanCreation([&absent](std::string_view name) { return !absent.contains(name); });
+    const CreationPlan plan =
+        PlanCreation([&absent](std::string_view name) { return !absent.contains(name); });
     EXPECT_TRUE(plan.missingPrograms.empty());
-    EXPECT_EQ(plan.missingSupportFiles, (std::vector<std::string>{"Support\\usbview.exe", "Support\\Corvane.chm"}));
+    EXPECT_EQ(plan.missingSupportFiles,
+              (std::vector<std::string>{"Support\\usbview.exe", "Support\\Corvane.chm"}));
 
     std::vector<std::string> supplied;
     for (const std::string& name : kAllFiles) {
@@ -161,24 +166,26 @@ TEST(CreationPlan, MissingSupportFileIsNeitherRemovedNorCopiedAndNamedLast) {
     EXPECT_EQ(NamesOf(plan, StepKind::DeleteOldFile), supplied);
     EXPECT_EQ(NamesOf(plan, StepKind::CopyNewFile), supplied);
     EXPECT_EQ(NamesOf(plan, StepKind::ShowMessage),
-              (std::vector<std::string>{texts::kReady,
-                                        std::string(texts::kSupportMissingLead) +
-                                            "Support\\usbview.exe\r\nSupport\\Corvane.chm" +
-                                            texts::kSupportMissingTail}));
+              (std::vector<std::string>{texts::kReady, std::string(texts::kSupportMissingLead) +
+                                                           "Support\\usbview.exe\r\nSupport\\Corvane.chm" +
+                                                           texts::kSupportMissingTail}));
 }
 
 TEST(CreationTexts, MessagesAreCharacterForCharacter) {
-    EXPECT_EQ(std::string(texts::kInputsMissing), "Please select your USB drive, Action and Volume Labels     ");
+    EXPECT_EQ(std::string(texts::kInputsMissing),
+              "Please select your USB drive, Action and Volume Labels     ");
     const std::string ready = texts::kReady;
     const std::size_t gap = ready.find("\r\n\r\n");
     ASSERT_NE(gap, std::string::npos);
     EXPECT_EQ(ready.substr(0, gap),
-              "Your Corvane is ready to use.  Please remove and reinsert it to use the Autorun feature.  If Autorun "
+              "Your Corvane is ready to use.  Please remove and reinsert it to use the Autorun feature.  If "
+              "Autorun "
               "is disabled or not working on your PC use the Autorun Repair Wizard to correct the problem.");
-    EXPECT_EQ(ready.substr(gap + 4),
-              "You can use the 'Copy To Folder' entry in your right click context menu to begin copying your "
-              "personal and data files to the appropriate folder on your USB drive.  After that you can create "
-              "the shortcuts for them in the Menu.");
+    EXPECT_EQ(
+        ready.substr(gap + 4),
+        "You can use the 'Copy To Folder' entry in your right click context menu to begin copying your "
+        "personal and data files to the appropriate folder on your USB drive.  After that you can create "
+        "the shortcuts for them in the Menu.");
     EXPECT_EQ(StepFailedMessage(texts::kErrorCopying, "E:\\Menu.exe", "Access denied."),
               "Error copying E:\\Menu.exe : Access denied.");
 }

@@ -37,7 +37,7 @@ std::string SessionDriveFolder(const std::string& name) {
 }
 
 class CreateMenuTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         BuildCreatorFolder();
         EmptyDrive(kStickRoot);
@@ -57,7 +57,8 @@ protected:
         }
         for (const std::string_view folder : creator::kDriveFolders) {
             const DWORD attributes = ::GetFileAttributesA((root + std::string(folder)).c_str());
-            EXPECT_TRUE(attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) << folder;
+            EXPECT_TRUE(attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY))
+                << folder;
         }
     }
 };
@@ -75,7 +76,8 @@ TEST_F(CreateMenuTest, FreshDriveGetsTheWholeLayoutStatusesAndReadyMessage) {
     EXPECT_EQ(Snapshot("E:\\").size(), creator::kDriveFiles.size() + creator::kDriveFolders.size());
     // Staged in the creator folder and left there.
     EXPECT_EQ(ReadTestFile(kCreator + "\\Autorun.inf"), kAutorunBytes);
-    EXPECT_EQ(feedback.statuses, (std::vector<std::string>{texts::kCreatingFolders, texts::kCopyingFiles, ""}));
+    EXPECT_EQ(feedback.statuses,
+              (std::vector<std::string>{texts::kCreatingFolders, texts::kCopyingFiles, ""}));
     EXPECT_EQ(feedback.repaints, 5);
     EXPECT_EQ(feedback.messages, std::vector<std::string>{texts::kReady});
     EXPECT_EQ(feedback.focusRequests, 0);
@@ -129,9 +131,9 @@ TEST_F(CreateMenuTest, MissingInputsChangeNothingAnywhere) {
     WriteTestFile("E:\\Menu.exe", "older");
     const auto drive = Snapshot("E:\\");
     const auto creatorFolder = Snapshot(kCreator + "\\");
-    for (const creator::CreationInputs& inputs : {creator::CreationInputs{"", "Open my menu", "MYSTICK"},
-                                                  creator::CreationInputs{"E:\\", "", ""},
-                                                  creator::CreationInputs{"", "", ""}}) {
+    for (const creator::CreationInputs& inputs :
+         {creator::CreationInputs{"", "Open my menu", "MYSTICK"}, creator::CreationInputs{"E:\\", "", ""},
+          creator::CreationInputs{"", "", ""}}) {
         RecordingFeedback feedback(inputs);
         EXPECT_EQ(CreateMenu(kCreator, feedback), CreationOutcome::InputsMissing);
         EXPECT_EQ(feedback.messages, std::vector<std::string>{texts::kInputsMissing});
@@ -179,10 +181,12 @@ TEST_F(CreateMenuTest, PlainFileNamedSupportIsKeptAndItsFilesAreReported) {
     RecordingFeedback feedback({"E:\\", "Open my menu", "MYSTICK"});
     EXPECT_EQ(CreateMenu(kCreator, feedback), CreationOutcome::StepFailed);
     ASSERT_EQ(feedback.messages.size(), 1u);
-    EXPECT_EQ(feedback.messages[0].rfind(texts::kErrorCopying + std::string("E:\\Support\\Tendwell.exe : "), 0), 0u)
+    EXPECT_EQ(
+        feedback.messages[0].rfind(texts::kErrorCopying + std::string("E:\\Support\\Tendwell.exe : "), 0), 0u)
         << feedback.messages[0];
     EXPECT_EQ(ReadTestFile("E:\\Support"), "not a folder") << "counts as present: no folder in its place";
-    EXPECT_EQ(ReadTestFile("E:\\Menu.exe"), CreatorCopyOf("Menu.exe")) << "the steps before the failure stay done";
+    EXPECT_EQ(ReadTestFile("E:\\Menu.exe"), CreatorCopyOf("Menu.exe"))
+        << "the steps before the failure stay done";
     EXPECT_TRUE(MyMod::FolderExists("E:\\My Video"));
     EXPECT_EQ(feedback.statuses.back(), "");
 }
@@ -249,7 +253,8 @@ TEST_F(CreateMenuTest, CreatorFolderThatCannotBeWrittenStopsBeforeTheDriveIsTouc
     EXPECT_EQ(outcome, CreationOutcome::StepFailed);
     EXPECT_EQ(Snapshot("E:\\"), drive) << "the drive keeps its working menu";
     ASSERT_EQ(feedback.messages.size(), 1u);
-    EXPECT_EQ(feedback.messages[0].rfind(texts::kErrorStaging + std::string("R:\\Creator\\Autorun.inf : "), 0), 0u)
+    EXPECT_EQ(
+        feedback.messages[0].rfind(texts::kErrorStaging + std::string("R:\\Creator\\Autorun.inf : "), 0), 0u)
         << feedback.messages[0];
 }
 

@@ -10,7 +10,8 @@
 namespace corvane::test {
 namespace {
 
-void CollectFiles(const std::string& root, const std::string& relative, std::map<std::string, std::string>& files) {
+void CollectFiles(const std::string& root, const std::string& relative,
+                  std::map<std::string, std::string>& files) {
     WIN32_FIND_DATAA entry{};
     UniqueFind find(::FindFirstFileA((root + relative + "*").c_str(), &entry));
     if (!find) {
@@ -32,7 +33,9 @@ void CollectFiles(const std::string& root, const std::string& relative, std::map
 
 }  // namespace
 
-std::string CreatorCopyOf(const std::string& relativeName) { return "creator's " + relativeName + "\r\n"; }
+std::string CreatorCopyOf(const std::string& relativeName) {
+    return "creator's " + relativeName + "\r\n";
+}
 
 void BuildCreatorFolder() {
     EmptyDrive(kSecondStickRoot);

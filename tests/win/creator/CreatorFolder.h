@@ -23,7 +23,7 @@ std::map<std::string, std::string> Snapshot(const std::string& root);
 
 // Stands in for the creator window in runs started by a test.
 class RecordingFeedback : public creator::CreationFeedback {
-public:
+  public:
     explicit RecordingFeedback(creator::CreationInputs inputs) : inputs_(std::move(inputs)) {}
 
     void SetStatus(const std::string& text) override { statuses.push_back(text); }
@@ -43,7 +43,7 @@ public:
     int focusRequests = 0;
     std::function<void(int repaint)> onRepaint;  // runs at each repaint point, numbered from 1
 
-private:
+  private:
     creator::CreationInputs inputs_;
 };
 

@@ -67,7 +67,7 @@ void Click(HWND control) {
 }
 
 class CreatorWindowTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ::InitCommonControls();  // as the program does before its window
         ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
@@ -133,7 +133,8 @@ TEST_F(CreatorWindowTest, LayoutTextsAndTabOrder) {
     EXPECT_EQ(TextOf(Control(frmBrowse::Command1)), "&Close");
     EXPECT_EQ(TextOf(Control(frmBrowse::Label4)), "Autorun Repair");
     EXPECT_EQ(TextOf(Control(frmBrowse::Label7)), "Help");
-    for (const int box : {frmBrowse::txtAction, frmBrowse::txtMyComp, frmBrowse::txtPath, frmBrowse::lblStatus}) {
+    for (const int box :
+         {frmBrowse::txtAction, frmBrowse::txtMyComp, frmBrowse::txtPath, frmBrowse::lblStatus}) {
         EXPECT_EQ(TextOf(Control(box)), "") << box;
     }
 
@@ -144,7 +145,8 @@ TEST_F(CreatorWindowTest, LayoutTextsAndTabOrder) {
                                     frmBrowse::Label7,    frmBrowse::txtAction};
     EXPECT_EQ(::GetFocus(), Control(frmBrowse::txtAction));
     for (std::size_t i = 0; i + 1 < order.size(); ++i) {
-        EXPECT_EQ(::GetNextDlgTabItem(hwnd_, Control(order[i]), FALSE), Control(order[i + 1])) << "after " << order[i];
+        EXPECT_EQ(::GetNextDlgTabItem(hwnd_, Control(order[i]), FALSE), Control(order[i + 1]))
+            << "after " << order[i];
     }
     SaveWindowScreenshot(hwnd_, "creator-window");
 }
@@ -158,7 +160,8 @@ TEST_F(CreatorWindowTest, CreateMenuPreparesTheTypedDriveAndReportsReady) {
     EXPECT_EQ(messages.Texts(), std::vector<std::string>{texts::kReady});
     EXPECT_EQ(ReadTestFile("E:\\Menu.exe"), CreatorCopyOf("Menu.exe"));
     EXPECT_EQ(ReadTestFile("E:\\Support\\Corvane.chm"), CreatorCopyOf("Support\\Corvane.chm"));
-    EXPECT_NE(ReadTestFile("E:\\Autorun.inf").find("\r\nLabel=MYSTICK\r\naction=Open my menu\r\n"), std::string::npos);
+    EXPECT_NE(ReadTestFile("E:\\Autorun.inf").find("\r\nLabel=MYSTICK\r\naction=Open my menu\r\n"),
+              std::string::npos);
     // The boxes keep their text for another run; the status line is blank again.
     EXPECT_EQ(TextOf(Control(frmBrowse::txtAction)), "Open my menu");
     EXPECT_EQ(TextOf(Control(frmBrowse::txtPath)), "E:\\");
@@ -213,7 +216,8 @@ TEST_F(CreatorWindowTest, DropFillsTheDriveBoxWithTheFirstItemOnly) {
     ::SendMessageA(hwnd_, WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDropList({"E:\\"})), 0);
     EXPECT_EQ(TextOf(Control(frmBrowse::txtPath)), "E:\\");
     ::SendMessageA(hwnd_, WM_DROPFILES,
-                   reinterpret_cast<WPARAM>(MakeDropList({"F:\\Creator", "E:\\", "F:\\Creator\\Menu.exe"})), 0);
+                   reinterpret_cast<WPARAM>(MakeDropList({"F:\\Creator", "E:\\", "F:\\Creator\\Menu.exe"})),
+                   0);
     EXPECT_EQ(TextOf(Control(frmBrowse::txtPath)), "F:\\Creator");
     ::SendMessageA(hwnd_, WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDropList({})), 0);
     EXPECT_EQ(TextOf(Control(frmBrowse::txtPath)), "F:\\Creator") << "a drop without files changes nothing";
@@ -270,7 +274,8 @@ TEST_F(CreatorWindowTest, ExampleAndAboutWindowsOpenOnceAndCloseWithTheCreator) 
     ::GetClientRect(volume, &client);
     EXPECT_EQ(client.right, TwipsToPixels(5850, 96));
     EXPECT_EQ(client.bottom, TwipsToPixels(4530, 96));
-    EXPECT_EQ(static_cast<DWORD>(::GetWindowLongPtrA(action, GWL_STYLE)) & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX), 0u);
+    EXPECT_EQ(static_cast<DWORD>(::GetWindowLongPtrA(action, GWL_STYLE)) & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX),
+              0u);
     EXPECT_NE(::GetDlgItem(about, AboutWindow::cmdHelp), nullptr);
 
     Press(frmBrowse::Command1);
@@ -298,11 +303,11 @@ TEST_F(CreatorWindowTest, SupportLinksStartTheCreatorFoldersTools) {
 
 // Lets this session's help files open with the launch recorder, and puts the file type back after.
 class HelpFilesOpenWith {
-public:
+  public:
     explicit HelpFilesOpenWith(const std::string& program) {
         DWORD size = sizeof oldType_;
-        hadType_ = ::RegGetValueA(HKEY_CLASSES_ROOT, ".chm", nullptr, RRF_RT_REG_SZ, nullptr, oldType_, &size) ==
-                   ERROR_SUCCESS;
+        hadType_ = ::RegGetValueA(HKEY_CLASSES_ROOT, ".chm", nullptr, RRF_RT_REG_SZ, nullptr, oldType_,
+                                  &size) == ERROR_SUCCESS;
         const std::string command = "\"" + program + "\" \"%1\"";
         Set(".chm", kType);
         Set(std::string(kType) + "\\shell\\open\\command", command);
@@ -318,7 +323,7 @@ public:
     HelpFilesOpenWith(const HelpFilesOpenWith&) = delete;
     HelpFilesOpenWith& operator=(const HelpFilesOpenWith&) = delete;
 
-private:
+  private:
     static void Set(const std::string& key, const std::string& value) {
         EXPECT_EQ(::RegSetKeyValueA(HKEY_CLASSES_ROOT, key.c_str(), nullptr, REG_SZ, value.c_str(),
                                     static_cast<DWORD>(value.size() + 1)),
@@ -339,7 +344,8 @@ TEST_F(CreatorWindowTest, AboutWindowsHelpOpensTheCreatorFoldersHelpFile) {
     ::SendMessageA(::GetDlgItem(about, AboutWindow::cmdHelp), BM_CLICK, 0, 0);
     const auto record = WaitForLaunchRecord();
     ASSERT_TRUE(record.has_value());
-    EXPECT_NE(record->arguments.find(std::string(kCreatorFolder) + "\\Support\\Corvane.chm"), std::string::npos)
+    EXPECT_NE(record->arguments.find(std::string(kCreatorFolder) + "\\Support\\Corvane.chm"),
+              std::string::npos)
         << record->arguments;
 }
 

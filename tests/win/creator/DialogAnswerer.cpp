@@ -2,7 +2,8 @@
 
 namespace corvane::test {
 
-DialogAnswerer::DialogAnswerer(std::string title) : DialogAnswerer(std::move(title), &DialogAnswerer::PressOk) {}
+DialogAnswerer::DialogAnswerer(std::string title)
+    : DialogAnswerer(std::move(title), &DialogAnswerer::PressOk) {}
 
 DialogAnswerer::DialogAnswerer(std::string title, Answer answer)
     : title_(std::move(title)), answer_(std::move(answer)), thread_([this] { Watch(); }) {}
@@ -17,9 +18,13 @@ std::vector<std::string> DialogAnswerer::Texts() {
     return texts_;
 }
 
-void DialogAnswerer::PressOk(HWND dialog) { ::SendMessageA(::GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0); }
+void DialogAnswerer::PressOk(HWND dialog) {
+    ::SendMessageA(::GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
+}
 
-void DialogAnswerer::PressCancel(HWND dialog) { ::SendMessageA(::GetDlgItem(dialog, IDCANCEL), BM_CLICK, 0, 0); }
+void DialogAnswerer::PressCancel(HWND dialog) {
+    ::SendMessageA(::GetDlgItem(dialog, IDCANCEL), BM_CLICK, 0, 0);
+}
 
 void DialogAnswerer::Watch() {
     while (!stop_) {

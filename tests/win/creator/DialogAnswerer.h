@@ -14,7 +14,7 @@
 namespace corvane::test {
 
 class DialogAnswerer {
-public:
+  public:
     using Answer = std::function<void(HWND dialog)>;
 
     // Presses OK on every dialog titled `title`.
@@ -30,7 +30,7 @@ public:
     static void PressOk(HWND dialog);
     static void PressCancel(HWND dialog);
 
-private:
+  private:
     void Watch();
 
     std::string title_;
