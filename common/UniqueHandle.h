@@ -68,6 +68,11 @@ struct GdiObject {
     static Handle Invalid() noexcept { return nullptr; }
     static void Close(Handle h) noexcept { ::DeleteObject(h); }
 };
+struct MemoryDc {  // CreateCompatibleDC
+    using Handle = HDC;
+    static Handle Invalid() noexcept { return nullptr; }
+    static void Close(Handle h) noexcept { ::DeleteDC(h); }
+};
 struct Icon {
     using Handle = HICON;
     static Handle Invalid() noexcept { return nullptr; }
@@ -98,6 +103,7 @@ using UniqueModule = UniqueHandle<handle_traits::Module>;
 using UniqueFont = UniqueHandle<handle_traits::GdiObject<HFONT>>;
 using UniqueBrush = UniqueHandle<handle_traits::GdiObject<HBRUSH>>;
 using UniqueBitmap = UniqueHandle<handle_traits::GdiObject<HBITMAP>>;
+using UniqueMemoryDc = UniqueHandle<handle_traits::MemoryDc>;
 using UniqueIcon = UniqueHandle<handle_traits::Icon>;
 using UniqueMenu = UniqueHandle<handle_traits::Menu>;
 using UniqueWindow = UniqueHandle<handle_traits::Window>;

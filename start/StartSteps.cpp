@@ -1,0 +1,95 @@
+#include "start/StartSteps.h"
+
+#include "common/MessageLoop.h"
+#include "common/UniqueHandle.h"
+#include "start/core/StartFiles.h"
+
+#include <shellapi.h>
+
+#include <vector>
+
+namespace corvane::start {
+namespace {
+
+// Waits for `process` to end, letting this thread's window messages run meanwhile.
+bool WaitForProcessEnd(HANDLE process, DWORD timeoutMs) {
+    const ULONGLONG deadline = ::GetTickCount64() + timeoutMs;
+    for (;;) {
+        const ULONGLONG now = ::GetTickCount64();
+        if (now >= deadline) {
+            return false;
+        }
+        const DWORD result =
+            ::MsgWaitForMultipleObjects(1, &process, FALSE, static_cast<DWORD>(deadline - now), QS_ALLINPUT);
+        if (result == WAIT_OBJECT_0) {
+            return true;
+        }
+        if (result != WAIT_OBJECT_0 + 1) {
+            return false;  // timed out or failed
+        }
+        PumpPendingMessages();
+    }
+}
+
+}  // namespace
+
+std::string OwnFolder() {
+    std::vector<char> path(MAX_PATH);
+    for (;;) {
+        const DWORD length = ::GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (length == 0) {
+            return {};
+        }
+        if (length < path.size()) {
+            return OwnFolderOf(std::string_view(path.data(), length));
+        }
+        path.resize(path.size() * 2);  // truncated: a long path
+    }
+}
+
+std::string SystemFolder() {
+    char buffer[MAX_PATH] = {};
+    if (::GetSystemDirectoryA(buffer, MAX_PATH) == 0) {
+        return {};
+    }
+    return SystemFolderFromBuffer(std::string_view(buffer, sizeof buffer));
+}
+
+void CopyComponent(const std::string& source, const std::string& destination) noexcept {
+    ::CopyFileA(source.c_str(), destination.c_str(), FALSE);
+}
+
+bool RunRegistration(const std::string& registrar, const std::string& commandLine, DWORD timeoutMs) {
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESHOWWINDOW;
+    startup.wShowWindow = SW_SHOWMINIMIZED;
+    PROCESS_INFORMATION started{};
+    std::vector<char> mutableCommandLine(commandLine.begin(), commandLine.end());
+    mutableCommandLine.push_back('\0');
+    // The registrar is named by its full path: a command line alone would be looked for beside this
+    // program first, that is on the drive.
+    if (!::CreateProcessA(registrar.c_str(), mutableCommandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                          nullptr, &startup, &started)) {
+        return false;
+    }
+    const UniqueKernelHandle process(started.hProcess);
+    const UniqueKernelHandle thread(started.hThread);
+    return WaitForProcessEnd(process.get(), timeoutMs);
+}
+
+void StartMenu(HWND owner, const std::string& menuFile) noexcept {
+    SHELLEXECUTEINFOA request{};
+    request.cbSize = sizeof request;
+    // No error dialogs from the shell, and the start is complete before this program ends.
+    request.fMask = SEE_MASK_FLAG_NO_UI | SEE_MASK_NOASYNC;
+    request.hwnd = owner;
+    request.lpVerb = "open";
+    request.lpFile = menuFile.c_str();
+    request.lpParameters = "";
+    request.lpDirectory = nullptr;
+    request.nShow = SW_SHOWNORMAL;
+    ::ShellExecuteExA(&request);
+}
+
+}  // namespace corvane::start

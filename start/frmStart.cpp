@@ -1,0 +1,91 @@
+#include "start/frmStart.h"
+
+#include "common/CommonResources.h"
+#include "common/MessageLoop.h"
+#include "start/KindelTexts.h"
+
+#include <algorithm>
+#include <tuple>
+
+namespace corvane::start {
+namespace {
+
+// The size `text` needs on one line in `font`.
+SIZE TextExtent(HFONT font, const char* text) noexcept {
+    SIZE size{};
+    const UniqueMemoryDc dc(::CreateCompatibleDC(nullptr));
+    if (dc) {
+        ::SelectObject(dc.get(), font);
+        ::GetTextExtentPoint32A(dc.get(), text, ::lstrlenA(text), &size);
+    }
+    return size;
+}
+
+// The labels' boxes were laid out for a narrower font than today's dialog font. A text that needs
+// more room than its box gets a box grown about the same centre (the texts are centred in the
+// window), so that it is never cut off or wrapped.
+void FitLabelToText(HWND label, const char* text, HFONT font) noexcept {
+    const HWND parent = ::GetParent(label);
+    RECT box{};
+    ::GetWindowRect(label, &box);
+    ::MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&box), 2);
+    const SIZE needed = TextExtent(font, text);
+    const LONG width = std::max(box.right - box.left, needed.cx);
+    const LONG height = std::max(box.bottom - box.top, needed.cy);
+    const LONG left = std::max<LONG>(0, (box.left + box.right - width) / 2);
+    const LONG top = std::max<LONG>(0, (box.top + box.bottom - height) / 2);
+    ::MoveWindow(label, static_cast<int>(left), static_cast<int>(top), static_cast<int>(width),
+                 static_cast<int>(height), FALSE);
+}
+
+}  // namespace
+
+void frmStart::ConfigureClass(WNDCLASSEXA& windowClass) noexcept {
+    windowClass.hIcon = ::LoadIconA(windowClass.hInstance, MAKEINTRESOURCEA(IDI_PROGRAM));
+}
+
+bool frmStart::Create() {
+    if (!CreateWindowObject(0, texts::kCaption, WS_POPUP, 0, 0, 0, 0)) {
+        return false;
+    }
+    SetClientSizeTwips(Hwnd(), kClientWidthTwips, kClientHeightTwips, WindowDpi(Hwnd()));
+    CentreOnScreen(Hwnd());
+    return true;
+}
+
+void frmStart::ShowAndPaint() noexcept {
+    if (Hwnd() == nullptr) {
+        return;
+    }
+    ::ShowWindow(Hwnd(), SW_SHOW);
+    ::UpdateWindow(Hwnd());
+    PumpPendingMessages();
+}
+
+LRESULT frmStart::OnCreate() noexcept {
+    const int dpi = WindowDpi(Hwnd());
+    font_ = CreateDialogFont(dpi);
+    constexpr DWORD kLabelStyle = SS_CENTER | SS_NOPREFIX;
+    for (const auto& [id, text, place] : {std::tuple{Label1, texts::kPreparing, kLabel1Place},
+                                          std::tuple{Label2, texts::kPleaseWait, kLabel2Place}}) {
+        const HWND label = CreateChild(Hwnd(), "STATIC", text, kLabelStyle, 0, place, id, dpi);
+        FitLabelToText(label, text, font_.get());
+    }
+    ApplyFontToChildren(Hwnd(), font_.get());
+    return 0;
+}
+
+LRESULT frmStart::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) noexcept {
+    switch (message) {
+        case WM_CREATE:
+            return OnCreate();
+        case WM_CLOSE:
+            // Alt+F4 must not cut the preparation short; the program closes the window itself once
+            // the menu has been started.
+            return 0;
+        default:
+            return DefaultHandling(message, wParam, lParam);
+    }
+}
+
+}  // namespace corvane::start
