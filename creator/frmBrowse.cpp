@@ -101,10 +101,7 @@ frmBrowse::frmBrowse(std::string creatorFolder, std::function<void()> onClosed)
       onClosed_(std::move(onClosed)),
       frmAction_(texts::kActionExampleCaption, 5190, 5415, &DrawActionExample),
       frmMyComp_(texts::kVolumeExampleCaption, 5850, 4530, &DrawVolumeExample),
-      miniAbout_([this] {
-          ::ShellExecuteA(miniAbout_.Hwnd(), "open", (creatorFolder_ + kHelpFile).c_str(), nullptr, nullptr,
-                          SW_SHOWNORMAL);
-      }) {}
+      miniAbout_([this] { OpenCreatorFile(miniAbout_.Hwnd(), kHelpFile); }) {}
 
 void frmBrowse::ConfigureClass(WNDCLASSEXA& windowClass) {
     windowClass.hIcon = ::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_PROGRAM));
@@ -130,7 +127,7 @@ void frmBrowse::CreateControls() {
     constexpr DWORD kEdit = WS_TABSTOP | ES_AUTOHSCROLL;
     constexpr DWORD kButton = WS_TABSTOP | BS_PUSHBUTTON;
 
-    // Created in tab order: the boxes and buttons first, then the links, then what takes no focus.
+    // Created in tab order: the boxes and buttons first; the links, created last, follow them.
     CreateChild(hwnd, "EDIT", "", kEdit, WS_EX_CLIENTEDGE, {2040, 1800, 3855, 285}, txtAction, dpi);
     CreateChild(hwnd, "EDIT", "", kEdit, WS_EX_CLIENTEDGE, {2040, 2640, 3855, 285}, txtMyComp, dpi);
     CreateChild(hwnd, "BUTTON", texts::kSelectUsb, kButton, 0, {1680, 3600, 1215, 375}, BrowseFldr, dpi);
@@ -173,9 +170,9 @@ void frmBrowse::CreateLinks(int dpi) {
     LinkLabel::Style onWhite;
     onWhite.background = kWhite;
     const std::array<std::function<void()>, 4> actions = {
-        [this] { OpenCreatorFile(kRepairTool); },
-        [this] { OpenCreatorFile(kFormatTool); },
-        [this] { OpenCreatorFile(kUsbViewTool); },
+        [this] { OpenCreatorFile(Hwnd(), kRepairTool); },
+        [this] { OpenCreatorFile(Hwnd(), kFormatTool); },
+        [this] { OpenCreatorFile(Hwnd(), kUsbViewTool); },
         [this] { miniAbout_.Show(); },
     };
     for (std::size_t i = 0; i < kLinks.size(); ++i) {
@@ -195,9 +192,9 @@ void frmBrowse::AddToolTip(HWND tool) {
     ::SendMessageA(toolTip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&info));
 }
 
-void frmBrowse::OpenCreatorFile(const char* relativePath) const {
+void frmBrowse::OpenCreatorFile(HWND owner, const char* relativePath) const {
     // The shell's answer is not looked at: a missing tool simply does not start.
-    ::ShellExecuteA(Hwnd(), "open", (creatorFolder_ + relativePath).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    ::ShellExecuteA(owner, "open", (creatorFolder_ + relativePath).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
 }
 
 void frmBrowse::OnCommand(int id, int notification) {

@@ -75,7 +75,8 @@ class frmBrowse : public BaseWindow<frmBrowse>, private CreationFeedback {
     LRESULT OnDrawItem(const DRAWITEMSTRUCT& item) noexcept;
     LRESULT OnColorStatic(HDC dc, HWND control) noexcept;
     void OnWindowDestroyed() noexcept override;
-    void OpenCreatorFile(const char* relativePath) const;
+    // Asks the shell to open a file of the creator folder, named from it (\Support\Utility.exe).
+    void OpenCreatorFile(HWND owner, const char* relativePath) const;
 
     // CreationFeedback
     void SetStatus(const std::string& text) override;
