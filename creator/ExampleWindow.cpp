@@ -49,8 +49,9 @@ LRESULT ExampleWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         case WM_PAINT:
             Paint();
             return 0;
-        case WM_KEYDOWN:
-            if (wParam == VK_ESCAPE) {  // a picture to glance at: Escape puts it away
+        case WM_COMMAND:
+            // A picture to glance at: Escape puts it away (the message loop turns it into IDCANCEL).
+            if (LOWORD(wParam) == IDCANCEL) {
                 Close();
                 return 0;
             }
