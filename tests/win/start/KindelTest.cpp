@@ -32,8 +32,21 @@ constexpr const char* kComponentContents = "component from the stick";
 constexpr const char* kReleaseEventName = "CorvaneTestRegistrarRelease";
 constexpr DWORD kRunTimeoutMs = 20000;
 
-bool SamePath(const std::string& a, const std::string& b) {
-    return ::lstrcmpiA(a.c_str(), b.c_str()) == 0;
+// True when both paths name the same file. A 32-bit program sees its system folder's files under
+// another name (C:\windows\syswow64) than the one it was started by.
+bool SameFile(const std::string& a, const std::string& b) {
+    const auto identify = [](const std::string& path) {
+        BY_HANDLE_FILE_INFORMATION info{};
+        const UniqueFile file(::CreateFileA(path.c_str(), 0,
+                                            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                            OPEN_EXISTING, 0, nullptr));
+        if (!file || !::GetFileInformationByHandle(file.get(), &info)) {
+            return std::tuple<DWORD, DWORD, DWORD>{};
+        }
+        return std::tuple{info.dwVolumeSerialNumber, info.nFileIndexHigh, info.nFileIndexLow};
+    };
+    const auto identity = identify(a);
+    return identity != std::tuple<DWORD, DWORD, DWORD>{} && identity == identify(b);
 }
 
 void CopyTestProgram(const std::string& name, const std::string& destination) {
@@ -143,7 +156,7 @@ class KindelTest : public ::testing::Test {
 
     [[nodiscard]] std::vector<StartLogLine> LogOf(const std::string& program) const {
         auto lines = Log();
-        std::erase_if(lines, [&](const StartLogLine& line) { return !SamePath(line.program, program); });
+        std::erase_if(lines, [&](const StartLogLine& line) { return !SameFile(line.program, program); });
         return lines;
     }
 
@@ -249,12 +262,12 @@ TEST_F(KindelTest, MissingComponentIsCopiedAndRegisteredBeforeTheMenuStarts) {
     const auto log = Log();
     ASSERT_EQ(log.size(), 3u);
     EXPECT_EQ(log[0].event, kStarted);
-    EXPECT_TRUE(SamePath(log[0].program, files_.registrar)) << log[0].program;
+    EXPECT_TRUE(SameFile(log[0].program, files_.registrar)) << log[0].program;
     EXPECT_EQ(log[0].commandLine, std::string("regsvr32 /s ") + files_.componentFile);
     EXPECT_EQ(log[1].event, kEnded);
-    EXPECT_TRUE(SamePath(log[1].program, files_.registrar));
+    EXPECT_TRUE(SameFile(log[1].program, files_.registrar));
     EXPECT_EQ(log[2].event, kStarted);
-    EXPECT_TRUE(SamePath(log[2].program, kMenuOnDrive)) << log[2].program;
+    EXPECT_TRUE(SameFile(log[2].program, kMenuOnDrive)) << log[2].program;
 }
 
 TEST_F(KindelTest, RegistrarThatNeverEndsHoldsTheMenuBackThirtySecondsAtMost) {
