@@ -1,6 +1,7 @@
 // Kindel.exe run from the test drive as a separate process, the way AutoPlay starts it, against the
 // prefix's own system folder. Its registrar there and Menu.exe on the drive are stand-ins that log
 // how and when they were started (StandInMain.cpp).
+#include "common/FileContents.h"
 #include "common/WindowLayout.h"
 #include "common/core/Twips.h"
 #include "start/KindelTexts.h"
@@ -140,17 +141,7 @@ class KindelTest : public ::testing::Test {
 
     [[nodiscard]] std::vector<StartLogLine> Log() const {
         std::string text;
-        std::vector<StartLogLine> lines;
-        if (const UniqueFile file(::CreateFileA(logPath_.c_str(), GENERIC_READ,
-                                                FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0,
-                                                nullptr));
-            file) {
-            char buffer[4096];
-            DWORD read = 0;
-            while (::ReadFile(file.get(), buffer, sizeof buffer, &read, nullptr) && read > 0) {
-                text.append(buffer, read);
-            }
-        }
+        ReadWholeFile(logPath_, text);  // no log yet: no lines
         return ParseStartLog(text);
     }
 
