@@ -10,7 +10,9 @@ namespace {
 constexpr std::string_view kDrivePlaceholder = "%drive%";
 constexpr std::string_view kDirPlaceholder = "%dir%";
 
-bool IsDrivePath(std::string_view path) { return path.size() >= 2 && path[1] == ':'; }
+bool IsDrivePath(std::string_view path) {
+    return path.size() >= 2 && path[1] == ':';
+}
 
 std::string WithoutTrailingBackslash(std::string_view folder) {
     return std::string(folder.ends_with('\\') ? folder.substr(0, folder.size() - 1) : folder);
@@ -37,14 +39,16 @@ std::string ResolveTarget(std::string_view base, std::string_view target) {
     return std::string(base) + std::string(target);
 }
 
-std::string ExpandPlaceholders(std::string_view switches, std::string_view menuRoot, std::string_view launchFolder) {
-    const std::string withDrive = ReplaceAllIgnoringCase(switches, kDrivePlaceholder, WithoutTrailingBackslash(menuRoot));
+std::string ExpandPlaceholders(std::string_view switches, std::string_view menuRoot,
+                               std::string_view launchFolder) {
+    const std::string withDrive =
+        ReplaceAllIgnoringCase(switches, kDrivePlaceholder, WithoutTrailingBackslash(menuRoot));
     return ReplaceAllIgnoringCase(withDrive, kDirPlaceholder, launchFolder);
 }
 
 std::string DriveChangedText(std::string_view menuRoot, std::string_view recorded) {
-    return std::string(texts::kDriveChangedTo) + std::string(menuRoot) + texts::kBecause + std::string(recorded) +
-           texts::kNotOnSelectedDrive;
+    return std::string(texts::kDriveChangedTo) + std::string(menuRoot) + texts::kBecause +
+           std::string(recorded) + texts::kNotOnSelectedDrive;
 }
 
 LaunchPlan PlanLaunch(std::string_view menuFolder, const std::optional<SelectedEntry>& entry) {
@@ -54,7 +58,8 @@ LaunchPlan PlanLaunch(std::string_view menuFolder, const std::optional<SelectedE
     }
     const std::string menuRoot = MenuRootOf(menuFolder);
     plan.resolvedPath = ResolveTarget(LaunchBase(menuFolder), entry->target);
-    plan.recorded = CandidateFor(plan.resolvedPath, entry->switches, menuRoot, texts::kRunning + plan.resolvedPath);
+    plan.recorded =
+        CandidateFor(plan.resolvedPath, entry->switches, menuRoot, texts::kRunning + plan.resolvedPath);
     plan.onMenuDrive = CandidateFor(menuRoot + BelowRoot(plan.resolvedPath), entry->switches, menuRoot,
                                     DriveChangedText(menuRoot, plan.resolvedPath));
     return plan;

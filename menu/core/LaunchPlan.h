@@ -24,8 +24,8 @@ struct SelectedEntry {
 };
 
 struct LaunchPlan {
-    std::string resolvedPath;                 // the target resolved against the menu's drive (empty: no entry)
-    std::optional<LaunchCandidate> recorded;  // try first: the resolved path itself
+    std::string resolvedPath;  // the target resolved against the menu's drive (empty: no entry)
+    std::optional<LaunchCandidate> recorded;     // try first: the resolved path itself
     std::optional<LaunchCandidate> onMenuDrive;  // then: the same place below the menu's own root
 };
 
@@ -44,7 +44,8 @@ std::string ResolveTarget(std::string_view base, std::string_view target);
 
 // The switch with "%drive%" (the menu root without its backslash), then "%dir%" (`launchFolder`)
 // replaced, every occurrence, without regard to letter case.
-std::string ExpandPlaceholders(std::string_view switches, std::string_view menuRoot, std::string_view launchFolder);
+std::string ExpandPlaceholders(std::string_view switches, std::string_view menuRoot,
+                               std::string_view launchFolder);
 
 // The message box text and the status text for an entry that could not be started.
 std::string LaunchErrorMessage(std::string_view resolvedPath, std::string_view reason);

@@ -21,14 +21,16 @@ std::string RefreshCaption(std::string_view freeMegabytes, std::string_view menu
 }
 
 std::string ItemStatusText(int position, int count, std::string_view target, std::string_view switches) {
-    return texts::kItem + std::to_string(position) + texts::kItemOf + std::to_string(count) + texts::kItemDash +
-           std::string(target) + " " + std::string(switches);
+    return texts::kItem + std::to_string(position) + texts::kItemOf + std::to_string(count) +
+           texts::kItemDash + std::string(target) + " " + std::string(switches);
 }
 
 std::string VersionStatusText(std::string_view versionText) {
     return texts::kVersionStatusLeadIn + std::string(versionText);
 }
 
-std::string RootBrowseItemCaption(std::string_view menuRoot) { return texts::kBrowsePrefix + std::string(menuRoot); }
+std::string RootBrowseItemCaption(std::string_view menuRoot) {
+    return texts::kBrowsePrefix + std::string(menuRoot);
+}
 
 }  // namespace corvane::menu

@@ -20,7 +20,8 @@ TEST(BrowsePlan, RecordedFolderAndItsSubstituteOnTheMenuDrive) {
 TEST(BrowsePlan, ShortTargetsAndRootFilesKeepTheirOddParents) {
     EXPECT_EQ(PlanBrowse("E:\\", "E:\\tool.exe").recorded.commandLine, "explorer.exe /e,E:");
     EXPECT_EQ(PlanBrowse("E:\\", "E:\\x").recorded.folder, "E:\\x");
-    EXPECT_EQ(PlanBrowse("E:\\", "\\\\server\\share\\dir\\file.exe").recorded.folder, "\\\\server\\share\\dir");
+    EXPECT_EQ(PlanBrowse("E:\\", "\\\\server\\share\\dir\\file.exe").recorded.folder,
+              "\\\\server\\share\\dir");
 }
 
 TEST(BrowsePlan, RelativeTargetsAreTakenFromTheMenuDriveRoot) {
@@ -31,7 +32,8 @@ TEST(BrowsePlan, RootBrowseOpensTheMenuRoot) {
     const BrowseCandidate drive = PlanRootBrowse("E:\\Menus\\");
     EXPECT_EQ(drive.commandLine, "explorer.exe /e,E:\\");
     EXPECT_EQ(drive.statusText, "Browsing root directory E:\\");
-    EXPECT_EQ(PlanRootBrowse("\\\\server\\share\\Menus\\").commandLine, "explorer.exe /e,\\\\server\\share\\");
+    EXPECT_EQ(PlanRootBrowse("\\\\server\\share\\Menus\\").commandLine,
+              "explorer.exe /e,\\\\server\\share\\");
 }
 
 TEST(BrowsePlan, FailureTexts) {

@@ -10,7 +10,8 @@ LaunchPlan Plan(std::string_view menuFolder, std::string target, std::string swi
 }
 
 TEST(LaunchPlan, WorkedExampleFallsBackToTheMenuDriveAndExpandsBothPlaceholders) {
-    const LaunchPlan plan = Plan("E:\\", "F:\\Apps\\Tool\\tool.exe", "/log=%dir%\\log.txt /src=%DRIVE%\\data");
+    const LaunchPlan plan =
+        Plan("E:\\", "F:\\Apps\\Tool\\tool.exe", "/log=%dir%\\log.txt /src=%DRIVE%\\data");
     ASSERT_TRUE(plan.recorded && plan.onMenuDrive);
     EXPECT_EQ(plan.recorded->path, "F:\\Apps\\Tool\\tool.exe");
     EXPECT_EQ(plan.recorded->statusText, "Running F:\\Apps\\Tool\\tool.exe");

@@ -1,0 +1,29 @@
+// Starting a program of Windows itself by command line, without waiting for it.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace corvane::menu {
+
+class ProgramStarter {
+  public:
+    ProgramStarter() = default;
+    ProgramStarter(const ProgramStarter&) = delete;
+    ProgramStarter& operator=(const ProgramStarter&) = delete;
+    virtual ~ProgramStarter() = default;
+
+    // Starts `program` (a file name such as "explorer.exe") from the Windows folder with `commandLine`
+    // and the window state `showCommand`. Returns ERROR_SUCCESS or the Win32 error.
+    virtual DWORD Start(const std::string& program, const std::string& commandLine, int showCommand) = 0;
+};
+
+// The real thing: a program on removable media must never start a same-named program placed beside
+// it or in the current folder, so the program is named by its full path in the Windows folder.
+class WindowsFolderStarter final : public ProgramStarter {
+  public:
+    DWORD Start(const std::string& program, const std::string& commandLine, int showCommand) override;
+};
+
+}  // namespace corvane::menu

@@ -1,0 +1,41 @@
+// The menu window's status bar: a message panel taking the remaining width, then the current time
+// and date, kept current. Its tool tip shows the message panel's full text.
+#pragma once
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <string>
+
+namespace corvane::menu {
+
+class StatusBar {
+  public:
+    // Creates the bar docked at the bottom of `parent`, with its tool tip and clock.
+    bool Create(HWND parent, int id);
+
+    [[nodiscard]] HWND Handle() const noexcept { return bar_; }
+
+    // The first panel, the only one the program writes.
+    void SetMessage(const std::string& text) noexcept;
+    [[nodiscard]] std::string Message() const;
+
+    // Docks the bar to the parent's new size and divides it into its panels.
+    void Layout(int dpi) noexcept;
+
+    // WM_TIMER of the parent: true when it was the clock's timer (the time and date are renewed).
+    bool OnTimer(UINT_PTR timerId);
+
+    // WM_NOTIFY of the parent: fills the tool tip's text request; true when it was one.
+    bool OnNotify(NMHDR& header);
+
+  private:
+    void UpdateClock();
+
+    HWND parent_ = nullptr;
+    HWND bar_ = nullptr;      // child of parent_, destroyed with it
+    HWND toolTip_ = nullptr;  // owned by parent_, destroyed with it
+    std::string tipText_;     // the text a tool tip request points to until the next request
+};
+
+}  // namespace corvane::menu

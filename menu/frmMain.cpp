@@ -1,0 +1,341 @@
+#include "menu/frmMain.h"
+
+#include "common/CommonResources.h"
+#include "common/SystemError.h"
+#include "common/WindowLayout.h"
+#include "common/core/Twips.h"
+#include "menu/EntryList.h"
+#include "menu/ListSorting.h"
+#include "menu/MenuResources.h"
+#include "menu/MenuSettings.h"
+#include "menu/MenuTexts.h"
+#include "menu/modDriveSpace.h"
+#include "menu/modTray.h"
+#include "menu/core/MainWindowTexts.h"
+#include "menu/core/PathRules.h"
+
+#include <commctrl.h>
+#include <windowsx.h>
+
+namespace corvane::menu {
+namespace {
+
+constexpr DWORD kWindowStyle =
+    WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;  // fixed single border
+constexpr int kDesignClientWidth = 9840;
+constexpr int kDesignClientHeight = 5400;
+constexpr TwipsRect kListPlace{0, 0, 9790, 4960};
+constexpr int kColumnCount = 3;
+
+HICON ProgramIcon(int metricX, int metricY) {
+    // Shared: loaded once per process and never destroyed.
+    return static_cast<HICON>(::LoadImageA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_PROGRAM),
+                                           IMAGE_ICON, ::GetSystemMetrics(metricX),
+                                           ::GetSystemMetrics(metricY), LR_SHARED));
+}
+
+// Column widths from the whole window's width in twips: "Name", "Target File", "Command Line Switch".
+void SetColumnWidths(HWND list, long long windowTwips, int dpi) {
+    const long long widths[kColumnCount] = {windowTwips / 5,
+                                            static_cast<long long>(static_cast<double>(windowTwips) / 1.83),
+                                            windowTwips / 4 - 180};
+    for (int column = 0; column < kColumnCount; ++column) {
+        if (widths[column] > 0) {
+            ::SendMessageA(list, LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(column),
+                           TwipsToPixels(widths[column], dpi));
+        }
+    }
+}
+
+}  // namespace
+
+frmMain::frmMain(std::string menuFolder, ProgramStarter* starter)
+    : folder_(WithTrailingBackslash(menuFolder)),
+      root_(MenuRootOf(folder_)),
+      starter_(starter != nullptr ? *starter : windowsStarter_) {
+    // Before any control exists, so that the manifest's visual styles apply to them.
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES};
+    ::InitCommonControlsEx(&controls);
+}
+
+std::string frmMain::DataFile() const {
+    return folder_ + texts::kDataFileName;
+}
+
+std::string frmMain::SettingsFile() const {
+    return folder_ + kSettingsFileName;
+}
+
+void frmMain::ConfigureClass(WNDCLASSEXA& windowClass) {
+    windowClass.hIcon = ProgramIcon(SM_CXICON, SM_CYICON);
+    windowClass.hIconSm = ProgramIcon(SM_CXSMICON, SM_CYSMICON);
+}
+
+bool frmMain::Create(int showCommand) {
+    const int dpi = WindowDpi(nullptr);
+    RECT design{0, 0, TwipsToPixels(kDesignClientWidth, dpi), TwipsToPixels(kDesignClientHeight, dpi)};
+    ::AdjustWindowRectEx(&design, kWindowStyle, TRUE, 0);
+    if (!CreateWindowObject(0, texts::kProgramTitle, kWindowStyle, CW_USEDEFAULT, CW_USEDEFAULT,
+                            design.right - design.left, design.bottom - design.top)) {
+        return false;
+    }
+    CentreOnScreen(Hwnd());
+    ::ShowWindow(Hwnd(), showCommand);
+    ::UpdateWindow(Hwnd());
+    return true;
+}
+
+bool frmMain::OnCreate() {
+    const HINSTANCE instance = ::GetModuleHandleA(nullptr);
+    menuBar_ = ::LoadMenuA(instance, MAKEINTRESOURCEA(IDR_MAINMENU));
+    trayMenu_.reset(::LoadMenuA(instance, MAKEINTRESOURCEA(IDR_TRAYMENU)));
+    if (menuBar_ == nullptr || !trayMenu_ || !::SetMenu(Hwnd(), menuBar_)) {
+        return false;
+    }
+    const int dpi = WindowDpi(Hwnd());
+    list_ = CreateChild(Hwnd(), WC_LISTVIEWA, "", LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | WS_TABSTOP,
+                        WS_EX_CLIENTEDGE, kListPlace, lstApp, dpi);
+    if (list_ == nullptr || !status_.Create(Hwnd(), Status)) {
+        return false;
+    }
+    ::SendMessageA(list_, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
+    const char* headers[kColumnCount] = {texts::kColumnName, texts::kColumnTarget, texts::kColumnSwitch};
+    for (int column = 0; column < kColumnCount; ++column) {
+        LVCOLUMNA item{};
+        item.mask = LVCF_TEXT | LVCF_SUBITEM;
+        item.pszText = const_cast<char*>(headers[column]);
+        item.iSubItem = column;
+        ::SendMessageA(list_, LVM_INSERTCOLUMNA, static_cast<WPARAM>(column),
+                       reinterpret_cast<LPARAM>(&item));
+    }
+    font_ = CreateDialogFont(dpi);
+    ApplyFontToChildren(Hwnd(), font_.get());
+    taskbarCreated_ = ::RegisterWindowMessageA("TaskbarCreated");
+    StartUp();
+    return true;
+}
+
+void frmMain::StartUp() {
+    modTray::AddTrayIcon(Hwnd(), ProgramIcon(SM_CXSMICON, SM_CYSMICON), texts::kProgramTitle);
+    ApplyStoredWindowSize(Hwnd(), SettingsFile());
+    if (FileFound(DataFile())) {
+        LoadEntries();
+    }
+    ApplyRunOption();
+    SortRows();
+    const std::string browseRoot = RootBrowseItemCaption(root_) + "\tCtrl+B";
+    ::ModifyMenuA(menuBar_, mnuRootBrowse, MF_BYCOMMAND | MF_STRING, mnuRootBrowse, browseRoot.c_str());
+    ::SetWindowTextA(Hwnd(), StartupCaption(modDriveSpace::FreeMB(root_), root_).c_str());
+    SetStatusText(VersionStatusText(VersionText()));
+    // The current row is the first one read from the file; its focus mark has moved with it in the sort.
+    const auto current =
+        static_cast<int>(::SendMessageA(list_, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED));
+    if (current >= 0) {
+        LVITEMA state{};
+        state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+        state.state = LVIS_SELECTED | LVIS_FOCUSED;
+        ::SendMessageA(list_, LVM_SETITEMSTATE, static_cast<WPARAM>(current),
+                       reinterpret_cast<LPARAM>(&state));
+        ::SendMessageA(list_, LVM_ENSUREVISIBLE, static_cast<WPARAM>(current), FALSE);
+    }
+}
+
+void frmMain::LoadEntries() {
+    menu::LoadEntries(list_, status_.Handle(), DataFile());
+    if (RowCount() > 0) {
+        LVITEMA state{};
+        state.stateMask = LVIS_FOCUSED;
+        state.state = LVIS_FOCUSED;
+        ::SendMessageA(list_, LVM_SETITEMSTATE, 0, reinterpret_cast<LPARAM>(&state));
+    }
+}
+
+void frmMain::ApplyRunOption() {
+    if (const auto option = StoredRunOption(SettingsFile())) {
+        CheckRunOption(*option);
+    }
+}
+
+void frmMain::SortRows() noexcept {
+    try {
+        SortListView(list_, sortColumn_, sortDescending_);
+    } catch (...) {  // out of memory: the rows stay as they are
+    }
+}
+
+bool frmMain::SaveList() {
+    const DWORD error = menu::SaveList(DataFile(), list_);
+    if (error != ERROR_SUCCESS) {
+        SetStatusText(texts::kErrorSavingList + SystemErrorText(error));
+    }
+    return error == ERROR_SUCCESS;
+}
+
+void frmMain::Layout() noexcept {
+    if (::IsIconic(Hwnd())) {
+        ::ShowWindow(Hwnd(), SW_HIDE);  // reachable through the tray icon only
+        return;
+    }
+    RECT window{};
+    ::GetWindowRect(Hwnd(), &window);
+    const int dpi = WindowDpi(Hwnd());
+    const long long width = PixelsToTwips(window.right - window.left, dpi);
+    const long long height = PixelsToTwips(window.bottom - window.top, dpi);
+    if (width > 140 && height > 1100) {
+        PlaceChild(list_, {0, 0, static_cast<int>(width - 140), static_cast<int>(height - 1100)}, dpi);
+        SetColumnWidths(list_, width, dpi);
+    }
+    status_.Layout(dpi);
+}
+
+void frmMain::Unload() {
+    modTray::RemoveTrayIcon(Hwnd());
+    StoreWindowSize(Hwnd(), SettingsFile());
+    CloseOtherWindows();
+}
+
+void frmMain::CloseOtherWindows() noexcept {
+    // Every other window of the program closes with the menu window.
+    about_.Close();
+}
+
+void frmMain::OnWindowDestroyed() noexcept {
+    list_ = nullptr;
+    ::PostQuitMessage(0);
+}
+
+void frmMain::EndAfterRun() noexcept {
+    // At once, without the unload handling (the window size stays as stored), but without leaving a
+    // dead icon behind in the tray.
+    modTray::RemoveTrayIcon(Hwnd());
+    ::ExitProcess(0);
+}
+
+int frmMain::RowCount() const noexcept {
+    return static_cast<int>(::SendMessageA(list_, LVM_GETITEMCOUNT, 0, 0));
+}
+
+int frmMain::SelectedRow() const noexcept {
+    return static_cast<int>(::SendMessageA(list_, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+}
+
+LRESULT frmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_CREATE:
+            return OnCreate() ? 0 : -1;
+        case WM_SIZE:
+            Layout();
+            return 0;
+        case WM_COMMAND:
+            OnCommand(LOWORD(wParam));
+            return 0;
+        case WM_NOTIFY:
+            return OnNotify(*reinterpret_cast<NMHDR*>(lParam));
+        case WM_SETFOCUS:
+            ::SetFocus(list_);  // the list is where the keyboard works
+            return 0;
+        case WM_CONTEXTMENU:
+            OnContextMenu(reinterpret_cast<HWND>(wParam), lParam);
+            return 0;
+        case WM_TIMER:
+            status_.OnTimer(wParam);
+            return 0;
+        case modTray::kTrayNotification:
+            OnTrayNotification(static_cast<UINT>(LOWORD(lParam)));
+            return 0;
+        case WM_CLOSE:
+            Unload();
+            ::DestroyWindow(Hwnd());
+            return 0;
+        default:
+            if (message == taskbarCreated_ && taskbarCreated_ != 0) {
+                // Explorer restarted: the tray is new and empty.
+                modTray::AddTrayIcon(Hwnd(), ProgramIcon(SM_CXSMICON, SM_CYSMICON), texts::kProgramTitle);
+                return 0;
+            }
+            return DefaultHandling(message, wParam, lParam);
+    }
+}
+
+LRESULT frmMain::OnNotify(NMHDR& header) {
+    if (status_.OnNotify(header)) {
+        return 0;
+    }
+    if (header.hwndFrom != list_) {
+        return 0;
+    }
+    switch (header.code) {
+        case NM_CLICK:
+            OnListClick();
+            break;
+        case NM_DBLCLK:
+            RunSelectedEntry();
+            break;
+        case NM_RETURN:
+            OnListEnter();
+            break;
+        case LVN_COLUMNCLICK:
+            OnColumnClick(reinterpret_cast<NMLISTVIEW&>(header).iSubItem);
+            break;
+        default:
+            break;
+    }
+    return 0;
+}
+
+void frmMain::OnListClick() {
+    const int row = SelectedRow();
+    if (row < 0) {
+        return;
+    }
+    SetStatusText(ItemStatusText(row + 1, RowCount(), RowText(list_, row, 1), RowText(list_, row, 2)));
+}
+
+void frmMain::OnListEnter() {
+    const auto current =
+        static_cast<int>(::SendMessageA(list_, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED));
+    if (current >= 0 &&
+        ::SendMessageA(list_, LVM_GETITEMSTATE, static_cast<WPARAM>(current), LVIS_SELECTED) != 0) {
+        RunSelectedEntry();
+    }
+}
+
+void frmMain::OnColumnClick(int column) {
+    if (column == sortColumn_) {
+        sortDescending_ = !sortDescending_;
+    } else {
+        sortColumn_ = column;
+        sortDescending_ = false;
+    }
+    SortRows();
+    SaveList();
+}
+
+void frmMain::OnContextMenu(HWND source, LPARAM position) {
+    if (source != list_) {
+        return;
+    }
+    POINT at{GET_X_LPARAM(position), GET_Y_LPARAM(position)};
+    if (position == -1) {  // from the keyboard (Shift+F10, the menu key): below the selected row
+        RECT place{};
+        place.left = LVIR_LABEL;
+        const int row = SelectedRow();
+        if (row < 0 || !::SendMessageA(list_, LVM_GETITEMRECT, static_cast<WPARAM>(row),
+                                       reinterpret_cast<LPARAM>(&place))) {
+            place = {};
+        }
+        at = {place.left, place.bottom};
+        ::ClientToScreen(list_, &at);
+    }
+    ::TrackPopupMenu(::GetSubMenu(menuBar_, 0), TPM_RIGHTBUTTON, at.x, at.y, 0, Hwnd(), nullptr);
+}
+
+void frmMain::OnTrayNotification(UINT mouseMessage) {
+    if (mouseMessage == WM_LBUTTONUP) {
+        modTray::RestoreFromTray(Hwnd());
+    } else if (mouseMessage == WM_RBUTTONUP) {
+        modTray::ShowTrayMenu(Hwnd(), ::GetSubMenu(trayMenu_.get(), 0));
+    }
+}
+
+}  // namespace corvane::menu

@@ -1,0 +1,109 @@
+// frmMain: the menu window. It lists the entries in lstApp (the only in-memory copy of them; Data.dat
+// follows the rows), reports in its status bar, keeps an icon in the tray, runs and browses entries
+// and opens the support tools.
+#pragma once
+
+#include "common/AboutWindow.h"
+#include "common/BaseWindow.h"
+#include "common/UniqueHandle.h"
+#include "menu/PathHelpers.h"
+#include "menu/ProgramStarter.h"
+#include "menu/StatusBar.h"
+#include "menu/core/SettingsValues.h"
+
+#include <windows.h>
+
+#include <string>
+
+namespace corvane::menu {
+
+struct LaunchCandidate;
+struct BrowseCandidate;
+
+class frmMain : public BaseWindow<frmMain> {
+  public:
+    enum ControlId { lstApp = 100, Status };
+
+    // `menuFolder` is where Data.dat and Settings.ini live and what the menu's root, the support
+    // folder and relative targets derive from (E:\ or E:\Menus\, always with a trailing backslash).
+    // Programs started by command line go through `starter` (the real one when null).
+    explicit frmMain(std::string menuFolder = MenuFolder(), ProgramStarter* starter = nullptr);
+
+    // Creates the window, runs its start-up and shows it centred on the screen.
+    bool Create(int showCommand = SW_SHOWNORMAL);
+
+    // What the entry editor works with.
+    [[nodiscard]] HWND ListView() const noexcept { return list_; }
+    [[nodiscard]] const std::string& Folder() const noexcept { return folder_; }
+    [[nodiscard]] std::string DataFile() const;
+    [[nodiscard]] std::string SettingsFile() const;
+    void SetStatusText(const std::string& text) noexcept { status_.SetMessage(text); }
+    [[nodiscard]] std::string StatusText() const { return status_.Message(); }
+    [[nodiscard]] HWND StatusBarHandle() const noexcept { return status_.Handle(); }
+    // Rewrites Data.dat from the rows; a failure shows "Error saving list : " and why in the status bar.
+    bool SaveList();
+    // Puts the rows back into the current sort order (after rows were added or changed).
+    void SortRows() noexcept;
+
+    // The operations other parts of the program use.
+    void LoadEntries();
+    void ApplyRunOption();
+    void RunSelectedEntry();
+    [[noreturn]] void EndAfterRun() noexcept;
+
+    static const char* ClassName() { return "frmMain"; }
+    static void ConfigureClass(WNDCLASSEXA& windowClass);
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+  private:
+    // Creation, start-up and shut-down (frmMain.cpp).
+    bool OnCreate();
+    void StartUp();
+    void Layout() noexcept;
+    void Unload();
+    void CloseOtherWindows() noexcept;
+    void OnWindowDestroyed() noexcept override;
+
+    // Mouse, keyboard and tray events (frmMain.cpp).
+    LRESULT OnNotify(NMHDR& header);
+    void OnListClick();
+    void OnListEnter();
+    void OnColumnClick(int column);
+    void OnContextMenu(HWND source, LPARAM position);
+    void OnTrayNotification(UINT mouseMessage);
+
+    // Menu commands (frmMainCommands.cpp).
+    void OnCommand(int id);
+    void OnAddEntry() {}     // the entry editor attaches here
+    void OnEditEntry() {}    // ...
+    void OnDeleteEntry() {}  // ...
+    void RefreshList();
+    void BrowseFileDirectory();
+    void BrowseRootDirectory();
+    DWORD Browse(const BrowseCandidate& candidate);
+    void Launch(const LaunchCandidate& candidate);
+    void ChooseRunOption(OnRunOption option);
+    void CheckRunOption(OnRunOption option) noexcept;
+    [[nodiscard]] bool IsChecked(int command) const noexcept;
+    void OpenSupportFile(const char* relativePath) const noexcept;
+    void ExitProgram();
+    void ShowError(const std::string& text) const noexcept;
+    [[nodiscard]] int SelectedRow() const noexcept;
+    [[nodiscard]] int RowCount() const noexcept;
+
+    std::string folder_;
+    std::string root_;
+    WindowsFolderStarter windowsStarter_;
+    ProgramStarter& starter_;
+    HWND list_ = nullptr;  // children live as long as the window
+    StatusBar status_;
+    HMENU menuBar_ = nullptr;  // owned by the window once set
+    UniqueMenu trayMenu_;
+    UniqueFont font_;
+    UINT taskbarCreated_ = 0;
+    int sortColumn_ = 0;
+    bool sortDescending_ = false;
+    AboutWindow about_;
+};
+
+}  // namespace corvane::menu

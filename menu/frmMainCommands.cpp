@@ -1,0 +1,228 @@
+// frmMain's menu commands: running and browsing entries, the on-run option, the support tools, the
+// about window and the Exit commands.
+#include "menu/frmMain.h"
+
+#include "common/SystemError.h"
+#include "menu/EntryList.h"
+#include "menu/MenuResources.h"
+#include "menu/MenuSettings.h"
+#include "menu/MenuTexts.h"
+#include "menu/modDriveSpace.h"
+#include "menu/modTray.h"
+#include "menu/core/BrowsePlan.h"
+#include "menu/core/LaunchPlan.h"
+#include "menu/core/MainWindowTexts.h"
+#include "menu/core/PathRules.h"
+
+#include <shellapi.h>
+
+namespace corvane::menu {
+namespace {
+
+// The on-run items, in the order of the option's values.
+constexpr int kRunOptionItems[] = {mnuRunNothing, mnuRunMinimize, mnuRunClose};
+
+int RunOptionItem(OnRunOption option) {
+    return kRunOptionItems[static_cast<int>(option) - 1];
+}
+
+// The process's current drive and folder follow the launched file (dialogs then start there).
+void EnterFolderOf(const std::string& path, const std::string& folder) {
+    if (!IsNetworkPath(path) && !path.empty()) {
+        ::SetCurrentDirectoryA((path.substr(0, 1) + ":").c_str());
+    }
+    ::SetCurrentDirectoryA(folder.c_str());
+}
+
+}  // namespace
+
+void frmMain::OnCommand(int id) {
+    switch (id) {
+        case mnuRun:
+            if (RowCount() > 0) {
+                RunSelectedEntry();
+            }
+            break;
+        case IDOK:  // Enter, when the message loop's dialog handling took it from the list
+            if (::GetFocus() == list_) {
+                OnListEnter();
+            }
+            break;
+        case mnuBrowse:
+            BrowseFileDirectory();
+            break;
+        case mnuRootBrowse:
+            BrowseRootDirectory();
+            break;
+        case mnuAdd:
+        case mnuAdd2:
+            OnAddEntry();
+            break;
+        case mnuEdit:
+            OnEditEntry();
+            break;
+        case mnuDelete:
+            OnDeleteEntry();
+            break;
+        case mnuRefresh:
+            RefreshList();
+            break;
+        case mnuRunNothing:
+            ChooseRunOption(OnRunOption::DoNothing);
+            break;
+        case mnuRunMinimize:
+            ChooseRunOption(OnRunOption::MinimizeToTray);
+            break;
+        case mnuRunClose:
+            ChooseRunOption(OnRunOption::CloseMenu);
+            break;
+        case mnuOpenMenu:
+            modTray::RestoreFromTray(Hwnd());
+            break;
+        case mnuAbout:
+        case mnuAbout2:
+            about_.Show();
+            break;
+        case mnuExit:
+        case mnuExit2:
+            ExitProgram();
+            break;
+        case mnuRepair:
+            OpenSupportFile(texts::kRepairWizardFile);
+            break;
+        case mnuFormat:
+            OpenSupportFile(texts::kFormatUtilityFile);
+            break;
+        case mnuUsbview:
+            OpenSupportFile(texts::kUsbViewFile);
+            break;
+        case mnuHelp2:
+            OpenSupportFile(texts::kHelpFile);
+            break;
+        default:  // MnuOnRun is a heading: nothing
+            break;
+    }
+}
+
+void frmMain::RunSelectedEntry() {
+    const int row = SelectedRow();
+    std::optional<SelectedEntry> entry;
+    if (row >= 0) {
+        entry = SelectedEntry{RowText(list_, row, 1), RowText(list_, row, 2)};
+    }
+    const LaunchPlan plan = PlanLaunch(folder_, entry);
+    if (plan.recorded && FileFound(plan.recorded->path)) {
+        Launch(*plan.recorded);
+    } else if (plan.onMenuDrive && FileFound(plan.onMenuDrive->path)) {
+        Launch(*plan.onMenuDrive);
+    } else {
+        const std::string reason = entry ? std::string() : std::string(texts::kNoEntrySelected);
+        ShowError(LaunchErrorMessage(plan.resolvedPath, reason));
+        SetStatusText(LaunchErrorStatus(plan.resolvedPath, reason));
+    }
+}
+
+void frmMain::Launch(const LaunchCandidate& candidate) {
+    EnterFolderOf(candidate.path, candidate.workingFolder);
+    if (IsChecked(mnuRunMinimize)) {
+        modTray::MinimizeToTray(Hwnd());  // hidden before the program shows its window
+    }
+    // Whether the shell managed to open the file is not reported: the status says what was asked.
+    OpenWithShell(candidate.path, candidate.workingFolder, candidate.parameters);
+    SetStatusText(candidate.statusText);
+    if (IsChecked(mnuRunClose)) {
+        EndAfterRun();
+    }
+}
+
+void frmMain::BrowseFileDirectory() {
+    if (RowCount() == 0) {
+        return;
+    }
+    const int row = SelectedRow();
+    if (row < 0) {
+        ShowError(BrowseErrorMessage(texts::kNoEntrySelected));
+        SetStatusText(BrowseErrorStatus("", texts::kNoEntrySelected));
+        return;
+    }
+    const BrowsePlan plan = PlanBrowse(folder_, RowText(list_, row, 1));
+    const BrowseCandidate* found = PathFound(plan.recorded.folder)      ? &plan.recorded
+                                   : PathFound(plan.onMenuDrive.folder) ? &plan.onMenuDrive
+                                                                        : nullptr;
+    const DWORD error = found != nullptr ? Browse(*found) : ERROR_SUCCESS;
+    if (found == nullptr || error != ERROR_SUCCESS) {
+        const std::string description = found != nullptr ? SystemErrorText(error) : std::string();
+        ShowError(BrowseErrorMessage(description));
+        SetStatusText(
+            BrowseErrorStatus(found != nullptr ? found->folder : plan.recorded.folder, description));
+    }
+}
+
+void frmMain::BrowseRootDirectory() {
+    const BrowseCandidate root = PlanRootBrowse(folder_);
+    if (const DWORD error = Browse(root); error != ERROR_SUCCESS) {
+        const std::string description = SystemErrorText(error);
+        ShowError(RootBrowseErrorMessage(description));
+        SetStatusText(BrowseErrorStatus(root.folder, description));
+    }
+}
+
+DWORD frmMain::Browse(const BrowseCandidate& candidate) {
+    const bool minimize = IsChecked(mnuRunMinimize);
+    if (minimize) {
+        modTray::MinimizeToTray(Hwnd());  // hidden before Explorer starts
+    }
+    const DWORD error = starter_.Start(texts::kExplorerProgram, candidate.commandLine, SW_SHOWMAXIMIZED);
+    if (error != ERROR_SUCCESS) {
+        if (minimize) {
+            modTray::RestoreFromTray(Hwnd());  // a failure report never leaves the menu hidden
+        }
+        return error;
+    }
+    SetStatusText(candidate.statusText);
+    if (IsChecked(mnuRunClose)) {
+        EndAfterRun();
+    }
+    return ERROR_SUCCESS;
+}
+
+void frmMain::RefreshList() {
+    ::InvalidateRect(list_, nullptr, TRUE);
+    ::UpdateWindow(list_);
+    ::SetWindowTextA(Hwnd(), RefreshCaption(modDriveSpace::FreeMB(root_), root_).c_str());
+}
+
+void frmMain::ChooseRunOption(OnRunOption option) {
+    CheckRunOption(option);
+    StoreRunOption(option, SettingsFile());
+}
+
+void frmMain::CheckRunOption(OnRunOption option) noexcept {
+    for (const int item : kRunOptionItems) {
+        ::CheckMenuItem(
+            menuBar_, static_cast<UINT>(item),
+            item == RunOptionItem(option) ? MF_BYCOMMAND | MF_CHECKED : MF_BYCOMMAND | MF_UNCHECKED);
+    }
+}
+
+bool frmMain::IsChecked(int command) const noexcept {
+    return (::GetMenuState(menuBar_, static_cast<UINT>(command), MF_BYCOMMAND) & MF_CHECKED) != 0;
+}
+
+void frmMain::OpenSupportFile(const char* relativePath) const noexcept {
+    // The menu's folder ends in a backslash already: no doubled one for a menu at a drive root.
+    const std::string file = folder_ + relativePath;
+    ::ShellExecuteA(Hwnd(), "open", file.c_str(), "", nullptr, SW_SHOWNORMAL);
+}
+
+void frmMain::ExitProgram() {
+    modTray::RemoveTrayIcon(Hwnd());
+    CloseOtherWindows();
+    ::SendMessageA(Hwnd(), WM_CLOSE, 0, 0);
+}
+
+void frmMain::ShowError(const std::string& text) const noexcept {
+    ::MessageBoxA(Hwnd(), text.c_str(), texts::kProgramTitle, MB_OK | MB_ICONERROR);
+}
+
+}  // namespace corvane::menu

@@ -1,0 +1,54 @@
+#include "menu/modTray.h"
+
+#include <shellapi.h>
+
+namespace modTray {
+namespace {
+
+constexpr UINT kIconId = 1;
+
+NOTIFYICONDATAA IconRecord(HWND window) {
+    NOTIFYICONDATAA record{};
+    // The first form of the record is understood by every version of the shell.
+    record.cbSize = NOTIFYICONDATAA_V1_SIZE;
+    record.hWnd = window;
+    record.uID = kIconId;
+    return record;
+}
+
+}  // namespace
+
+void AddTrayIcon(HWND window, HICON icon, const char* tip) noexcept {
+    NOTIFYICONDATAA record = IconRecord(window);
+    record.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+    record.uCallbackMessage = kTrayNotification;
+    record.hIcon = icon;
+    ::lstrcpynA(record.szTip, tip, 64);  // the first form's tip holds 64 characters with the NUL
+    ::Shell_NotifyIconA(NIM_ADD, &record);
+}
+
+void RemoveTrayIcon(HWND window) noexcept {
+    NOTIFYICONDATAA record = IconRecord(window);
+    ::Shell_NotifyIconA(NIM_DELETE, &record);
+}
+
+void MinimizeToTray(HWND window) noexcept {
+    ::ShowWindow(window, SW_MINIMIZE);
+}
+
+void RestoreFromTray(HWND window) noexcept {
+    ::SetForegroundWindow(window);
+    ::ShowWindow(window, SW_RESTORE);
+    ::ShowWindow(window, SW_SHOW);
+}
+
+void ShowTrayMenu(HWND window, HMENU menu) noexcept {
+    POINT cursor{};
+    ::GetCursorPos(&cursor);
+    // Without the foreground the menu would not close on a click elsewhere.
+    ::SetForegroundWindow(window);
+    ::TrackPopupMenu(menu, 0, cursor.x, cursor.y, 0, window, nullptr);
+    ::PostMessageA(window, WM_NULL, 0, 0);
+}
+
+}  // namespace modTray

@@ -1,0 +1,204 @@
+#include "tests/win/menu/MenuWindowHarness.h"
+
+#include "common/WindowLayout.h"
+#include "common/core/Twips.h"
+#include "menu/EntryList.h"
+#include "tests/win/support/Screenshot.h"
+#include "tests/win/support/TestDrive.h"
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+#include <shellapi.h>
+
+namespace corvane::test {
+namespace {
+
+LPARAM PointParam(POINT point) {
+    return MAKELPARAM(point.x, point.y);
+}
+
+BOOL CALLBACK FindMessageBox(HWND window, LPARAM found) {
+    char className[32] = {};
+    ::GetClassNameA(window, className, sizeof className);
+    DWORD process = 0;
+    ::GetWindowThreadProcessId(window, &process);
+    if (process == ::GetCurrentProcessId() && std::string(className) == "#32770" &&
+        ::IsWindowVisible(window)) {
+        *reinterpret_cast<HWND*>(found) = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+}  // namespace
+
+DWORD RecordingStarter::Start(const std::string& program, const std::string& commandLine, int showCommand) {
+    calls.push_back(
+        {program, commandLine, showCommand, watchedWindow != nullptr && ::IsWindowVisible(watchedWindow)});
+    return result;
+}
+
+std::unique_ptr<menu::frmMain> OpenMenu(const std::string& folder, menu::ProgramStarter* starter) {
+    auto window = std::make_unique<menu::frmMain>(folder, starter);
+    if (!window->Create()) {
+        ADD_FAILURE() << "the menu window was not created for " << folder;
+        return nullptr;
+    }
+    if (auto* recording = dynamic_cast<RecordingStarter*>(starter)) {
+        recording->watchedWindow = window->Hwnd();
+    }
+    PumpMessages();
+    return window;
+}
+
+void PumpMessages() {
+    MSG message{};
+    while (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message != WM_QUIT) {
+            ::TranslateMessage(&message);
+            ::DispatchMessageA(&message);
+        }
+    }
+}
+
+MessageBoxWatcher::MessageBoxWatcher() {
+    ::InitializeCriticalSection(&lock_);
+    thread_ = std::thread([this] {
+        while (!stop_) {
+            HWND box = nullptr;
+            ::EnumWindows(FindMessageBox, reinterpret_cast<LPARAM>(&box));
+            if (box != nullptr) {
+                char title[128] = {};
+                char text[2048] = {};
+                ::GetWindowTextA(box, title, sizeof title);
+                ::GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
+                ::EnterCriticalSection(&lock_);
+                if (std::string(title) == "Corvane") {
+                    texts_.emplace_back(text);
+                } else {
+                    otherTitles_.emplace_back(title);
+                }
+                ::LeaveCriticalSection(&lock_);
+                ::PostMessageA(box, WM_COMMAND, IDOK, 0);
+                while (::IsWindow(box) && !stop_) {  // wait for it to go before looking again
+                    ::Sleep(10);
+                }
+            }
+            ::Sleep(10);
+        }
+    });
+}
+
+MessageBoxWatcher::~MessageBoxWatcher() {
+    stop_ = true;
+    thread_.join();
+    ::DeleteCriticalSection(&lock_);
+}
+
+std::vector<std::string> MessageBoxWatcher::Texts() {
+    ::EnterCriticalSection(&lock_);
+    std::vector<std::string> copy = texts_;
+    ::LeaveCriticalSection(&lock_);
+    return copy;
+}
+
+std::vector<std::string> MessageBoxWatcher::OtherTitles() {
+    ::EnterCriticalSection(&lock_);
+    std::vector<std::string> copy = otherTitles_;
+    ::LeaveCriticalSection(&lock_);
+    return copy;
+}
+
+void MenuWindowTest::SetUp() {
+    EmptyDrive(kStickRoot);
+    EmptyDrive(kSecondStickRoot);
+}
+
+void MenuWindowTest::TearDown() {
+    PumpMessages();
+    EmptyDrive(kStickRoot);
+    EmptyDrive(kSecondStickRoot);
+}
+
+std::string ItemCaption(HWND window, int command) {
+    char text[256] = {};
+    ::GetMenuStringA(::GetMenu(window), static_cast<UINT>(command), text, sizeof text, MF_BYCOMMAND);
+    const std::string caption = text;
+    return caption.substr(0, caption.find('\t'));
+}
+
+bool ItemChecked(HWND window, int command) {
+    return (::GetMenuState(::GetMenu(window), static_cast<UINT>(command), MF_BYCOMMAND) & MF_CHECKED) != 0;
+}
+
+std::vector<std::vector<std::string>> ListRows(HWND listView) {
+    std::vector<std::vector<std::string>> rows;
+    const auto count = static_cast<int>(::SendMessageA(listView, LVM_GETITEMCOUNT, 0, 0));
+    for (int row = 0; row < count; ++row) {
+        rows.push_back({menu::RowText(listView, row, 0), menu::RowText(listView, row, 1),
+                        menu::RowText(listView, row, 2)});
+    }
+    return rows;
+}
+
+void SelectRow(HWND listView, int row) {
+    LVITEMA state{};
+    state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    state.state = LVIS_SELECTED | LVIS_FOCUSED;
+    ::SendMessageA(listView, LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&state));
+}
+
+POINT RowCentre(HWND listView, int row) {
+    RECT rect{};
+    rect.left = LVIR_LABEL;
+    ::SendMessageA(listView, LVM_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&rect));
+    return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+}
+
+void ClickAt(HWND window, POINT point, bool doubleClick) {
+    ::PostMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, PointParam(point));
+    ::PostMessageA(window, WM_LBUTTONUP, 0, PointParam(point));
+    if (doubleClick) {
+        ::PostMessageA(window, WM_LBUTTONDBLCLK, MK_LBUTTON, PointParam(point));
+        ::PostMessageA(window, WM_LBUTTONUP, 0, PointParam(point));
+    }
+    PumpMessages();
+}
+
+void ClickColumnHeader(HWND listView, int column) {
+    const auto header = reinterpret_cast<HWND>(::SendMessageA(listView, LVM_GETHEADER, 0, 0));
+    RECT rect{};
+    ::SendMessageA(header, HDM_GETITEMRECT, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&rect));
+    ClickAt(header, {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2});
+}
+
+bool HasTrayIcon(HWND window) {
+    NOTIFYICONDATAA record{};
+    record.cbSize = NOTIFYICONDATAA_V1_SIZE;
+    record.hWnd = window;
+    record.uID = 1;
+    return ::Shell_NotifyIconA(NIM_MODIFY, &record) != FALSE;
+}
+
+std::string WindowText(HWND window) {
+    char text[512] = {};
+    ::GetWindowTextA(window, text, sizeof text);
+    return text;
+}
+
+void SaveScreenshot(HWND window, const std::string& name) {
+    ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME);
+    ::GdiFlush();
+    PumpMessages();  // the display gets what was painted when the thread next looks for messages
+    EXPECT_FALSE(SaveWindowScreenshot(window, name).empty()) << name;
+}
+
+SIZE WindowSizeTwips(HWND window) {
+    RECT rect{};
+    ::GetWindowRect(window, &rect);
+    const int dpi = WindowDpi(window);
+    return {static_cast<LONG>(PixelsToTwips(rect.right - rect.left, dpi)),
+            static_cast<LONG>(PixelsToTwips(rect.bottom - rect.top, dpi))};
+}
+
+}  // namespace corvane::test

@@ -1,0 +1,102 @@
+// Helpers for driving frmMain in-process: a menu window on a test drive, a recording program
+// starter, message pumping, a watcher that answers the program's message boxes, and readers for
+// the window's menus, list and tray icon.
+#pragma once
+
+#include "menu/ProgramStarter.h"
+#include "menu/frmMain.h"
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <atomic>
+#include <memory>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace corvane::test {
+
+// Records what the window asked to start instead of starting it, and whether the window was visible then.
+class RecordingStarter final : public menu::ProgramStarter {
+  public:
+    struct Call {
+        std::string program;
+        std::string commandLine;
+        int showCommand;
+        bool windowVisible;
+    };
+
+    DWORD Start(const std::string& program, const std::string& commandLine, int showCommand) override;
+
+    HWND watchedWindow = nullptr;
+    DWORD result = ERROR_SUCCESS;
+    std::vector<Call> calls;
+};
+
+// Creates and shows the menu window for `folder` and lets it settle.
+std::unique_ptr<menu::frmMain> OpenMenu(const std::string& folder, menu::ProgramStarter* starter = nullptr);
+
+// Lets pending messages run. A WM_QUIT posted by a closing menu window is dropped: the test runs on.
+void PumpMessages();
+
+// Answers every message box of this process with OK (the shell's own too), keeping the texts of
+// those titled "Corvane", the program's own.
+class MessageBoxWatcher {
+  public:
+    MessageBoxWatcher();
+    ~MessageBoxWatcher();
+    MessageBoxWatcher(const MessageBoxWatcher&) = delete;
+    MessageBoxWatcher& operator=(const MessageBoxWatcher&) = delete;
+
+    // The texts of the program's boxes answered so far, and the titles of any others.
+    [[nodiscard]] std::vector<std::string> Texts();
+    [[nodiscard]] std::vector<std::string> OtherTitles();
+
+  private:
+    std::atomic<bool> stop_{false};
+    std::vector<std::string> texts_;
+    std::vector<std::string> otherTitles_;
+    CRITICAL_SECTION lock_{};
+    std::thread thread_;
+};
+
+// The base of the menu window's tests: empty stick drives E: and F: before and after each test, and
+// every message box answered so that no test can hang on one.
+class MenuWindowTest : public ::testing::Test {
+  protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    MessageBoxWatcher boxes_;
+};
+
+// The menu item's caption without its shortcut text, and whether it is checked.
+std::string ItemCaption(HWND window, int command);
+bool ItemChecked(HWND window, int command);
+
+// All rows of a list view, column by column.
+std::vector<std::vector<std::string>> ListRows(HWND listView);
+
+// Selects one row (and gives it the focus mark), as a click on it would.
+void SelectRow(HWND listView, int row);
+
+// A click, a double click or a right click on a row or at a point of a window, by posted mouse messages.
+void ClickAt(HWND window, POINT point, bool doubleClick = false);
+POINT RowCentre(HWND listView, int row);
+
+// Clicks a column header of a list view.
+void ClickColumnHeader(HWND listView, int column);
+
+// True while the window has an icon in the tray (probed with a modification that changes nothing).
+bool HasTrayIcon(HWND window);
+
+std::string WindowText(HWND window);
+
+// Paints the window, lets Wine hand the picture to the display, then saves a screenshot of it.
+void SaveScreenshot(HWND window, const std::string& name);
+
+// The whole window's size in twips at its DPI.
+SIZE WindowSizeTwips(HWND window);
+
+}  // namespace corvane::test
