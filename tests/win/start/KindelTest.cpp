@@ -255,10 +255,14 @@ TEST_F(KindelTest, MissingComponentIsCopiedAndRegisteredBeforeTheMenuStarts) {
     EXPECT_EQ(log[0].event, kStarted);
     EXPECT_TRUE(SameFile(log[0].program, files_.registrar)) << log[0].program;
     EXPECT_EQ(log[0].commandLine, std::string("regsvr32 /s ") + files_.componentFile);
+    EXPECT_EQ(log[0].showCommand, std::to_string(SW_SHOWMINIMIZED));
     EXPECT_EQ(log[1].event, kEnded);
     EXPECT_TRUE(SameFile(log[1].program, files_.registrar));
     EXPECT_EQ(log[2].event, kStarted);
     EXPECT_TRUE(SameFile(log[2].program, kMenuOnDrive)) << log[2].program;
+    EXPECT_EQ(log[2].showCommand, std::to_string(SW_SHOWNORMAL));
+    const std::string menuArguments = log[2].commandLine.substr(log[2].commandLine.rfind("Menu.exe") + 8);
+    EXPECT_EQ(menuArguments.find_first_not_of("\" "), std::string::npos) << log[2].commandLine;
 }
 
 TEST_F(KindelTest, RegistrarThatNeverEndsHoldsTheMenuBackThirtySecondsAtMost) {

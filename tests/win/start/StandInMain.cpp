@@ -1,8 +1,8 @@
 // Stands in for the programs Kindel starts: regsvr32.exe in the system folder and Menu.exe on the
-// drive. Appends "started|<own path>|<command line>" to the log file named by CORVANE_START_LOG. A
-// registrar (a stand-in named regsvr32.exe) then keeps running until the test sets the event named
-// by CORVANE_REGISTRAR_RELEASE (a minute at most) and appends "ended|<own path>|" before it ends,
-// so that the log shows whether Kindel waited for it.
+// drive. Logs how it was started (StartLog.h) to the file named by CORVANE_START_LOG. A registrar
+// (a stand-in named regsvr32.exe) then keeps running until the test sets the event named by
+// CORVANE_REGISTRAR_RELEASE (a minute at most) and logs its end, so that the log shows whether
+// Kindel waited for it.
 #include "common/UniqueHandle.h"
 #include "start/core/StartFiles.h"
 #include "tests/win/start/StartLog.h"
@@ -15,6 +15,9 @@ namespace {
 
 using corvane::UniqueFile;
 using corvane::UniqueKernelHandle;
+using corvane::test::FormatStartLogLine;
+using corvane::test::kEnded;
+using corvane::test::kStarted;
 
 constexpr DWORD kLongestHoldMs = 60000;
 
@@ -45,15 +48,18 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     }
     char ownPath[MAX_PATH] = {};
     ::GetModuleFileNameA(nullptr, ownPath, MAX_PATH);
-    AppendToLog(logPath,
-                corvane::test::FormatStartLogLine(corvane::test::kStarted, ownPath, ::GetCommandLineA()));
+    STARTUPINFOA startup{};
+    ::GetStartupInfoA(&startup);
+    const std::string showCommand =
+        (startup.dwFlags & STARTF_USESHOWWINDOW) != 0 ? std::to_string(startup.wShowWindow) : std::string();
+    AppendToLog(logPath, FormatStartLogLine({kStarted, ownPath, showCommand, ::GetCommandLineA()}));
     if (IsRegistrar(ownPath)) {
         const UniqueKernelHandle release(
             ::OpenEventA(SYNCHRONIZE, FALSE, Environment(corvane::test::kReleaseEventVariable).c_str()));
         if (release) {
             ::WaitForSingleObject(release.get(), kLongestHoldMs);
         }
-        AppendToLog(logPath, corvane::test::FormatStartLogLine(corvane::test::kEnded, ownPath, ""));
+        AppendToLog(logPath, FormatStartLogLine({kEnded, ownPath, {}, {}}));
     }
     return 0;
 }

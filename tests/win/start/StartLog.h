@@ -1,8 +1,10 @@
-// The log the stand-ins of the Kindel tests append to: one line per event, "event|program|command line".
+// The log the stand-ins of the Kindel tests append to: one line per event,
+// "event|program|show command|command line".
 #pragma once
 
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace corvane::test {
@@ -15,28 +17,32 @@ inline constexpr const char* kEnded = "ended";
 struct StartLogLine {
     std::string event;
     std::string program;      // the stand-in's own path
+    std::string showCommand;  // the window show command it was given (SW_...), empty when none
     std::string commandLine;  // the whole command line it was given
 };
 
-inline std::string FormatStartLogLine(std::string_view event, std::string_view program,
-                                      std::string_view commandLine) {
-    return std::string(event) + "|" + std::string(program) + "|" + std::string(commandLine) + "\n";
+inline std::string FormatStartLogLine(const StartLogLine& line) {
+    return line.event + "|" + line.program + "|" + line.showCommand + "|" + line.commandLine + "\n";
 }
 
 inline std::vector<StartLogLine> ParseStartLog(std::string_view text) {
     std::vector<StartLogLine> lines;
     while (!text.empty()) {
         const auto end = text.find('\n');
-        const std::string_view line = text.substr(0, end);
-        text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
-        const auto first = line.find('|');
-        const auto second = line.find('|', first == std::string_view::npos ? line.size() : first + 1);
-        if (second == std::string_view::npos) {
-            continue;  // not a whole line
+        if (end == std::string_view::npos) {
+            break;  // a line still being written
         }
-        lines.push_back({std::string(line.substr(0, first)),
-                         std::string(line.substr(first + 1, second - first - 1)),
-                         std::string(line.substr(second + 1))});
+        std::string_view rest = text.substr(0, end);
+        text.remove_prefix(end + 1);
+        StartLogLine line;
+        // The command line comes last and takes the rest, whatever it holds.
+        for (std::string* field : {&line.event, &line.program, &line.showCommand}) {
+            const auto bar = rest.find('|');
+            *field = std::string(rest.substr(0, bar));
+            rest = bar == std::string_view::npos ? std::string_view() : rest.substr(bar + 1);
+        }
+        line.commandLine = std::string(rest);
+        lines.push_back(std::move(line));
     }
     return lines;
 }
