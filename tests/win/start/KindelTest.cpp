@@ -109,6 +109,10 @@ class KindelTest : public ::testing::Test {
         WriteTestFile(files_.componentSource, kComponentContents);
 
         keptRegistrar_ = files_.registrar + ".kept";
+        if (::GetFileAttributesA(keptRegistrar_.c_str()) != INVALID_FILE_ATTRIBUTES) {
+            // An interrupted run left its stand-in in place: put the real one back first.
+            ::MoveFileExA(keptRegistrar_.c_str(), files_.registrar.c_str(), MOVEFILE_REPLACE_EXISTING);
+        }
         ASSERT_TRUE(::MoveFileA(files_.registrar.c_str(), keptRegistrar_.c_str())) << files_.registrar;
         registrarReplaced_ = true;
         CopyTestProgram(kStandInName, files_.registrar);
