@@ -1,0 +1,129 @@
+// A DLL placed on the stick beside a program, under the name of a system DLL the program loads
+// while it runs, is never loaded: each program restricts its DLL search to the system folder before
+// anything else. The control shows that the same planted DLLs are picked up by a program that does
+// not, so that a clean result means something.
+#include "tests/win/safety/PlantedRun.h"
+#include "tests/win/support/TestDrive.h"
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#if CORVANE_HAVE_KINDEL
+#include "start/core/StartFiles.h"
+#endif
+
+namespace corvane::test {
+namespace {
+
+constexpr DWORD kComeUpTimeoutMs = 20000;
+constexpr DWORD kEndTimeoutMs = 20000;
+constexpr const char* kProbeName = "corvane_dll_search_probe.exe";
+constexpr const char* kMenuWindowClass = "frmMain";
+
+const std::vector<std::string> kNone;
+const std::vector<std::string> kAll(kPlantedNames.begin(), kPlantedNames.end());
+
+// The planted DLLs on the stick that a program loaded through the DLL search it controls.
+std::vector<std::string> LoadedThroughOwnSearch() {
+    std::vector<std::string> loaded = LoadedPlantedDlls(kStickRoot);
+    const std::vector<std::string> beyond = NamesBeyondTheProgramsSearch();
+    std::erase_if(loaded, [&](const std::string& name) {
+        return std::find(beyond.begin(), beyond.end(), name) != beyond.end();
+    });
+    return loaded;
+}
+
+std::string PlantedNameList() {
+    std::string names;
+    for (const char* name : kPlantedNames) {
+        names += std::string(" ") + name;
+    }
+    return names;
+}
+
+void CopyBesideTestOntoStick(const std::string& name) {
+    const std::string source = TestProgramFolder() + name;
+    const std::string target = std::string(kStickRoot) + name;
+    ASSERT_TRUE(::CopyFileA(source.c_str(), target.c_str(), FALSE)) << source << " -> " << target;
+}
+
+class DllPlanting : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        EmptyDrive(kStickRoot);
+        PlantDlls(kStickRoot);
+    }
+    void TearDown() override { EmptyDrive(kStickRoot); }
+
+    const PreferPlantedFiles preferFiles_{{kProbeName, "Menu.exe", "Stickwright.exe", "Kindel.exe"}};
+
+    // Starts a program copied onto the stick, waits for its window, closes it as the user would.
+    static void RunUntilItsWindowIsClosed(const std::string& name) {
+        ASSERT_NO_FATAL_FAILURE(CopyBesideTestOntoStick(name));
+        const ProgramRun program = StartInItsFolder(kStickRoot + name);
+        ASSERT_NE(program.WaitForVisibleWindow(kComeUpTimeoutMs), nullptr) << name << " showed no window";
+        EXPECT_TRUE(program.Close(kEndTimeoutMs)) << name << " did not end when its window was closed";
+    }
+};
+
+TEST_F(DllPlanting, ControlProgramWithoutRestrictionLoadsThePlantedDlls) {
+    ASSERT_NO_FATAL_FAILURE(CopyBesideTestOntoStick(kProbeName));
+    const ProgramRun probe =
+        StartInItsFolder(kStickRoot + std::string(kProbeName), "open" + PlantedNameList());
+    ASSERT_TRUE(probe.WaitForEnd(kEndTimeoutMs));
+    EXPECT_EQ(LoadedPlantedDlls(kStickRoot), kAll);
+}
+
+TEST_F(DllPlanting, ControlProgramWithRestrictionLoadsNone) {
+    ASSERT_NO_FATAL_FAILURE(CopyBesideTestOntoStick(kProbeName));
+    const ProgramRun probe =
+        StartInItsFolder(kStickRoot + std::string(kProbeName), "restricted" + PlantedNameList());
+    ASSERT_TRUE(probe.WaitForEnd(kEndTimeoutMs));
+    EXPECT_EQ(LoadedThroughOwnSearch(), kNone);
+}
+
+#if CORVANE_HAVE_MENU
+TEST_F(DllPlanting, MenuLoadsNone) {
+    RunUntilItsWindowIsClosed("Menu.exe");
+    EXPECT_EQ(LoadedThroughOwnSearch(), kNone);
+}
+#endif
+
+#if CORVANE_HAVE_STICKWRIGHT
+TEST_F(DllPlanting, StickwrightLoadsNone) {
+    RunUntilItsWindowIsClosed("Stickwright.exe");
+    EXPECT_EQ(LoadedThroughOwnSearch(), kNone);
+}
+#endif
+
+#if CORVANE_HAVE_KINDEL && CORVANE_HAVE_MENU
+// Kindel on a PC that has the component: it only starts the menu beside it and ends.
+TEST_F(DllPlanting, KindelAndTheMenuItStartsLoadNone) {
+    char systemFolder[MAX_PATH] = {};
+    ASSERT_NE(::GetSystemDirectoryA(systemFolder, MAX_PATH), 0u);
+    const std::string component = start::PlanStartFiles(kStickRoot, systemFolder).componentFile;
+    const bool componentWasThere = ::GetFileAttributesA(component.c_str()) != INVALID_FILE_ATTRIBUTES;
+    if (!componentWasThere) {
+        WriteTestFile(component, "component");
+    }
+    ASSERT_NO_FATAL_FAILURE(CopyBesideTestOntoStick("Kindel.exe"));
+    ASSERT_NO_FATAL_FAILURE(CopyBesideTestOntoStick("Menu.exe"));
+
+    const ProgramRun kindel = StartInItsFolder(kStickRoot + std::string("Kindel.exe"));
+    EXPECT_TRUE(kindel.WaitForEnd(kEndTimeoutMs));
+    const ProgramRun menu = WaitForProgramWithWindow(kMenuWindowClass, kComeUpTimeoutMs);
+    EXPECT_TRUE(menu.Running()) << "Kindel did not start the menu";
+    EXPECT_TRUE(menu.Close(kEndTimeoutMs));
+    if (!componentWasThere) {
+        ::DeleteFileA(component.c_str());
+    }
+    EXPECT_EQ(LoadedThroughOwnSearch(), kNone);
+}
+#endif
+
+}  // namespace
+}  // namespace corvane::test
