@@ -199,9 +199,7 @@ void ExpectPreparationWindow(HWND window) {
     EXPECT_EQ(style & (WS_CAPTION | WS_BORDER | WS_DLGFRAME | WS_THICKFRAME | WS_SYSMENU), 0u)
         << std::hex << style;
 
-    const HDC screen = ::GetDC(nullptr);
-    const int dpi = ::GetDeviceCaps(screen, LOGPIXELSY);
-    ::ReleaseDC(nullptr, screen);
+    const int dpi = WindowDpi(window);
     RECT frame{};
     RECT client{};
     ::GetWindowRect(window, &frame);
