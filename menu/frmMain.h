@@ -6,6 +6,7 @@
 #include "common/AboutWindow.h"
 #include "common/BaseWindow.h"
 #include "common/UniqueHandle.h"
+#include "menu/EntryEditorHost.h"
 #include "menu/PathHelpers.h"
 #include "menu/ProgramStarter.h"
 #include "menu/StatusBar.h"
@@ -20,7 +21,7 @@ namespace corvane::menu {
 struct LaunchCandidate;
 struct BrowseCandidate;
 
-class frmMain : public BaseWindow<frmMain> {
+class frmMain : public BaseWindow<frmMain>, public EntryEditorHost {
   public:
     enum ControlId { lstApp = 100, Status };
 
@@ -33,17 +34,17 @@ class frmMain : public BaseWindow<frmMain> {
     bool Create(int showCommand = SW_SHOWNORMAL);
 
     // What the entry editor works with.
-    [[nodiscard]] HWND ListView() const noexcept { return list_; }
-    [[nodiscard]] const std::string& Folder() const noexcept { return folder_; }
+    [[nodiscard]] HWND ListView() const noexcept override { return list_; }
+    [[nodiscard]] const std::string& Folder() const noexcept override { return folder_; }
     [[nodiscard]] std::string DataFile() const;
     [[nodiscard]] std::string SettingsFile() const;
     void SetStatusText(const std::string& text) noexcept { status_.SetMessage(text); }
     [[nodiscard]] std::string StatusText() const { return status_.Message(); }
     [[nodiscard]] HWND StatusBarHandle() const noexcept { return status_.Handle(); }
     // Rewrites Data.dat from the rows; a failure shows "Error saving list : " and why in the status bar.
-    bool SaveList();
+    bool SaveList() override;
     // Puts the rows back into the current sort order (after rows were added or changed).
-    void SortRows() noexcept;
+    void SortRows() noexcept override;
 
     // The operations other parts of the program use.
     void LoadEntries();

@@ -67,6 +67,21 @@ TEST_F(Launching, ARecordedDriveThatNoLongerHoldsTheFileFallsBackToTheMenuDrive)
     }
 }
 
+TEST_F(Launching, AStickThatNowHasAnotherLetterFindsItsEntries) {
+    // Recorded while the stick was E:; it now runs as F:, and E: holds something else.
+    ASSERT_TRUE(::CreateDirectoryA("F:\\Apps", nullptr));
+    InstallLaunchRecorder("F:\\Apps\\rec.exe");
+    auto menu = MenuWithEntry("F:\\", "E:\\Apps\\rec.exe", "%drive%");
+    ASSERT_TRUE(menu);
+    ::SendMessageA(menu->Hwnd(), WM_COMMAND, mnuRun, 0);
+    const auto record = WaitForLaunchRecord();
+    ASSERT_TRUE(record);
+    EXPECT_EQ(record->program, "F:\\Apps\\rec.exe");
+    EXPECT_EQ(record->arguments, "F:");
+    EXPECT_EQ(menu->StatusText(),
+              "Drive changed to F:\\ because 'E:\\Apps\\rec.exe' doesn't exist on selected drive.");
+}
+
 TEST_F(Launching, ARecordedDriveThatHoldsTheFileIsUsedAsRecorded) {
     ASSERT_TRUE(::CreateDirectoryA("F:\\Apps", nullptr));
     InstallLaunchRecorder("F:\\Apps\\rec.exe");

@@ -279,6 +279,24 @@ TEST_F(MainWindow, MinimiseHidesAndTheTrayIconRestores) {
     EXPECT_FALSE(::IsIconic(hwnd));
 }
 
+TEST_F(MainWindow, RightClicksPopUpTheTrayMenuAndTheActionsMenu) {
+    auto menu = OpenMenu("E:\\");
+    ASSERT_TRUE(menu);
+    const HWND hwnd = menu->Hwnd();
+    EXPECT_EQ(CapturePopupMenu([&] { ::SendMessageA(hwnd, modTray::kTrayNotification, 1, WM_RBUTTONUP); }),
+              (std::vector<std::string>{"Show Menu", "Add Entry", "About", "Exit"}));
+    EXPECT_TRUE(::IsWindow(hwnd)) << "closing the menu chose nothing";
+
+    const std::vector<std::string> actions = CapturePopupMenu([&] {
+        ::SendMessageA(hwnd, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(menu->ListView()),
+                       MAKELPARAM(200, 200));
+    });
+    ASSERT_EQ(actions.size(), 15u);
+    EXPECT_EQ(actions[0], "Run/Open File");
+    EXPECT_EQ(actions[10], " - Do Nothing");
+    EXPECT_EQ(actions[14], "Exit");
+}
+
 TEST_F(MainWindow, TheIconComesBackWithANewTaskBar) {
     auto menu = OpenMenu("E:\\");
     ASSERT_TRUE(menu);

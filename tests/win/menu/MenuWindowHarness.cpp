@@ -30,7 +30,44 @@ BOOL CALLBACK FindMessageBox(HWND window, LPARAM found) {
     return TRUE;
 }
 
+std::vector<std::string> CaptionsOf(HMENU menu) {
+    std::vector<std::string> captions;
+    const int count = ::GetMenuItemCount(menu);
+    for (int i = 0; i < count; ++i) {
+        char text[256] = {};
+        ::GetMenuStringA(menu, static_cast<UINT>(i), text, sizeof text, MF_BYPOSITION);
+        const std::string caption = text;
+        captions.push_back((::GetMenuState(menu, static_cast<UINT>(i), MF_BYPOSITION) & MF_SEPARATOR) != 0
+                               ? "-"
+                               : caption.substr(0, caption.find('\t')));
+    }
+    return captions;
+}
+
+// The menu loop dispatches timer messages: the timer finds the open menu, reads it and ends it.
+thread_local std::vector<std::string>* capturedCaptions = nullptr;
+
+void CALLBACK ReadAndCloseMenu(HWND, UINT, UINT_PTR timer, DWORD) {
+    const HWND popup = ::FindWindowA("#32768", nullptr);
+    if (popup == nullptr || !::IsWindowVisible(popup) || capturedCaptions == nullptr) {
+        return;
+    }
+    *capturedCaptions = CaptionsOf(reinterpret_cast<HMENU>(::SendMessageA(popup, MN_GETHMENU, 0, 0)));
+    ::KillTimer(nullptr, timer);
+    ::EndMenu();
+}
+
 }  // namespace
+
+std::vector<std::string> CapturePopupMenu(const std::function<void()>& open) {
+    std::vector<std::string> captions;
+    capturedCaptions = &captions;
+    const UINT_PTR timer = ::SetTimer(nullptr, 0, 20, ReadAndCloseMenu);
+    open();
+    ::KillTimer(nullptr, timer);
+    capturedCaptions = nullptr;
+    return captions;
+}
 
 DWORD RecordingStarter::Start(const std::string& program, const std::string& commandLine, int showCommand) {
     calls.push_back(

@@ -10,6 +10,7 @@
 #include <windows.h>
 
 #include <atomic>
+#include <functional>
 #include <memory>
 #include <string>
 #include <thread>
@@ -70,6 +71,10 @@ class MenuWindowTest : public ::testing::Test {
 
     MessageBoxWatcher boxes_;
 };
+
+// Runs `open`, which pops up a menu and waits in it, closes that menu as soon as it shows, and
+// returns the captions of its items (without shortcut texts; "-" for separators).
+std::vector<std::string> CapturePopupMenu(const std::function<void()>& open);
 
 // The menu item's caption without its shortcut text, and whether it is checked.
 std::string ItemCaption(HWND window, int command);
