@@ -152,40 +152,5 @@ TEST_F(Launching, MinimizeToTrayHidesTheMenuBeforeTheStart) {
     EXPECT_EQ(menu->StatusText(), "Running E:\\Apps\\rec.exe");
 }
 
-// Close Menu ends the whole program, so it is tested on the real Menu.exe.
-TEST_F(Launching, CloseMenuEndsTheProgramWithSettingsUnchanged) {
-    const std::string menuExe = TestProgramFolder() + "Menu.exe";
-    ASSERT_TRUE(::CopyFileA(menuExe.c_str(), "E:\\Menu.exe", FALSE)) << menuExe;
-    InstallLaunchRecorder("E:\\Apps\\rec.exe");
-    WriteTestFile("E:\\Data.dat", "Recorder\r\nApps\\rec.exe\r\n/closing\r\n");
-    const std::string settings = "[MAIN]\r\nWINDOW HEIGHT=6000\r\nWINDOW WIDTH=10005\r\nONRUN=3\r\n";
-    WriteTestFile("E:\\Settings.ini", settings);
-
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    char commandLine[] = "E:\\Menu.exe";
-    ASSERT_TRUE(::CreateProcessA(nullptr, commandLine, nullptr, nullptr, FALSE, 0, nullptr, "E:\\", &startup,
-                                 &process));
-    UniqueKernelHandle menuProcess(process.hProcess);
-    UniqueKernelHandle menuThread(process.hThread);
-    HWND window = nullptr;
-    for (int i = 0; i < 500 && window == nullptr; ++i) {
-        const HWND found = ::FindWindowA("frmMain", nullptr);
-        DWORD owner = 0;
-        ::GetWindowThreadProcessId(found, &owner);
-        window =
-            found != nullptr && owner == process.dwProcessId && ::IsWindowVisible(found) ? found : nullptr;
-        ::Sleep(window == nullptr ? 20 : 0);
-    }
-    ASSERT_NE(window, nullptr) << "Menu.exe showed no window";
-    ::PostMessageA(window, WM_COMMAND, mnuRun, 0);  // the first row read is the selected one
-    ASSERT_EQ(::WaitForSingleObject(menuProcess.get(), 10000), WAIT_OBJECT_0) << "the menu did not end";
-    const auto record = WaitForLaunchRecord();
-    ASSERT_TRUE(record);
-    EXPECT_EQ(record->arguments, "/closing");
-    EXPECT_EQ(ReadTestFile("E:\\Settings.ini"), settings);
-}
-
 }  // namespace
 }  // namespace corvane::menu

@@ -316,9 +316,10 @@ TEST_F(MainWindow, BothExitCommandsEndWithTheSizeSavedAndTheIconGone) {
         const SIZE size = WindowSizeTwips(hwnd);
         ::SendMessageA(hwnd, WM_COMMAND, mnuAbout, 0);
         ASSERT_NE(::FindWindowA("CorvaneAbout", nullptr), nullptr);
-        ::SendMessageA(hwnd, WM_COMMAND, static_cast<WPARAM>(exitCommand), 0);
+        EXPECT_TRUE(HasTrayIcon(hwnd));
+        EXPECT_FALSE(HadTrayIconWhenDestroyed(
+            hwnd, [&] { ::SendMessageA(hwnd, WM_COMMAND, static_cast<WPARAM>(exitCommand), 0); }));
         EXPECT_FALSE(::IsWindow(hwnd)) << exitCommand;
-        EXPECT_FALSE(HasTrayIcon(hwnd));
         EXPECT_EQ(::FindWindowA("CorvaneAbout", nullptr), nullptr) << "other windows close with the menu";
         MSG quit{};
         EXPECT_TRUE(::PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) << "the program ends";
@@ -334,7 +335,9 @@ TEST_F(MainWindow, ClosingWhileHiddenInTheTrayKeepsTheStoredSize) {
     auto menu = OpenMenu("E:\\");
     ASSERT_TRUE(menu);
     ::SendMessageA(menu->Hwnd(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
-    ::SendMessageA(menu->Hwnd(), WM_CLOSE, 0, 0);
+    EXPECT_FALSE(HadTrayIconWhenDestroyed(menu->Hwnd(), [&] {
+        ::SendMessageA(menu->Hwnd(), WM_CLOSE, 0, 0);
+    })) << "the close button takes the icon down";
     EXPECT_FALSE(menu->IsOpen());
     EXPECT_EQ(ReadTestFile("E:\\Settings.ini"), settings);
 }

@@ -57,7 +57,34 @@ void CALLBACK ReadAndCloseMenu(HWND, UINT, UINT_PTR timer, DWORD) {
     ::EndMenu();
 }
 
+struct DestroyWatch {
+    HWND window;
+    bool hadIcon;
+};
+thread_local DestroyWatch* destroyWatch = nullptr;
+
+LRESULT CALLBACK CheckIconOnDestroy(int code, WPARAM wParam, LPARAM lParam) {
+    const auto& call = *reinterpret_cast<const CWPSTRUCT*>(lParam);
+    if (code == HC_ACTION && destroyWatch != nullptr && call.message == WM_DESTROY &&
+        call.hwnd == destroyWatch->window) {
+        destroyWatch->hadIcon = HasTrayIcon(call.hwnd);
+    }
+    return ::CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
 }  // namespace
+
+bool HadTrayIconWhenDestroyed(HWND window, const std::function<void()>& close) {
+    DestroyWatch watch{window, false};
+    destroyWatch = &watch;
+    const HHOOK hook =
+        ::SetWindowsHookExA(WH_CALLWNDPROC, CheckIconOnDestroy, nullptr, ::GetCurrentThreadId());
+    EXPECT_NE(hook, nullptr);
+    close();
+    ::UnhookWindowsHookEx(hook);
+    destroyWatch = nullptr;
+    return watch.hadIcon;
+}
 
 std::vector<std::string> CapturePopupMenu(const std::function<void()>& open) {
     std::vector<std::string> captions;

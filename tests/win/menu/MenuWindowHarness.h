@@ -96,6 +96,10 @@ void ClickColumnHeader(HWND listView, int column);
 // True while the window has an icon in the tray (probed with a modification that changes nothing).
 bool HasTrayIcon(HWND window);
 
+// Runs `close`, which destroys `window`, and tells whether the window still had its tray icon when
+// it was destroyed (Wine drops the icons of windows that are gone, so only that moment shows it).
+bool HadTrayIconWhenDestroyed(HWND window, const std::function<void()>& close);
+
 std::string WindowText(HWND window);
 
 // Paints the window, lets Wine hand the picture to the display, then saves a screenshot of it.

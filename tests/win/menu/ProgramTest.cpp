@@ -1,0 +1,108 @@
+// Menu.exe itself, started from the stick: what only the whole program shows (its message loop,
+// ending the process).
+#include "menu/MenuResources.h"
+#include "tests/win/menu/MenuWindowHarness.h"
+#include "tests/win/support/LaunchRecord.h"
+#include "tests/win/support/TestDrive.h"
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+namespace corvane::menu {
+namespace {
+
+using namespace corvane::test;
+
+constexpr DWORD kEndWaitMs = 10000;
+
+// Polls (at most 10 s) for a visible top-level window of `process` with the class and title given.
+HWND WaitForWindowOf(DWORD process, const char* className, const char* title) {
+    for (int i = 0; i < 500; ++i) {
+        for (HWND found = ::FindWindowExA(nullptr, nullptr, className, title); found != nullptr;
+             found = ::FindWindowExA(nullptr, found, className, title)) {
+            DWORD owner = 0;
+            ::GetWindowThreadProcessId(found, &owner);
+            if (owner == process && ::IsWindowVisible(found)) {
+                return found;
+            }
+        }
+        ::Sleep(20);
+    }
+    return nullptr;
+}
+
+class MenuProgram : public MenuWindowTest {
+  protected:
+    // Copies Menu.exe onto the stick, starts it and waits for its window.
+    void Start() {
+        const std::string menuExe = TestProgramFolder() + "Menu.exe";
+        ASSERT_TRUE(::CopyFileA(menuExe.c_str(), "E:\\Menu.exe", FALSE)) << menuExe;
+        STARTUPINFOA startup{};
+        startup.cb = sizeof startup;
+        PROCESS_INFORMATION started{};
+        char commandLine[] = "E:\\Menu.exe";
+        ASSERT_TRUE(::CreateProcessA(nullptr, commandLine, nullptr, nullptr, FALSE, 0, nullptr, "E:\\",
+                                     &startup, &started));
+        process_.reset(started.hProcess);
+        UniqueKernelHandle thread(started.hThread);
+        processId_ = started.dwProcessId;
+        window_ = WaitForWindowOf(processId_, "frmMain", nullptr);
+        ASSERT_NE(window_, nullptr) << "Menu.exe showed no window";
+    }
+
+    [[nodiscard]] bool Ends() const {
+        return ::WaitForSingleObject(process_.get(), kEndWaitMs) == WAIT_OBJECT_0;
+    }
+
+    void TearDown() override {
+        if (process_ && ::WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT) {
+            ::TerminateProcess(process_.get(), 1);
+            ::WaitForSingleObject(process_.get(), kEndWaitMs);
+        }
+        MenuWindowTest::TearDown();
+    }
+
+    UniqueKernelHandle process_;
+    DWORD processId_ = 0;
+    HWND window_ = nullptr;
+};
+
+TEST_F(MenuProgram, CloseMenuEndsTheProgramAtOnceWithSettingsUnchangedAndNoIconLeft) {
+    ASSERT_TRUE(::CreateDirectoryA("E:\\Apps", nullptr));
+    InstallLaunchRecorder("E:\\Apps\\rec.exe");
+    WriteTestFile("E:\\Data.dat", "Recorder\r\nApps\\rec.exe\r\n/closing\r\n");
+    const std::string settings = "[MAIN]\r\nWINDOW HEIGHT=6000\r\nWINDOW WIDTH=10005\r\nONRUN=3\r\n";
+    WriteTestFile("E:\\Settings.ini", settings);
+    ASSERT_NO_FATAL_FAILURE(Start());
+    EXPECT_TRUE(HasTrayIcon(window_));
+    ::PostMessageA(window_, WM_COMMAND, mnuRun, 0);  // the first row read is the selected one
+    ASSERT_TRUE(Ends()) << "the menu did not end";
+    const auto record = WaitForLaunchRecord();
+    ASSERT_TRUE(record);
+    EXPECT_EQ(record->arguments, "/closing");
+    EXPECT_EQ(ReadTestFile("E:\\Settings.ini"), settings);
+}
+
+TEST_F(MenuProgram, EnterRunsTheSelectedEntryThroughTheMessageLoop) {
+    WriteTestFile("E:\\Data.dat", "Missing\r\nApps\\missing.exe\r\n\r\n");
+    ASSERT_NO_FATAL_FAILURE(Start());
+    const HWND list = ::FindWindowExA(window_, nullptr, WC_LISTVIEWA, nullptr);
+    ASSERT_NE(list, nullptr);
+    ::PostMessageA(list, WM_KEYDOWN, VK_RETURN, 0);
+    const HWND box = WaitForWindowOf(processId_, "#32770", "Corvane");
+    ASSERT_NE(box, nullptr) << "Enter ran nothing";
+    char text[512] = {};
+    ::GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
+    EXPECT_STREQ(
+        text, "Error running E:\\Apps\\missing.exe : \r\nCheck the file exists at the specified location.");
+    ::SendMessageA(::GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
+
+    // The close button: the size is stored, the icon goes and the program ends.
+    ::PostMessageA(window_, WM_SYSCOMMAND, SC_CLOSE, 0);
+    ASSERT_TRUE(Ends());
+    EXPECT_EQ(ReadTestFile("E:\\Settings.ini"),
+              "[MAIN]\r\nWINDOW HEIGHT=5910\r\nWINDOW WIDTH=9960\r\nONRUN=0\r\n");
+}
+
+}  // namespace
+}  // namespace corvane::menu
