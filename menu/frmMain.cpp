@@ -47,6 +47,14 @@ void SetColumnWidths(HWND list, long long windowTwips, int dpi) {
     }
 }
 
+// Sets the row's selection and focus marks named in `marks`.
+void MarkRow(HWND list, int row, UINT marks) {
+    LVITEMA state{};
+    state.stateMask = marks;
+    state.state = marks;
+    ::SendMessageA(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&state));
+}
+
 }  // namespace
 
 frmMain::frmMain(std::string menuFolder, ProgramStarter* starter)
@@ -87,11 +95,12 @@ bool frmMain::Create(int showCommand) {
 
 bool frmMain::OnCreate() {
     const HINSTANCE instance = ::GetModuleHandleA(nullptr);
-    menuBar_ = ::LoadMenuA(instance, MAKEINTRESOURCEA(IDR_MAINMENU));
+    UniqueMenu bar(::LoadMenuA(instance, MAKEINTRESOURCEA(IDR_MAINMENU)));
     trayMenu_.reset(::LoadMenuA(instance, MAKEINTRESOURCEA(IDR_TRAYMENU)));
-    if (menuBar_ == nullptr || !trayMenu_ || !::SetMenu(Hwnd(), menuBar_)) {
+    if (!bar || !trayMenu_ || !::SetMenu(Hwnd(), bar.get())) {
         return false;
     }
+    menuBar_ = bar.release();  // the window destroys its menu bar
     const int dpi = WindowDpi(Hwnd());
     list_ = CreateChild(Hwnd(), WC_LISTVIEWA, "", LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | WS_TABSTOP,
                         WS_EX_CLIENTEDGE, kListPlace, lstApp, dpi);
@@ -131,11 +140,7 @@ void frmMain::StartUp() {
     const auto current =
         static_cast<int>(::SendMessageA(list_, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED));
     if (current >= 0) {
-        LVITEMA state{};
-        state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-        state.state = LVIS_SELECTED | LVIS_FOCUSED;
-        ::SendMessageA(list_, LVM_SETITEMSTATE, static_cast<WPARAM>(current),
-                       reinterpret_cast<LPARAM>(&state));
+        MarkRow(list_, current, LVIS_SELECTED | LVIS_FOCUSED);
         ::SendMessageA(list_, LVM_ENSUREVISIBLE, static_cast<WPARAM>(current), FALSE);
     }
 }
@@ -143,10 +148,7 @@ void frmMain::StartUp() {
 void frmMain::LoadEntries() {
     menu::LoadEntries(list_, status_.Handle(), DataFile());
     if (RowCount() > 0) {
-        LVITEMA state{};
-        state.stateMask = LVIS_FOCUSED;
-        state.state = LVIS_FOCUSED;
-        ::SendMessageA(list_, LVM_SETITEMSTATE, 0, reinterpret_cast<LPARAM>(&state));
+        MarkRow(list_, 0, LVIS_FOCUSED);  // the current row, which start-up selects after sorting
     }
 }
 
