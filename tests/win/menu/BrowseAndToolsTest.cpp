@@ -113,7 +113,12 @@ TEST_F(RealExplorer, OpensAtTheMenuRoot) {
         }
     }
     ASSERT_NE(explorer, nullptr) << "no Explorer window appeared";
+    // Explorer runs on by itself; close it so that it outlives no test.
     ::PostMessageA(explorer, WM_CLOSE, 0, 0);
+    for (int i = 0; i < 500 && ::IsWindow(explorer); ++i) {
+        ::Sleep(20);
+    }
+    EXPECT_FALSE(::IsWindow(explorer));
 }
 
 using SupportTools = MenuWindowTest;
