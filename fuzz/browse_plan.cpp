@@ -35,5 +35,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const BrowseCandidate root = PlanRootBrowse(menuFolder);
     FUZZ_REQUIRE(root.folder == menuRoot);
     CheckCandidate(root, root.folder);
+
+    // A failure report names the reason; the status line also the folder.
+    const std::string_view reason = fields.Next();
+    FUZZ_REQUIRE(BrowseErrorMessage(reason).starts_with(RootBrowseErrorMessage(reason) + "\r\n"));
+    FUZZ_REQUIRE(RootBrowseErrorMessage(reason).ends_with(reason));
+    const std::string status = BrowseErrorStatus(plan.recorded.folder, reason);
+    FUZZ_REQUIRE(status.find(plan.recorded.folder) != std::string::npos && status.ends_with(reason));
     return 0;
 }

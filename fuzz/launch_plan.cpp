@@ -56,5 +56,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         menuFolder.find('%') == std::string::npos && entry.target.find('%') == std::string::npos;
     CheckCandidate(*plan.recorded, plan.resolvedPath, entry.switches, plain);
     CheckCandidate(*plan.onMenuDrive, plan.resolvedPath, entry.switches, plain);
+
+    // A failure report names the file and the reason; the status line is its first line.
+    const std::string_view reason = fields.Next();
+    const std::string status = LaunchErrorStatus(plan.resolvedPath, reason);
+    FUZZ_REQUIRE(status.find(plan.resolvedPath) != std::string::npos && status.ends_with(reason));
+    FUZZ_REQUIRE(LaunchErrorMessage(plan.resolvedPath, reason).starts_with(status + "\r\n"));
     return 0;
 }
