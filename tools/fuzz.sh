@@ -6,15 +6,43 @@
 #   tools/fuzz.sh              short form, 3 seconds a target (part of tools/test-all.sh)
 #   tools/fuzz.sh 600          long form, 10 minutes a target
 #   tools/fuzz.sh 60 data_file launch_plan     only these targets
+#   tools/fuzz.sh --coverage   line coverage of */core/ by the corpora collected so far (llvm-cov)
 #
 # Inputs that reach new code are collected in <build>/corpus/<target>/ (kept between runs, never in
 # the repository). CORVANE_FUZZ_BUILD names the build folder (default build/fuzz).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
+build=${CORVANE_FUZZ_BUILD:-build/fuzz}
+
+# Replays the repository's and the collected corpora through a build instrumented for source
+# coverage (no sanitizers) and reports the lines of the portable core they reach.
+coverage() {
+  local cov="$build-coverage"
+  cmake --preset fuzz -B "$cov" -DCORVANE_WERROR=ON \
+    -DCMAKE_CXX_FLAGS="-fsanitize=fuzzer-no-link -fprofile-instr-generate -fcoverage-mapping" >/dev/null
+  cmake --build "$cov" -j1 >/dev/null
+  rm -rf "$cov/profiles" && mkdir -p "$cov/profiles"
+  local objects=() target
+  mapfile -t targets <"$cov/fuzz-targets.txt"
+  for target in "${targets[@]}"; do
+    mkdir -p "$build/corpus/$target"
+    LLVM_PROFILE_FILE="$cov/profiles/$target.profraw" "$cov/fuzz/fuzz_$target" -runs=0 \
+      "fuzz/corpus/$target" "$build/corpus/$target" >/dev/null 2>&1
+    objects+=(-object "$cov/fuzz/fuzz_$target")
+  done
+  llvm-profdata merge -o "$cov/corpus.profdata" "$cov"/profiles/*.profraw
+  llvm-cov report "${objects[@]:1}" -instr-profile="$cov/corpus.profdata" \
+    common/core/*.cpp menu/core/*.cpp creator/core/*.cpp start/core/*.cpp 2>/dev/null
+}
+
+if [ "${1:-}" = --coverage ]; then
+  coverage
+  exit 0
+fi
+
 seconds=${1:-3}
 shift || true
-build=${CORVANE_FUZZ_BUILD:-build/fuzz}
 
 cmake --preset fuzz -B "$build" -DCORVANE_WERROR=ON >/dev/null
 if [ $# -gt 0 ]; then
