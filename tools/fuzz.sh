@@ -3,7 +3,7 @@
 # number of seconds, starting from its corpus in fuzz/corpus/<target>/. Prints a line of figures
 # per target and fails when any property or sanitizer check broke (the input is kept as an artifact).
 #
-#   tools/fuzz.sh              short form, 3 seconds a target (part of tools/test-all.sh)
+#   tools/fuzz.sh              short form, 2 seconds a target (part of tools/test-all.sh)
 #   tools/fuzz.sh 600          long form, 10 minutes a target
 #   tools/fuzz.sh 60 data_file launch_plan     only these targets
 #   tools/fuzz.sh --coverage   line coverage of */core/ by the corpora collected so far (llvm-cov)
@@ -41,7 +41,7 @@ if [ "${1:-}" = --coverage ]; then
   exit 0
 fi
 
-seconds=${1:-3}
+seconds=${1:-2}
 shift || true
 
 cmake --preset fuzz -B "$build" -DCORVANE_WERROR=ON >/dev/null

@@ -19,7 +19,7 @@ cmake --build --preset native
 ctest --preset native
 
 step "native: fuzz targets over the portable core, a few seconds each (tools/fuzz.sh)"
-tools/fuzz.sh 3
+tools/fuzz.sh 2
 
 for preset in mingw-x64 mingw-x86; do
   step "$preset: programs and Wine tests"
