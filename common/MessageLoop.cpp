@@ -4,7 +4,11 @@ namespace corvane {
 namespace {
 
 bool PreTranslate(MSG& message, HACCEL accelerators, HWND acceleratorWindow) {
-    if (accelerators != nullptr && acceleratorWindow != nullptr &&
+    // Accelerators belong to their window: Delete or Ctrl+A typed in another window's text box
+    // must stay keys of that box.
+    const bool forAcceleratorWindow =
+        message.hwnd == acceleratorWindow || ::IsChild(acceleratorWindow, message.hwnd);
+    if (accelerators != nullptr && acceleratorWindow != nullptr && forAcceleratorWindow &&
         ::TranslateAcceleratorA(acceleratorWindow, accelerators, &message)) {
         return true;
     }

@@ -5,7 +5,7 @@
 
 namespace corvane {
 
-// Runs until WM_QUIT. Accelerators of `accelerators` go to `acceleratorWindow`; Tab, arrows and
+// Runs until WM_QUIT. Accelerators of `accelerators` work in `acceleratorWindow` and its children; Tab, arrows and
 // mnemonics work in whichever window is active (IsDialogMessage). Returns the quit code.
 int RunMessageLoop(HACCEL accelerators = nullptr, HWND acceleratorWindow = nullptr);
 

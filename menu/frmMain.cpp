@@ -197,7 +197,8 @@ void frmMain::Unload() {
 }
 
 void frmMain::CloseOtherWindows() noexcept {
-    // Every other window of the program closes with the menu window.
+    // Every other window of the program closes with the menu window; an open editor saves nothing.
+    editor_.Close();
     about_.Close();
 }
 

@@ -7,6 +7,7 @@
 #include "common/BaseWindow.h"
 #include "common/UniqueHandle.h"
 #include "menu/EntryEditorHost.h"
+#include "menu/frmAdd.h"
 #include "menu/PathHelpers.h"
 #include "menu/ProgramStarter.h"
 #include "menu/StatusBar.h"
@@ -75,9 +76,9 @@ class frmMain : public BaseWindow<frmMain>, public EntryEditorHost {
 
     // Menu commands (frmMainCommands.cpp).
     void OnCommand(int id);
-    void OnAddEntry() {}     // the entry editor attaches here
-    void OnEditEntry() {}    // ...
-    void OnDeleteEntry() {}  // ...
+    void OnAddEntry();
+    void OnEditEntry();
+    void OnDeleteEntry();
     void RefreshList();
     void BrowseFileDirectory();
     void BrowseRootDirectory();
@@ -105,6 +106,7 @@ class frmMain : public BaseWindow<frmMain>, public EntryEditorHost {
     int sortColumn_ = 0;
     bool sortDescending_ = false;
     AboutWindow about_;
+    frmAdd editor_{*this};
 };
 
 }  // namespace corvane::menu

@@ -186,6 +186,16 @@ DWORD frmMain::Browse(const BrowseCandidate& candidate) {
     return ERROR_SUCCESS;
 }
 
+void frmMain::OnAddEntry() { editor_.Open(frmAdd::Mode::Add); }
+
+void frmMain::OnEditEntry() {
+    if (RowCount() > 0) {
+        editor_.Open(frmAdd::Mode::Edit);
+    }
+}
+
+void frmMain::OnDeleteEntry() { DeleteSelectedEntry(*this); }
+
 void frmMain::RefreshList() {
     ::InvalidateRect(list_, nullptr, TRUE);
     ::UpdateWindow(list_);

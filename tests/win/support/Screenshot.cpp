@@ -1,6 +1,7 @@
 #include "tests/win/support/Screenshot.h"
 
 #include "common/FileContents.h"
+#include "common/MessageLoop.h"
 #include "common/UniqueHandle.h"
 #include "tests/win/support/TestDrive.h"
 
@@ -10,6 +11,12 @@ namespace corvane::test {
 
 std::string SaveWindowScreenshot(HWND window, const std::string& name) {
     ::RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN | RDW_FRAME);
+    // Wine hands the painted window to the X server asynchronously: let pending work run first.
+    for (int round = 0; round < 5; ++round) {
+        PumpPendingMessages();
+        ::GdiFlush();
+        ::Sleep(20);
+    }
     RECT rect{};
     ::GetWindowRect(window, &rect);
     const int width = rect.right - rect.left;

@@ -1,0 +1,136 @@
+// Add, Edit and Delete Entry through the menu window's own commands, with the real editor.
+#include "menu/MenuResources.h"
+#include "menu/MenuTexts.h"
+#include "tests/win/menu/MenuWindowHarness.h"
+#include "tests/win/support/DialogAnswerer.h"
+#include "tests/win/support/TestDrive.h"
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+namespace corvane::test {
+namespace {
+
+using menu::frmAdd;
+using Rows = std::vector<std::vector<std::string>>;
+
+class EntryCommands : public ::testing::Test {
+protected:
+    void SetUp() override {
+        EmptyDrive(kStickRoot);
+        WriteTestFile("E:\\Data.dat", "Zeta\r\nz.exe\r\n\r\nAlpha\r\nApps\\a.exe\r\n/a\r\n");
+        menu_ = OpenMenu("E:\\");
+        ASSERT_TRUE(menu_);
+    }
+    void TearDown() override {
+        menu_.reset();
+        PumpMessages();
+        EmptyDrive(kStickRoot);
+    }
+
+    void Command(int id) {
+        ::SendMessageA(menu_->Hwnd(), WM_COMMAND, static_cast<WPARAM>(id), 0);
+        PumpMessages();
+    }
+    static HWND Editor() {
+        const HWND editor = ::FindWindowA(frmAdd::ClassName(), nullptr);
+        return editor != nullptr && ::IsWindowVisible(editor) ? editor : nullptr;
+    }
+    static void Type(int id, const char* text) {
+        ::SendMessageA(::GetDlgItem(Editor(), id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
+    }
+    static void Press(int id) {
+        ::SendMessageA(::GetDlgItem(Editor(), id), BM_CLICK, 0, 0);
+        PumpMessages();
+    }
+    [[nodiscard]] Rows List() const { return ListRows(menu_->ListView()); }
+
+    std::unique_ptr<menu::frmMain> menu_;
+};
+
+TEST_F(EntryCommands, AddFromBothMenusTakesItsPlaceInTheSortOrderAndIsSaved) {
+    Command(mnuAdd);
+    ASSERT_NE(Editor(), nullptr);
+    EXPECT_EQ(WindowText(Editor()), "Add Entry");
+    Type(frmAdd::txtPath, "E:\\Apps\\Mid.exe");
+    Press(frmAdd::cmdSave);
+    EXPECT_EQ(Editor(), nullptr);
+    Command(mnuAdd2);  // the tray menu's Add Entry
+    ASSERT_NE(Editor(), nullptr);
+    Type(frmAdd::txtPath, "F:\\Beta.exe");
+    Type(frmAdd::txtName, "beta");
+    Press(frmAdd::cmdSave);
+    EXPECT_EQ(List(), (Rows{{"Alpha", "Apps\\a.exe", "/a"}, {"beta", "F:\\Beta.exe", ""}, {"Mid.exe", "Apps\\Mid.exe", ""},
+                            {"Zeta", "z.exe", ""}}));
+    EXPECT_EQ(ReadTestFile("E:\\Data.dat"),
+              "Alpha\r\nApps\\a.exe\r\n/a\r\nbeta\r\nF:\\Beta.exe\r\n\r\nMid.exe\r\nApps\\Mid.exe\r\n\r\nZeta\r\nz.exe\r\n\r\n");
+}
+
+TEST_F(EntryCommands, EditReplacesTheSelectedEntryAndKeepsItsModeWhenOpenedAgain) {
+    SelectRow(menu_->ListView(), 1);  // Zeta
+    Command(mnuEdit);
+    ASSERT_NE(Editor(), nullptr);
+    EXPECT_EQ(WindowText(Editor()), "Edit Entry");
+    EXPECT_EQ(WindowText(::GetDlgItem(Editor(), frmAdd::txtName)), "Zeta");
+    Command(mnuAdd);  // the open editor only comes to the front
+    EXPECT_EQ(WindowText(Editor()), "Edit Entry");
+    EXPECT_EQ(WindowText(::GetDlgItem(Editor(), frmAdd::txtName)), "Zeta");
+    Type(frmAdd::txtName, "Omega");
+    Press(frmAdd::cmdSave);
+    EXPECT_EQ(List(), (Rows{{"Alpha", "Apps\\a.exe", "/a"}, {"Omega", "z.exe", ""}}));
+    EXPECT_EQ(ReadTestFile("E:\\Data.dat"), "Alpha\r\nApps\\a.exe\r\n/a\r\nOmega\r\nz.exe\r\n\r\n");
+}
+
+TEST_F(EntryCommands, EditWithNoEntrySelectedOpensEmptyAndOnlyAdds) {
+    LVITEMA none{};
+    none.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    ::SendMessageA(menu_->ListView(), LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&none));
+    Command(mnuEdit);
+    ASSERT_NE(Editor(), nullptr);
+    EXPECT_EQ(WindowText(Editor()), "Edit Entry");
+    EXPECT_EQ(WindowText(::GetDlgItem(Editor(), frmAdd::txtPath)), "");
+    Type(frmAdd::txtPath, "E:\\New.exe");
+    Press(frmAdd::cmdSave);
+    EXPECT_EQ(List().size(), 3u);
+}
+
+TEST_F(EntryCommands, DeleteAsksAndRewritesTheListEitherWay) {
+    SelectRow(menu_->ListView(), 0);  // Alpha
+    {
+        DialogAnswerer no(menu::texts::kProgramTitle, DialogAnswerer::Press(IDNO));
+        Command(mnuDelete);
+        const SeenDialog asked = no.Result();
+        ASSERT_TRUE(asked.appeared);
+        EXPECT_EQ(asked.text, "Are you sure toy want to remove Alpha?");
+    }
+    EXPECT_EQ(List().size(), 2u);
+    EXPECT_EQ(ReadTestFile("E:\\Data.dat"), "Alpha\r\nApps\\a.exe\r\n/a\r\nZeta\r\nz.exe\r\n\r\n") << "rewritten in the shown order";
+    SelectRow(menu_->ListView(), 0);
+    DialogAnswerer yes(menu::texts::kProgramTitle, DialogAnswerer::Press(IDYES));
+    Command(mnuDelete);
+    EXPECT_TRUE(yes.Result().appeared);
+    EXPECT_EQ(List(), (Rows{{"Zeta", "z.exe", ""}}));
+    EXPECT_EQ(ReadTestFile("E:\\Data.dat"), "Zeta\r\nz.exe\r\n\r\n");
+}
+
+TEST_F(EntryCommands, EditAndDeleteDoNothingOnAnEmptyList) {
+    ::SendMessageA(menu_->ListView(), LVM_DELETEALLITEMS, 0, 0);
+    DialogAnswerer watcher(menu::texts::kProgramTitle, DialogAnswerer::Press(IDYES), 300);
+    Command(mnuDelete);
+    Command(mnuEdit);
+    EXPECT_FALSE(watcher.Result().appeared);
+    EXPECT_EQ(Editor(), nullptr);
+}
+
+TEST_F(EntryCommands, ClosingTheMenuClosesTheEditorWithoutSaving) {
+    Command(mnuAdd);
+    ASSERT_NE(Editor(), nullptr);
+    Type(frmAdd::txtPath, "E:\\Unsaved.exe");
+    SaveScreenshot(Editor(), "entry-editor-over-menu");
+    Command(mnuExit2);
+    EXPECT_EQ(Editor(), nullptr);
+    EXPECT_EQ(ReadTestFile("E:\\Data.dat"), "Zeta\r\nz.exe\r\n\r\nAlpha\r\nApps\\a.exe\r\n/a\r\n");
+}
+
+}  // namespace
+}  // namespace corvane::test
