@@ -5,7 +5,7 @@
 #include "common/core/Twips.h"
 #include "creator/core/CreatorTexts.h"
 #include "tests/win/creator/CreatorFolder.h"
-#include "tests/win/creator/DialogAnswerer.h"
+#include "tests/win/support/DialogAnswerer.h"
 #include "tests/win/support/LaunchRecord.h"
 #include "tests/win/support/Screenshot.h"
 #include "tests/win/support/TestDrive.h"

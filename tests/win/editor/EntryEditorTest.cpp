@@ -205,12 +205,14 @@ class DeleteEntry : public EntryEditor {};
 TEST_F(DeleteEntry, AsksWithNoAsTheDefaultAndRemovesOnYes) {
     host_.List().AddRows({{"Alpha", "a.exe", ""}, {"Beta", "b.exe", ""}});
     host_.Select(1);
-    DialogAnswerer no(texts::kProgramTitle, DialogAnswerer::Press(IDNO));
-    DeleteSelectedEntry(host_);
-    const SeenDialog asked = no.Result();
-    ASSERT_TRUE(asked.appeared);
-    EXPECT_EQ(asked.text, "Are you sure toy want to remove Beta?");
-    EXPECT_EQ(asked.defaultButton, IDNO);
+    {
+        DialogAnswerer no(texts::kProgramTitle, DialogAnswerer::Press(IDNO));
+        DeleteSelectedEntry(host_);
+        const SeenDialog asked = no.Result();
+        ASSERT_TRUE(asked.appeared);
+        EXPECT_EQ(asked.text, "Are you sure toy want to remove Beta?");
+        EXPECT_EQ(asked.defaultButton, IDNO);
+    }
     EXPECT_EQ(host_.List().Rows().size(), 2u);
     EXPECT_EQ(host_.Saves(), 1) << "the list is written whatever the answer";
 

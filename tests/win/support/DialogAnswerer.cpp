@@ -22,43 +22,72 @@ int DefaultButton(HWND dialog) {
 
 }  // namespace
 
+DialogAnswerer::DialogAnswerer(std::string title) : DialogAnswerer(std::move(title), &DialogAnswerer::PressOk) {}
+
 DialogAnswerer::DialogAnswerer(std::string title, Answer answer, unsigned timeoutMs)
-    : title_(std::move(title)), answer_(std::move(answer)), timeoutMs_(timeoutMs) {
-    watcher_ = std::thread([this] {
-        const ULONGLONG deadline = ::GetTickCount64() + timeoutMs_;
-        while (::GetTickCount64() < deadline) {
-            const HWND dialog = ::FindWindowA("#32770", title_.c_str());
-            if (dialog != nullptr && ::IsWindowVisible(dialog)) {
-                seen_.appeared = true;
-                char text[1024] = {};
-                ::GetDlgItemTextA(dialog, 0xFFFF, text, sizeof text);
-                seen_.text = text;
-                seen_.defaultButton = DefaultButton(dialog);
-                answer_(dialog);
-                return;
-            }
-            ::Sleep(10);
-        }
-    });
-}
+    : title_(std::move(title)),
+      answer_(std::move(answer)),
+      deadline_(::GetTickCount64() + timeoutMs),
+      watcher_([this] { Watch(); }) {}
 
 DialogAnswerer::~DialogAnswerer() {
-    if (watcher_.joinable()) {
-        watcher_.join();
+    stop_ = true;
+    watcher_.join();
+}
+
+void DialogAnswerer::Watch() {
+    while (!stop_) {
+        const HWND dialog = ::FindWindowA("#32770", title_.c_str());
+        // A dialog is found before its initialisation has run: answer it once it shows.
+        if (dialog != nullptr && ::IsWindowVisible(dialog)) {
+            SeenDialog seen{true, {}, DefaultButton(dialog)};
+            char text[2048] = {};
+            ::GetDlgItemTextA(dialog, 0xFFFF, text, sizeof text);
+            seen.text = text;
+            {
+                const std::lock_guard lock(mutex_);
+                seen_.push_back(seen);
+            }
+            answer_(dialog);
+            // The answer is sent, so the dialog is gone or going; wait for it before looking again.
+            while (::IsWindow(dialog) && !stop_) {
+                ::Sleep(5);
+            }
+        }
+        ::Sleep(5);
     }
 }
 
 SeenDialog DialogAnswerer::Result() {
-    if (watcher_.joinable()) {
-        watcher_.join();
+    while (true) {
+        {
+            const std::lock_guard lock(mutex_);
+            if (!seen_.empty()) {
+                return seen_.front();
+            }
+        }
+        if (::GetTickCount64() > deadline_) {
+            return {};
+        }
+        ::Sleep(10);
     }
-    return seen_;
+}
+
+std::vector<std::string> DialogAnswerer::Texts() {
+    const std::lock_guard lock(mutex_);
+    std::vector<std::string> texts;
+    for (const SeenDialog& seen : seen_) {
+        texts.push_back(seen.text);
+    }
+    return texts;
 }
 
 DialogAnswerer::Answer DialogAnswerer::Press(int buttonId) {
-    return [buttonId](HWND dialog) {
-        ::SendMessageA(::GetDlgItem(dialog, buttonId), BM_CLICK, 0, 0);
-    };
+    return [buttonId](HWND dialog) { ::SendMessageA(::GetDlgItem(dialog, buttonId), BM_CLICK, 0, 0); };
 }
+
+void DialogAnswerer::PressOk(HWND dialog) { Press(IDOK)(dialog); }
+
+void DialogAnswerer::PressCancel(HWND dialog) { Press(IDCANCEL)(dialog); }
 
 }  // namespace corvane::test
