@@ -57,6 +57,25 @@ TEST(DataFile, OtherBytesPassThroughUnchanged) {
     EXPECT_EQ(DecodeRecords(EncodeRecords(odd)), odd);
 }
 
+TEST(DataFile, FindsLineEndsAtEveryOffsetAmongBytesCloseToThem) {
+    // Lines are scanned several bytes at a time: a line end must be found wherever it falls in a
+    // block, and bytes one bit or one borrow away from CR and LF must never be taken for one.
+    const std::string nearMisses("\x0B\x0C\x0E\x09\x00\x8A\x8D\x01\xFF\x2D", 10);
+    for (std::size_t length = 0; length < 40; ++length) {
+        std::string line;
+        for (std::size_t i = 0; i < length; ++i) {
+            line.push_back(nearMisses[(i * 7 + length) % nearMisses.size()]);
+        }
+        for (const char* end : {"\r\n", "\r", "\n"}) {
+            const std::string text = line + end + "target" + end + line + end;
+            EXPECT_EQ(DecodeRecords(text), (Records{{line, "target", line}})) << "length " << length;
+            EXPECT_EQ(EncodeRecords(Records{{line, line + "\n" + line, ""}}),
+                      line + "\r\n" + line + " " + line + "\r\n\r\n")
+                << "length " << length;
+        }
+    }
+}
+
 TEST(DataFile, RoundTripOverVariedFields) {
     std::mt19937 random(20261207);
     const std::string alphabet = std::string("abcXYZ019 \\:%.\t\"'") + "\xE9\xFF\x80" + "\r\n";

@@ -1,0 +1,116 @@
+// Data.dat loading and saving of 100,000 entries, each against the plain read or write of the same
+// bytes in one call. The goal is at most twice the plain read or write.
+#include "menu/core/DataFile.h"
+
+#include <benchmark/benchmark.h>
+
+#include <array>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <random>
+#include <span>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace {
+
+constexpr std::size_t kEntries = 100'000;
+
+using corvane::menu::EntryFields;
+
+struct FileCloser {
+    void operator()(std::FILE* file) const noexcept { std::fclose(file); }
+};
+using UniqueFile = std::unique_ptr<std::FILE, FileCloser>;
+
+// Entries as users keep them: short names, a target under My Programs, sometimes a switch.
+std::vector<EntryFields> MakeEntries() {
+    static constexpr std::array<std::string_view, 6> kWords = {"Editor", "Player", "Backup",
+                                                               "Viewer", "Tool",   "Notes"};
+    std::mt19937 random(42);
+    std::vector<EntryFields> entries;
+    for (std::size_t i = 0; i < kEntries; ++i) {
+        const std::string name = std::string(kWords[random() % kWords.size()]) + " " + std::to_string(random() % 100000);
+        entries.push_back({name, "My Programs\\" + name + "\\" + std::string(kWords[random() % kWords.size()]) + ".exe",
+                           i % 4 == 0 ? "/portable" : ""});
+    }
+    return entries;
+}
+
+std::string FilePath() {
+    return std::string(std::getenv("TMPDIR") != nullptr ? std::getenv("TMPDIR") : "/tmp") +
+           "/corvane-bench-Data.dat";
+}
+
+std::string ReadAll(const std::string& path) {
+    const UniqueFile file(std::fopen(path.c_str(), "rb"));
+    std::fseek(file.get(), 0, SEEK_END);
+    std::string contents(static_cast<std::size_t>(std::ftell(file.get())), '\0');
+    std::fseek(file.get(), 0, SEEK_SET);
+    if (std::fread(contents.data(), 1, contents.size(), file.get()) != contents.size()) {
+        throw std::runtime_error("short read of " + path);
+    }
+    return contents;
+}
+
+void WriteAll(const std::string& path, std::string_view contents) {
+    const UniqueFile file(std::fopen(path.c_str(), "wb"));
+    if (std::fwrite(contents.data(), 1, contents.size(), file.get()) != contents.size()) {
+        throw std::runtime_error("short write of " + path);
+    }
+}
+
+void PlainRead(benchmark::State& state) {
+    const std::string path = FilePath();
+    WriteAll(path, corvane::menu::EncodeRecords(MakeEntries()));
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(ReadAll(path));
+    }
+}
+
+// Reading and splitting into entries, as the menu hands them to its list.
+void LoadEntries(benchmark::State& state) {
+    const std::string path = FilePath();
+    WriteAll(path, corvane::menu::EncodeRecords(MakeEntries()));
+    for (auto _ : state) {
+        const std::string contents = ReadAll(path);
+        std::size_t records = 0;
+        corvane::menu::ForEachRecord(contents, corvane::menu::kEntryFieldCount,
+                                     [&](std::span<const std::string_view> fields) {
+                                         benchmark::DoNotOptimize(fields.data());
+                                         ++records;
+                                     });
+        if (records != kEntries) {
+            state.SkipWithError("wrong record count");
+        }
+    }
+}
+
+void PlainWrite(benchmark::State& state) {
+    const std::string path = FilePath();
+    const std::string contents = corvane::menu::EncodeRecords(MakeEntries());
+    for (auto _ : state) {
+        WriteAll(path, contents);
+    }
+}
+
+// Encoding every entry and writing the result in one call, as the menu saves its list.
+void SaveEntries(benchmark::State& state) {
+    const std::string path = FilePath();
+    const std::vector<EntryFields> entries = MakeEntries();
+    for (auto _ : state) {
+        WriteAll(path, corvane::menu::EncodeRecords(entries));
+    }
+}
+
+}  // namespace
+
+BENCHMARK(PlainRead)->Unit(benchmark::kMillisecond);
+BENCHMARK(LoadEntries)->Unit(benchmark::kMillisecond);
+BENCHMARK(PlainWrite)->Unit(benchmark::kMillisecond);
+BENCHMARK(SaveEntries)->Unit(benchmark::kMillisecond);
+
+BENCHMARK_MAIN();

@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# Builds the benchmarks and prints the table (method and latest results: docs/performance.md).
+#
+#   bench/run.sh [rounds]     rounds of the side-by-side Wine measurements (default 5)
+#
+# Native codec benchmarks build in build/bench-native (Release, no sanitizers); the programs and the
+# Wine benchmarks in build/bench-x64. Everything is measured side by side in this one run, on a
+# private Wine session from tools/with-wine.sh. Nothing here is part of the test run.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+rounds=${1:-5}
+jobs=${CORVANE_BENCH_JOBS:-2}
+
+echo "building the benchmarks ..." >&2
+cmake --preset native -B build/bench-native -DCMAKE_BUILD_TYPE=Release -DCORVANE_SANITIZE=OFF \
+  -DCORVANE_TESTS=OFF >/dev/null
+cmake --build build/bench-native -j"$jobs" --target bench_datafile >/dev/null
+cmake --preset mingw-x64 -B build/bench-x64 -DCORVANE_TESTS=OFF >/dev/null
+cmake --build build/bench-x64 -j"$jobs" --target corvane_bench_windows >/dev/null
+
+echo "| Measured | Median | Ratio | Goal |"
+echo "|---|---|---|---|"
+
+# 1. Data.dat codec, natively: medians of real time, each against the plain read or write.
+echo "measuring Data.dat loading and saving ..." >&2
+build/bench-native/bench/bench_datafile --benchmark_repetitions=9 --benchmark_report_aggregates_only=true \
+  --benchmark_format=json 2>/dev/null | python3 -c '
+import json, sys
+runs = {b["run_name"]: b["real_time"] for b in json.load(sys.stdin)["benchmarks"] if b.get("aggregate_name") == "median"}
+def row(what, name, base, goal):
+    print(f"| {what} | {runs[name]:.2f} ms | {runs[name] / runs[base]:.2f}x of plain {base[5:].lower()} | {goal} |")
+row("plain read, 100000 entries of bytes", "PlainRead", "PlainRead", "")
+row("load 100000 entries (read + split)", "LoadEntries", "PlainRead", "<= 2x")
+row("plain write, 100000 entries of bytes", "PlainWrite", "PlainWrite", "")
+row("save 100000 entries (encode + write)", "SaveEntries", "PlainWrite", "<= 2x")
+'
+
+# 2.-4. Under Wine: menu start and memory, sort and save, drive preparation.
+echo "measuring under Wine (a few minutes) ..." >&2
+bin="$root/build/bench-x64"
+win() { echo "Z:${1//\//\\}"; }
+tools/with-wine.sh -- bash -c "
+  set -e
+  run() { \"\$CORVANE_WINE_LOADER\" \"\$@\" 2>/dev/null | tr -d '\r'; }
+  run '$bin/bench/bench_menu_start.exe' '$(win "$bin/menu/Menu.exe")' '$(win "$bin/bench/bench_minimal_window.exe")' 'E:\\start' $rounds
+  run '$bin/bench/bench_sort_save.exe' 'E:\\sort' $((rounds * 2 - 1))
+  run '$bin/bench/bench_creator.exe' '$(win "$bin/menu/Menu.exe")' '$(win "$bin/start/Kindel.exe")' 'E:\\prepare' 3
+"
+
+# 5. Sizes of the programs as shipped.
+for program in menu/Menu creator/Stickwright start/Kindel; do
+  bytes=$(stat -c %s "$bin/$program.exe")
+  awk -v name="${program#*/}.exe" -v b="$bytes" \
+    'BEGIN { printf "| size, %s | %.0f KB | %.2fx of 1 MB | < 1 MB |\n", name, b / 1024, b / 1048576 }'
+done
