@@ -38,14 +38,6 @@ std::vector<std::string> LoadedThroughOwnSearch() {
     return loaded;
 }
 
-std::string PlantedNameList() {
-    std::string names;
-    for (const char* name : kPlantedNames) {
-        names += std::string(" ") + name;
-    }
-    return names;
-}
-
 void CopyBesideTestOntoStick(const std::string& name) {
     const std::string source = TestProgramFolder() + name;
     const std::string target = std::string(kStickRoot) + name;
@@ -62,28 +54,30 @@ class DllPlanting : public ::testing::Test {
 
     const PreferPlantedFiles preferFiles_{{kProbeName, "Menu.exe", "Stickwright.exe", "Kindel.exe"}};
 
-    // Starts a program copied onto the stick, waits for its window, closes it as the user would.
-    static void RunUntilItsWindowIsClosed(const std::string& name) {
+    // Starts a program copied onto the stick, waits for its window, has it load each planted name
+    // the way a system DLL inside it would, and closes it as the user would.
+    static void RunUntilItsWindowIsClosed(const std::string& name, const std::string& arguments = {}) {
         ASSERT_NO_FATAL_FAILURE(CopyBesideTestOntoStick(name));
-        const ProgramRun program = StartInItsFolder(kStickRoot + name);
+        const ProgramRun program = StartInItsFolder(kStickRoot + name, arguments);
         ASSERT_NE(program.WaitForVisibleWindow(kComeUpTimeoutMs), nullptr) << name << " showed no window";
+        LoadEachPlantedName(program);
         EXPECT_TRUE(program.Close(kEndTimeoutMs)) << name << " did not end when its window was closed";
+    }
+
+    static void LoadEachPlantedName(const ProgramRun& program) {
+        for (const char* dll : kPlantedNames) {
+            EXPECT_TRUE(program.LoadByNameInside(dll)) << dll;
+        }
     }
 };
 
 TEST_F(DllPlanting, ControlProgramWithoutRestrictionLoadsThePlantedDlls) {
-    ASSERT_NO_FATAL_FAILURE(CopyBesideTestOntoStick(kProbeName));
-    const ProgramRun probe =
-        StartInItsFolder(kStickRoot + std::string(kProbeName), "open" + PlantedNameList());
-    ASSERT_TRUE(probe.WaitForEnd(kEndTimeoutMs));
+    RunUntilItsWindowIsClosed(kProbeName, "open");
     EXPECT_EQ(LoadedPlantedDlls(kStickRoot), kAll);
 }
 
 TEST_F(DllPlanting, ControlProgramWithRestrictionLoadsNone) {
-    ASSERT_NO_FATAL_FAILURE(CopyBesideTestOntoStick(kProbeName));
-    const ProgramRun probe =
-        StartInItsFolder(kStickRoot + std::string(kProbeName), "restricted" + PlantedNameList());
-    ASSERT_TRUE(probe.WaitForEnd(kEndTimeoutMs));
+    RunUntilItsWindowIsClosed(kProbeName, "restricted");
     EXPECT_EQ(LoadedThroughOwnSearch(), kNone);
 }
 
@@ -136,7 +130,8 @@ TEST_F(DllPlanting, KindelAndTheMenuItStartsLoadNone) {
     const ProgramRun kindel = StartInItsFolder(kStickRoot + std::string("Kindel.exe"));
     EXPECT_TRUE(kindel.WaitForEnd(kEndTimeoutMs));
     const ProgramRun menu = WaitForProgramWithWindow(kMenuWindowClass, kComeUpTimeoutMs);
-    EXPECT_TRUE(menu.Running()) << "Kindel did not start the menu";
+    ASSERT_TRUE(menu.Running()) << "Kindel did not start the menu";
+    LoadEachPlantedName(menu);
     EXPECT_TRUE(menu.Close(kEndTimeoutMs));
     EXPECT_EQ(LoadedThroughOwnSearch(), kNone);
 }

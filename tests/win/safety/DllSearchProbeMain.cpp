@@ -1,33 +1,44 @@
 // The control for the DLL-planting tests: a program that, like Corvane's programs, shows a window
-// with common controls and loads system DLLs by name, but only restricts its DLL search when its
-// command line begins with "restricted". The names to load follow, separated by spaces.
+// with common controls until it is closed, but restricts its DLL search only when its command line
+// is "restricted". The tests make it load DLLs by name just as they make the programs do.
+#include "common/MessageLoop.h"
 #include "common/SafeDllSearch.h"
-#include "common/UniqueHandle.h"
 
 #include <commctrl.h>
 #include <windows.h>
 
-#include <sstream>
-#include <string>
+#include <cstring>
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
-    std::istringstream words(commandLine);
-    std::string mode;
-    words >> mode;
-    if (mode == "restricted") {
+namespace {
+
+constexpr const char* kClassName = "CorvaneDllSearchProbe";
+
+LRESULT CALLBACK ProbeWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_DESTROY) {
+        ::PostQuitMessage(0);
+        return 0;
+    }
+    return ::DefWindowProcA(window, message, wParam, lParam);
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
+    if (std::strcmp(commandLine, "restricted") == 0) {
         corvane::RestrictDllSearchToSystemFolder();
     }
 
-    // Themed common controls on screen: what makes the system DLLs load their own helpers.
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES};
+    // A themed list on screen: what makes the system DLLs load their own helpers.
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_LISTVIEW_CLASSES};
     ::InitCommonControlsEx(&controls);
-    const HWND list = ::CreateWindowExA(0, WC_LISTVIEWA, "", WS_OVERLAPPEDWINDOW | WS_VISIBLE | LVS_REPORT, 0,
-                                        0, 200, 100, nullptr, nullptr, nullptr, nullptr);
-    ::UpdateWindow(list);
-    ::DestroyWindow(list);
-
-    for (std::string name; words >> name;) {
-        const corvane::UniqueModule module(::LoadLibraryA(name.c_str()));
-    }
-    return 0;
+    WNDCLASSA windowClass{};
+    windowClass.lpfnWndProc = ProbeWindowProc;
+    windowClass.hInstance = instance;
+    windowClass.lpszClassName = kClassName;
+    ::RegisterClassA(&windowClass);
+    const HWND window = ::CreateWindowExA(0, kClassName, "DLL search probe", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+                                          0, 0, 240, 160, nullptr, nullptr, instance, nullptr);
+    ::CreateWindowExA(0, WC_LISTVIEWA, "", WS_CHILD | WS_VISIBLE | LVS_REPORT, 0, 0, 200, 100, window,
+                      nullptr, instance, nullptr);
+    return window != nullptr ? corvane::RunMessageLoop() : 1;
 }

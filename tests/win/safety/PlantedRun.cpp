@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <functional>
 
 namespace corvane::test {
@@ -11,6 +12,7 @@ namespace {
 
 constexpr const char* kPlantedDllFile = "corvane_planted.dll";
 constexpr char kFileThenBuiltIn[] = "native,builtin";
+constexpr DWORD kLoadTimeoutMs = 10000;
 
 bool PollUntil(const std::function<bool()>& done, DWORD timeoutMs) {
     const ULONGLONG deadline = ::GetTickCount64() + timeoutMs;
@@ -22,6 +24,26 @@ bool PollUntil(const std::function<bool()>& done, DWORD timeoutMs) {
     }
     return true;
 }
+
+// Memory in another process, freed with it.
+class RemoteMemory {
+  public:
+    RemoteMemory(HANDLE process, std::size_t size)
+        : process_(process),
+          memory_(::VirtualAllocEx(process, nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE)) {}
+    ~RemoteMemory() {
+        if (memory_ != nullptr) {
+            ::VirtualFreeEx(process_, memory_, 0, MEM_RELEASE);
+        }
+    }
+    RemoteMemory(const RemoteMemory&) = delete;
+    RemoteMemory& operator=(const RemoteMemory&) = delete;
+    [[nodiscard]] void* get() const { return memory_; }
+
+  private:
+    HANDLE process_;
+    void* memory_;
+};
 
 struct WindowSearch {
     DWORD processId = 0;                // windows of this process, when set
@@ -140,6 +162,28 @@ PreferPlantedFiles::~PreferPlantedFiles() {
     }
 }
 
+bool ProgramRun::LoadByNameInside(const char* dll) const {
+    const std::size_t size = std::strlen(dll) + 1;
+    const RemoteMemory text(process_.get(), size);
+    if (text.get() == nullptr || !::WriteProcessMemory(process_.get(), text.get(), dll, size, nullptr)) {
+        ADD_FAILURE() << "cannot write into the program: error " << ::GetLastError();
+        return false;
+    }
+    // kernel32.dll lies at the same address in every process of one bitness, so this process's
+    // LoadLibraryA is the program's too.
+    const auto loadLibrary = reinterpret_cast<LPTHREAD_START_ROUTINE>(
+        reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleA("kernel32.dll"), "LoadLibraryA")));
+    const UniqueKernelHandle thread(
+        ::CreateRemoteThread(process_.get(), nullptr, 0, loadLibrary, text.get(), 0, nullptr));
+    if (!thread || ::WaitForSingleObject(thread.get(), kLoadTimeoutMs) != WAIT_OBJECT_0) {
+        ADD_FAILURE() << "the program did not run LoadLibraryA(\"" << dll << "\"): error "
+                      << ::GetLastError();
+        return false;
+    }
+    DWORD module = 0;  // the low half of the HMODULE: not zero when it loaded
+    return ::GetExitCodeThread(thread.get(), &module) && module != 0;
+}
+
 ProgramRun StartInItsFolder(const std::string& program, const std::string& arguments) {
     const std::string folder = program.substr(0, program.rfind('\\') + 1);
     std::string commandLine = "\"" + program + "\"" + (arguments.empty() ? "" : " " + arguments);
@@ -169,7 +213,9 @@ ProgramRun WaitForProgramWithWindow(const char* windowClass, DWORD timeoutMs) {
     if (processId == 0) {
         return {};
     }
-    return {UniqueKernelHandle(::OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE, FALSE, processId)), processId};
+    constexpr DWORD kAccess = SYNCHRONIZE | PROCESS_TERMINATE | PROCESS_CREATE_THREAD | PROCESS_VM_OPERATION |
+                              PROCESS_VM_WRITE | PROCESS_QUERY_INFORMATION;
+    return {UniqueKernelHandle(::OpenProcess(kAccess, FALSE, processId)), processId};
 }
 
 }  // namespace corvane::test

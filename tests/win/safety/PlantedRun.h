@@ -47,6 +47,10 @@ class ProgramRun {
     // Asks each visible top-level window of the program to close, as the user's close button
     // does, and waits for the program to end.
     [[nodiscard]] bool Close(DWORD timeoutMs) const;
+    // Makes the running program load `dll` by name on a thread of its own, as a system DLL inside
+    // it does when it needs a helper: the lookup follows the program's own DLL search. Returns
+    // whether the program ended up with a module of that name.
+    [[nodiscard]] bool LoadByNameInside(const char* dll) const;
 
   private:
     UniqueKernelHandle process_;
