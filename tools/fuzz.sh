@@ -82,8 +82,8 @@ done
 
 if [ "$failed" -ne 0 ]; then
   echo "A fuzz target broke; rerun it on the saved input: $build/fuzz/fuzz_<target> $build/artifacts/<target>-crash-..." >&2
-  for log in "$build"/artifacts/*.log; do
-    grep -h -E 'property broken|ERROR: |SUMMARY: ' "$log" || true
+  for target in "${targets[@]}"; do
+    grep -h -E 'property broken|ERROR: |SUMMARY: ' "$build/artifacts/$target.log" || true
   done
 fi
 exit "$failed"
