@@ -4,60 +4,23 @@
 
 #include <commctrl.h>
 
-#include <algorithm>
-#include <vector>
+#include <string>
+#include <unordered_map>
 
 namespace corvane::menu {
 namespace {
 
-// A row as the sort moves it: its texts, its data and its selection and focus marks.
-struct RowCopy {
-    std::vector<std::string> texts;
-    LPARAM data = 0;
-    UINT marks = 0;
+// What the comparison needs of a row: the sort column's text, read once, and where the row
+// stood before the sort (equal texts keep that order, whatever algorithm the list view uses).
+struct SortKey {
+    std::string text;
+    int position = 0;
 };
 
-constexpr UINT kMarks = LVIS_SELECTED | LVIS_FOCUSED;
-
-std::vector<RowCopy> CopyRows(HWND listView) {
-    const int columns = ColumnCount(listView);
-    const auto count = static_cast<int>(::SendMessageA(listView, LVM_GETITEMCOUNT, 0, 0));
-    std::vector<RowCopy> rows(static_cast<std::size_t>(count));
-    for (int row = 0; row < count; ++row) {
-        RowCopy& copy = rows[static_cast<std::size_t>(row)];
-        for (int column = 0; column < columns; ++column) {
-            copy.texts.push_back(RowText(listView, row, column));
-        }
-        LVITEMA item{};
-        item.mask = LVIF_PARAM;
-        item.iItem = row;
-        ::SendMessageA(listView, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item));
-        copy.data = item.lParam;
-        copy.marks =
-            static_cast<UINT>(::SendMessageA(listView, LVM_GETITEMSTATE, static_cast<WPARAM>(row), kMarks));
-    }
-    return rows;
-}
-
-void WriteRows(HWND listView, std::vector<RowCopy>& rows) {
-    for (std::size_t row = 0; row < rows.size(); ++row) {
-        RowCopy& copy = rows[row];
-        for (std::size_t column = 0; column < copy.texts.size(); ++column) {
-            LVITEMA item{};
-            item.iItem = static_cast<int>(row);
-            item.iSubItem = static_cast<int>(column);
-            item.mask = LVIF_TEXT;
-            item.pszText = copy.texts[column].data();
-            if (column == 0) {
-                item.mask |= LVIF_PARAM | LVIF_STATE;
-                item.lParam = copy.data;
-                item.state = copy.marks;
-                item.stateMask = kMarks;
-            }
-            ::SendMessageA(listView, LVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&item));
-        }
-    }
-}
+struct SortContext {
+    std::unordered_map<LPARAM, SortKey> keys;  // by row identity, which the list view hands back
+    bool descending = false;
+};
 
 void ShowSortArrow(HWND listView, int sortColumn, bool descending) {
     const auto header = reinterpret_cast<HWND>(::SendMessageA(listView, LVM_GETHEADER, 0, 0));
@@ -72,6 +35,31 @@ void ShowSortArrow(HWND listView, int sortColumn, bool descending) {
         }
         ::SendMessageA(header, HDM_SETITEMA, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&item));
     }
+}
+
+SortContext ReadSortKeys(HWND listView, int column, bool descending) {
+    SortContext context;
+    context.descending = descending;
+    const auto count = static_cast<int>(::SendMessageA(listView, LVM_GETITEMCOUNT, 0, 0));
+    context.keys.reserve(static_cast<std::size_t>(count));
+    for (int row = 0; row < count; ++row) {
+        context.keys.emplace(RowId(listView, row), SortKey{RowText(listView, row, column), row});
+    }
+    return context;
+}
+
+int CALLBACK CompareRows(LPARAM first, LPARAM second, LPARAM contextAddress) noexcept {
+    const auto& context = *reinterpret_cast<const SortContext*>(contextAddress);
+    const auto a = context.keys.find(first);
+    const auto b = context.keys.find(second);
+    if (a == context.keys.end() || b == context.keys.end()) {
+        return 0;
+    }
+    const int order = CompareForPeople(a->second.text, b->second.text);
+    if (order != 0) {
+        return context.descending ? -order : order;
+    }
+    return (a->second.position > b->second.position) - (a->second.position < b->second.position);
 }
 
 }  // namespace
@@ -89,18 +77,12 @@ int CompareForPeople(const std::string& first, const std::string& second) noexce
 }
 
 void SortListView(HWND listView, int column, bool descending) {
-    // The rows are read out, sorted and written back in place: a stable sort whose comparison sees
-    // every row's text directly, rather than through item positions that move during the sort.
-    std::vector<RowCopy> rows = CopyRows(listView);
-    const auto key = static_cast<std::size_t>(column);
-    std::stable_sort(rows.begin(), rows.end(), [&](const RowCopy& a, const RowCopy& b) {
-        const int order = key < a.texts.size() ? CompareForPeople(a.texts[key], b.texts[key]) : 0;
-        return descending ? order > 0 : order < 0;
-    });
-    ::SendMessageA(listView, WM_SETREDRAW, FALSE, 0);
-    WriteRows(listView, rows);
-    ::SendMessageA(listView, WM_SETREDRAW, TRUE, 0);
-    ::InvalidateRect(listView, nullptr, TRUE);
+    // The list view moves its own rows, which keep their data, selection and focus; only the sort
+    // column's texts are read, once each. Reading every row out and writing it back cost several
+    // times the sort itself.
+    const SortContext context = ReadSortKeys(listView, column, descending);
+    ::SendMessageA(listView, LVM_SORTITEMS, reinterpret_cast<WPARAM>(&context),
+                   reinterpret_cast<LPARAM>(CompareRows));
     ShowSortArrow(listView, column, descending);
 }
 
