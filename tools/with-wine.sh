@@ -94,6 +94,10 @@ wineserver -k >/dev/null 2>&1 || true
 wineserver -w >/dev/null 2>&1 || true
 wineserver -p
 "$wine_loader" wineboot >/dev/null 2>&1
+# A hidden window for the whole session keeps Wine's desktop process from restarting between tests.
+if x86_64-w64-mingw32-g++-posix -static -O1 -mwindows -o "$run_dir/keepalive.exe" "$here/wine-keepalive.cpp" 2>/dev/null; then
+  "$wine_loader" "$run_dir/keepalive.exe" </dev/null >/dev/null 2>&1 &
+fi
 
 export CORVANE_WINE_LOADER="$wine_loader"
 "$@"
