@@ -30,6 +30,10 @@ shot() {  # window class, picture name: kept as PNG, and never blank
 }
 map_drive() { ln -sfn "$2" "$WINEPREFIX/dosdevices/$1:"; }
 unmap_drive() { rm -f "$WINEPREFIX/dosdevices/$1:"; }
+# The session's drives are shared with the other tests: whatever happens, put E: and F: back.
+original_e=$(readlink "$WINEPREFIX/dosdevices/e:"); original_f=$(readlink "$WINEPREFIX/dosdevices/f:")
+restore_drives() { map_drive e "$original_e"; map_drive f "$original_f"; }
+trap restore_drives EXIT
 crlf() { printf '%s\r\n' "$@"; }
 
 prepare() {  # root action volume
@@ -146,6 +150,4 @@ if [ "${CORVANE_DEMO:-0}" = 1 ]; then
   drive wait frmMain 30000 >/dev/null
   [ "${CORVANE_DEMO_WAIT:-0}" = 1 ] && drive gone frmMain 86400000 || true
 fi
-unmap_drive f
-map_drive e "$stick"
 echo "journey complete"
