@@ -144,7 +144,7 @@ int main(int argc, char** argv) {
     const double created = Median(creation);
     const double copied = Median(copying);
     PrintRow("CopyFileA loop, 200 MB of support files", Ms(copied), "1.00x of copy loop", "");
-    PrintRow("prepare a drive, 200 MB of support files", Ms(created), Ratio(created, copied) + " of copy loop",
-             "<= 1.1x");
+    PrintRow("prepare a drive, 200 MB of support files", Ms(created),
+             Ratio(created, copied) + " of copy loop", "<= 1.1x");
     return 0;
 }

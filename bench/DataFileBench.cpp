@@ -33,9 +33,11 @@ std::vector<EntryFields> MakeEntries() {
     std::mt19937 random(42);
     std::vector<EntryFields> entries;
     for (std::size_t i = 0; i < kEntries; ++i) {
-        const std::string name = std::string(kWords[random() % kWords.size()]) + " " + std::to_string(random() % 100000);
-        entries.push_back({name, "My Programs\\" + name + "\\" + std::string(kWords[random() % kWords.size()]) + ".exe",
-                           i % 4 == 0 ? "/portable" : ""});
+        const std::string name =
+            std::string(kWords[random() % kWords.size()]) + " " + std::to_string(random() % 100000);
+        entries.push_back(
+            {name, "My Programs\\" + name + "\\" + std::string(kWords[random() % kWords.size()]) + ".exe",
+             i % 4 == 0 ? "/portable" : ""});
     }
     return entries;
 }

@@ -22,9 +22,9 @@ constexpr double kTimeoutMs = 120'000;
 
 struct Program {
     std::string label;
-    std::string exe;         // the copy started, in a folder of its own
-    std::string className;   // of the window that counts as shown
-    int rows = -1;           // rows the list must hold by then; -1: a window without a list
+    std::string exe;        // the copy started, in a folder of its own
+    std::string className;  // of the window that counts as shown
+    int rows = -1;          // rows the list must hold by then; -1: a window without a list
 };
 
 struct StartResult {
@@ -72,8 +72,7 @@ StartResult Start(const Program& program) {
     const UniqueHandle<handle_traits::Kernel> thread(info.hThread);
     // The program's own effect is polled for: a window of its class, visible, with every row in it.
     while (!Ready(program, info.dwProcessId)) {
-        if (NowMs() - started > kTimeoutMs ||
-            ::WaitForSingleObject(process.get(), 1) == WAIT_OBJECT_0) {
+        if (NowMs() - started > kTimeoutMs || ::WaitForSingleObject(process.get(), 1) == WAIT_OBJECT_0) {
             Die(program.label + " did not show its window");
         }
     }
@@ -105,7 +104,8 @@ std::string CopyInto(const std::string& folder, const std::string& exe) {
 int main(int argc, char** argv) {
     using namespace corvane::bench;
     if (argc < 4) {
-        std::fprintf(stderr, "usage: bench_menu_start <Menu.exe> <minimal window exe> <work folder> [rounds]\n");
+        std::fprintf(stderr,
+                     "usage: bench_menu_start <Menu.exe> <minimal window exe> <work folder> [rounds]\n");
         return 2;
     }
     const std::string menuExe = argv[1];
@@ -140,7 +140,8 @@ int main(int argc, char** argv) {
     const double minimal = Median(times["minimal window"]);
     const double empty = Median(times["menu, 0 entries"]);
     PrintRow("start, minimal window", Ms(minimal), "1.00x of minimal window", "");
-    const std::map<int, std::string> goals = {{10'000, "<= 1.3x of empty menu"}, {100'000, "<= 3x of empty menu"}};
+    const std::map<int, std::string> goals = {{10'000, "<= 1.3x of empty menu"},
+                                              {100'000, "<= 3x of empty menu"}};
     for (const int entries : {0, 1'000, 10'000, 100'000}) {
         const std::string label = "menu, " + std::to_string(entries) + " entries";
         const double ms = Median(times[label]);

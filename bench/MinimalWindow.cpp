@@ -24,9 +24,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
     if (::RegisterClassA(&windowClass) == 0) {
         return 1;
     }
-    const HWND window = ::CreateWindowExA(0, windowClass.lpszClassName, "Minimal", WS_OVERLAPPEDWINDOW,
-                                          CW_USEDEFAULT, CW_USEDEFAULT, 400, 300, nullptr, nullptr, instance,
-                                          nullptr);
+    const HWND window =
+        ::CreateWindowExA(0, windowClass.lpszClassName, "Minimal", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
+                          CW_USEDEFAULT, 400, 300, nullptr, nullptr, instance, nullptr);
     if (window == nullptr) {
         return 1;
     }

@@ -32,7 +32,8 @@ UniqueHandle<handle_traits::Window> MakeListView() {
         item.mask = LVCF_TEXT | LVCF_WIDTH;
         item.cx = 180;
         item.pszText = title.data();
-        ::SendMessageA(list.get(), LVM_INSERTCOLUMNA, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&item));
+        ::SendMessageA(list.get(), LVM_INSERTCOLUMNA, static_cast<WPARAM>(column),
+                       reinterpret_cast<LPARAM>(&item));
     }
     return list;
 }

@@ -69,8 +69,7 @@ std::string CollationKey(const std::string& text, bool digitsAsNumbers) {
         return {};
     }
     std::string key(static_cast<std::size_t>(size), '\0');
-    if (::LCMapStringA(LOCALE_USER_DEFAULT, flags, text.c_str(), length, reinterpret_cast<LPSTR>(key.data()), size) !=
-        size) {
+    if (::LCMapStringA(LOCALE_USER_DEFAULT, flags, text.c_str(), length, key.data(), size) != size) {
         return {};
     }
     return key;
