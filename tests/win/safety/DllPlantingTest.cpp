@@ -2,7 +2,7 @@
 // while it runs, is never loaded: each program restricts its DLL search to the system folder before
 // anything else. The control shows that the same planted DLLs are picked up by a program that does
 // not, so that a clean result means something. (Under Wine, Wine itself loads two of the names from
-// beside any program, whatever it does: those are left out there, see NamesBeyondTheProgramsSearch.)
+// beside any program, whatever it does: those are not planted there, see PlantedNames.)
 #include "tests/win/safety/PlantedRun.h"
 #include "tests/win/support/TestDrive.h"
 
@@ -26,17 +26,9 @@ constexpr const char* kProbeName = "corvane_dll_search_probe.exe";
 constexpr const char* kMenuWindowClass = "frmMain";
 
 const std::vector<std::string> kNone;
-const std::vector<std::string> kAll(kPlantedNames.begin(), kPlantedNames.end());
 
 // The planted DLLs on the stick that a program loaded through the DLL search it controls.
-std::vector<std::string> LoadedThroughOwnSearch() {
-    std::vector<std::string> loaded = LoadedPlantedDlls(kStickRoot);
-    const std::vector<std::string> beyond = NamesBeyondTheProgramsSearch();
-    std::erase_if(loaded, [&](const std::string& name) {
-        return std::find(beyond.begin(), beyond.end(), name) != beyond.end();
-    });
-    return loaded;
-}
+std::vector<std::string> LoadedThroughOwnSearch() { return LoadedPlantedDlls(kStickRoot); }
 
 void CopyBesideTestOntoStick(const std::string& name) {
     const std::string source = TestProgramFolder() + name;
@@ -65,15 +57,16 @@ class DllPlanting : public ::testing::Test {
     }
 
     static void LoadEachPlantedName(const ProgramRun& program) {
-        for (const char* dll : kPlantedNames) {
-            EXPECT_TRUE(program.LoadByNameInside(dll)) << dll;
+        for (const std::string& dll : PlantedNames()) {
+            EXPECT_TRUE(program.LoadByNameInside(dll.c_str())) << dll;
         }
     }
 };
 
 TEST_F(DllPlanting, ControlProgramWithoutRestrictionLoadsThePlantedDlls) {
     RunUntilItsWindowIsClosed(kProbeName, "open");
-    EXPECT_EQ(LoadedPlantedDlls(kStickRoot), kAll);
+    ASSERT_FALSE(PlantedNames().empty());
+    EXPECT_EQ(LoadedPlantedDlls(kStickRoot), PlantedNames());
 }
 
 TEST_F(DllPlanting, ControlProgramWithRestrictionLoadsNone) {

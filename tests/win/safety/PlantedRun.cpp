@@ -1,5 +1,7 @@
 #include "tests/win/safety/PlantedRun.h"
 
+#include <algorithm>
+
 #include "tests/win/support/TestDrive.h"
 
 #include <gtest/gtest.h>
@@ -89,9 +91,18 @@ std::vector<std::string> NamesBeyondTheProgramsSearch() {
     return wine ? std::vector<std::string>{"uxtheme.dll", "msimg32.dll"} : std::vector<std::string>{};
 }
 
+std::vector<std::string> PlantedNames() {
+    std::vector<std::string> names(kPlantedNames.begin(), kPlantedNames.end());
+    const std::vector<std::string> beyond = NamesBeyondTheProgramsSearch();
+    std::erase_if(names, [&](const std::string& name) {
+        return std::find(beyond.begin(), beyond.end(), name) != beyond.end();
+    });
+    return names;
+}
+
 void PlantDlls(const std::string& folder) {
     const std::string source = TestProgramFolder() + kPlantedDllFile;
-    for (const char* name : kPlantedNames) {
+    for (const std::string& name : PlantedNames()) {
         const std::string target = folder + name;
         ASSERT_TRUE(::CopyFileA(source.c_str(), target.c_str(), FALSE)) << source << " -> " << target;
     }
@@ -99,7 +110,7 @@ void PlantDlls(const std::string& folder) {
 
 std::vector<std::string> LoadedPlantedDlls(const std::string& folder) {
     std::vector<std::string> loaded;
-    for (const char* name : kPlantedNames) {
+    for (const std::string& name : PlantedNames()) {
         const std::string marker = folder + name + ".loaded";
         if (::GetFileAttributesA(marker.c_str()) != INVALID_FILE_ATTRIBUTES) {
             loaded.emplace_back(name);
@@ -144,9 +155,9 @@ bool ProgramRun::Close(DWORD timeoutMs) const {
 
 PreferPlantedFiles::PreferPlantedFiles(std::vector<std::string> programs) : programs_(std::move(programs)) {
     for (const std::string& program : programs_) {
-        for (const char* dll : kPlantedNames) {
+        for (const std::string& dll : PlantedNames()) {
             EXPECT_EQ(
-                ::RegSetKeyValueA(HKEY_CURRENT_USER, OverridesKey(program).c_str(), OverrideName(dll).c_str(),
+                ::RegSetKeyValueA(HKEY_CURRENT_USER, OverridesKey(program).c_str(), OverrideName(dll.c_str()).c_str(),
                                   REG_SZ, kFileThenBuiltIn, sizeof kFileThenBuiltIn),
                 ERROR_SUCCESS)
                 << program << " " << dll;
@@ -156,8 +167,8 @@ PreferPlantedFiles::PreferPlantedFiles(std::vector<std::string> programs) : prog
 
 PreferPlantedFiles::~PreferPlantedFiles() {
     for (const std::string& program : programs_) {
-        for (const char* dll : kPlantedNames) {
-            ::RegDeleteKeyValueA(HKEY_CURRENT_USER, OverridesKey(program).c_str(), OverrideName(dll).c_str());
+        for (const std::string& dll : PlantedNames()) {
+            ::RegDeleteKeyValueA(HKEY_CURRENT_USER, OverridesKey(program).c_str(), OverrideName(dll.c_str()).c_str());
         }
     }
 }

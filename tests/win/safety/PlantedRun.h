@@ -24,6 +24,11 @@ inline constexpr std::array<const char*, 3> kPlantedNames = {"uxtheme.dll", "msi
 // not the one the program set.
 std::vector<std::string> NamesBeyondTheProgramsSearch();
 
+// The names planted on this platform: every name but those loaded beyond the program's own search.
+// (Planting those under Wine would only break the program: its own user32 takes the planted
+// uxtheme.dll at start-up and aborts on the first theme call the file does not export.)
+std::vector<std::string> PlantedNames();
+
 // Copies the planted DLL (beside the test program) into `folder` under every planted name.
 void PlantDlls(const std::string& folder);
 
