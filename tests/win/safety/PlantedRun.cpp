@@ -1,11 +1,11 @@
 #include "tests/win/safety/PlantedRun.h"
 
-#include <algorithm>
-
+#include "tests/win/support/Polling.h"
 #include "tests/win/support/TestDrive.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <functional>
 
@@ -15,17 +15,6 @@ namespace {
 constexpr const char* kPlantedDllFile = "corvane_planted.dll";
 constexpr char kFileThenBuiltIn[] = "native,builtin";
 constexpr DWORD kLoadTimeoutMs = 10000;
-
-bool PollUntil(const std::function<bool()>& done, DWORD timeoutMs) {
-    const ULONGLONG deadline = ::GetTickCount64() + timeoutMs;
-    while (!done()) {
-        if (::GetTickCount64() >= deadline) {
-            return false;
-        }
-        ::Sleep(20);
-    }
-    return true;
-}
 
 // Memory in another process, freed with it.
 class RemoteMemory {

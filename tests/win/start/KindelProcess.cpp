@@ -23,17 +23,6 @@ BOOL CALLBACK CollectVisibleWindow(HWND window, LPARAM context) {
 
 }  // namespace
 
-bool PollUntil(const std::function<bool()>& done, DWORD timeoutMs) {
-    const ULONGLONG deadline = ::GetTickCount64() + timeoutMs;
-    while (!done()) {
-        if (::GetTickCount64() >= deadline) {
-            return false;
-        }
-        ::Sleep(10);
-    }
-    return true;
-}
-
 KindelProcess::KindelProcess(const std::string& program, const std::string& workingFolder) {
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "common/UniqueHandle.h"
+#include "tests/win/support/Polling.h"
 
 #include <windows.h>
 
@@ -15,8 +16,6 @@
 
 namespace corvane::test {
 
-// Checks `done` until it is true or `timeoutMs` passed. Returns whether it became true.
-bool PollUntil(const std::function<bool()>& done, DWORD timeoutMs);
 
 class KindelProcess {
   public:

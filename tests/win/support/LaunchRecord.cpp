@@ -1,6 +1,7 @@
 #include "tests/win/support/LaunchRecord.h"
 
 #include "common/FileContents.h"
+#include "tests/win/support/Polling.h"
 #include "tests/win/support/TestDrive.h"
 
 #include <gtest/gtest.h>
@@ -44,14 +45,9 @@ std::string InstallLaunchRecorder(const std::string& destination) {
 }
 
 std::optional<LaunchRecord> WaitForLaunchRecord(unsigned timeoutMs) {
-    const ULONGLONG deadline = ::GetTickCount64() + timeoutMs;
-    do {
-        if (auto record = TakeRecord()) {
-            return record;
-        }
-        ::Sleep(20);
-    } while (::GetTickCount64() < deadline);
-    return std::nullopt;
+    std::optional<LaunchRecord> record;
+    PollUntil([&] { return (record = TakeRecord()).has_value(); }, timeoutMs);
+    return record;
 }
 
 bool NoLaunchWithin(unsigned timeoutMs) { return !WaitForLaunchRecord(timeoutMs).has_value(); }
