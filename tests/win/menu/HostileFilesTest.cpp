@@ -1,0 +1,93 @@
+// The menu starts, shows what it can and never crashes, whatever the stick holds: binary garbage,
+// huge lines, paths longer than Windows' usual limit, characters outside the code page, a locked
+// Data.dat, a drive that cannot be written.
+#include "common/UniqueHandle.h"
+#include "tests/win/menu/MenuWindowHarness.h"
+#include "tests/win/support/TestDrive.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+
+namespace corvane::menu {
+namespace {
+
+using namespace corvane::test;
+
+class HostileFiles : public MenuWindowTest {
+protected:
+    // Opens the menu on E:, checks that it came up with its version text, returns its rows.
+    std::vector<std::vector<std::string>> OpenAndRead() {
+        menu_ = OpenMenu("E:\\");
+        EXPECT_TRUE(menu_ && ::IsWindow(menu_->Hwnd()));
+        if (!menu_) {
+            return {};
+        }
+        EXPECT_EQ(menu_->StatusText(), "Corvane v1.11");
+        return ListRows(menu_->ListView());
+    }
+    std::unique_ptr<frmMain> menu_;
+};
+
+TEST_F(HostileFiles, BinaryGarbageLoadsAsTextRowsWithoutACrash) {
+    std::mt19937 random(7);
+    std::string garbage(64 * 1024, '\0');
+    for (char& c : garbage) {
+        c = static_cast<char>(random() & 0xFF);
+    }
+    WriteTestFile("E:\\Data.dat", garbage);
+    const auto rows = OpenAndRead();
+    EXPECT_FALSE(rows.empty());
+    for (const auto& row : rows) {
+        ASSERT_EQ(row.size(), 3u);
+    }
+}
+
+TEST_F(HostileFiles, HugeLinesLongPathsAndForeignCharactersAreKept) {
+    const std::string huge(100000, 'h');
+    const std::string longPath = "E:\\" + std::string(300, 'p') + "\\tool.exe";
+    const std::string foreign = "\xE9t\xE9 \x80\xFF caf\xE9";  // bytes any ANSI code page maps somehow
+    WriteTestFile("E:\\Data.dat", "Huge\r\n" + huge + "\r\n" + huge + "\r\nLong\r\n" + longPath + "\r\n\r\n" + foreign +
+                                      "\r\n" + foreign + ".exe\r\n/" + foreign + "\r\n");
+    const auto rows = OpenAndRead();
+    ASSERT_EQ(rows.size(), 3u);
+    const auto row = [&](const std::string& name) {
+        const auto found = std::find_if(rows.begin(), rows.end(), [&](const auto& r) { return r[0] == name; });
+        return found == rows.end() ? std::vector<std::string>(3) : *found;
+    };
+    EXPECT_TRUE(row("Huge")[1] == huge && row("Huge")[2] == huge) << "a line of 100,000 characters was cut";
+    EXPECT_EQ(row("Long")[1], longPath);
+    EXPECT_EQ(row(foreign)[1], foreign + ".exe");
+
+    // Saving what was loaded gives back the same file: nothing is cut or converted on the way.
+    const std::string before = ReadTestFile("E:\\Data.dat");
+    ASSERT_TRUE(menu_->SaveList());
+    EXPECT_EQ(ReadTestFile("E:\\Data.dat").size(), before.size());
+}
+
+TEST_F(HostileFiles, LockedDataFileGivesAnEmptyListAndIsNotOverwrittenByTheLoad) {
+    WriteTestFile("E:\\Data.dat", "Kept\r\nkept.exe\r\n\r\n");
+    {
+        UniqueFile lock(::CreateFileA("E:\\Data.dat", GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0,
+                                      nullptr));
+        ASSERT_TRUE(lock.valid());
+        EXPECT_TRUE(OpenAndRead().empty());
+    }
+    EXPECT_EQ(ReadTestFile("E:\\Data.dat"), "Kept\r\nkept.exe\r\n\r\n");
+}
+
+TEST_F(HostileFiles, AStickThatCannotBeWrittenStillShowsItsMenu) {
+    if (!DriveIsMapped(kReadOnlyRoot)) {
+        GTEST_SKIP() << "no read-only drive on this machine";
+    }
+    menu_ = OpenMenu(kReadOnlyRoot);  // holds a Data.dat, no Settings.ini, and refuses every write
+    ASSERT_TRUE(menu_);
+    EXPECT_EQ(ListRows(menu_->ListView()).size(), 1u);
+    EXPECT_EQ(menu_->StatusText(), "Corvane v1.11");
+    EXPECT_FALSE(menu_->SaveList());
+    EXPECT_EQ(::GetFileAttributesA("R:\\Settings.ini"), INVALID_FILE_ATTRIBUTES);
+}
+
+}  // namespace
+}  // namespace corvane::menu
