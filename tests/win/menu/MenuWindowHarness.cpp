@@ -17,19 +17,6 @@ LPARAM PointParam(POINT point) {
     return MAKELPARAM(point.x, point.y);
 }
 
-BOOL CALLBACK FindMessageBox(HWND window, LPARAM found) {
-    char className[32] = {};
-    ::GetClassNameA(window, className, sizeof className);
-    DWORD process = 0;
-    ::GetWindowThreadProcessId(window, &process);
-    if (process == ::GetCurrentProcessId() && std::string(className) == "#32770" &&
-        ::IsWindowVisible(window)) {
-        *reinterpret_cast<HWND*>(found) = window;
-        return FALSE;
-    }
-    return TRUE;
-}
-
 std::vector<std::string> CaptionsOf(HMENU menu) {
     std::vector<std::string> captions;
     const int count = ::GetMenuItemCount(menu);
@@ -125,52 +112,27 @@ void PumpMessages() {
     }
 }
 
-MessageBoxWatcher::MessageBoxWatcher() {
-    ::InitializeCriticalSection(&lock_);
-    thread_ = std::thread([this] {
-        while (!stop_) {
-            HWND box = nullptr;
-            ::EnumWindows(FindMessageBox, reinterpret_cast<LPARAM>(&box));
-            if (box != nullptr) {
-                char title[128] = {};
-                char text[2048] = {};
-                ::GetWindowTextA(box, title, sizeof title);
-                ::GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
-                ::EnterCriticalSection(&lock_);
-                if (std::string(title) == "Corvane") {
-                    texts_.emplace_back(text);
-                } else {
-                    otherTitles_.emplace_back(title);
-                }
-                ::LeaveCriticalSection(&lock_);
-                ::PostMessageA(box, WM_COMMAND, IDOK, 0);
-                while (::IsWindow(box) && !stop_) {  // wait for it to go before looking again
-                    ::Sleep(10);
-                }
-            }
-            ::Sleep(10);
-        }
-    });
-}
-
-MessageBoxWatcher::~MessageBoxWatcher() {
-    stop_ = true;
-    thread_.join();
-    ::DeleteCriticalSection(&lock_);
-}
+MessageBoxWatcher::MessageBoxWatcher()
+    : answerer_("", [](HWND box) { ::PostMessageA(box, WM_COMMAND, IDOK, 0); }) {}
 
 std::vector<std::string> MessageBoxWatcher::Texts() {
-    ::EnterCriticalSection(&lock_);
-    std::vector<std::string> copy = texts_;
-    ::LeaveCriticalSection(&lock_);
-    return copy;
+    std::vector<std::string> texts;
+    for (const SeenDialog& box : answerer_.Seen()) {
+        if (box.title == "Corvane") {
+            texts.push_back(box.text);
+        }
+    }
+    return texts;
 }
 
 std::vector<std::string> MessageBoxWatcher::OtherTitles() {
-    ::EnterCriticalSection(&lock_);
-    std::vector<std::string> copy = otherTitles_;
-    ::LeaveCriticalSection(&lock_);
-    return copy;
+    std::vector<std::string> titles;
+    for (const SeenDialog& box : answerer_.Seen()) {
+        if (box.title != "Corvane") {
+            titles.push_back(box.title);
+        }
+    }
+    return titles;
 }
 
 void MenuWindowTest::SetUp() {

@@ -5,15 +5,14 @@
 
 #include "menu/ProgramStarter.h"
 #include "menu/frmMain.h"
+#include "tests/win/support/DialogAnswerer.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <atomic>
 #include <functional>
 #include <memory>
 #include <string>
-#include <thread>
 #include <vector>
 
 namespace corvane::test {
@@ -46,20 +45,13 @@ void PumpMessages();
 class MessageBoxWatcher {
   public:
     MessageBoxWatcher();
-    ~MessageBoxWatcher();
-    MessageBoxWatcher(const MessageBoxWatcher&) = delete;
-    MessageBoxWatcher& operator=(const MessageBoxWatcher&) = delete;
 
     // The texts of the program's boxes answered so far, and the titles of any others.
     [[nodiscard]] std::vector<std::string> Texts();
     [[nodiscard]] std::vector<std::string> OtherTitles();
 
   private:
-    std::atomic<bool> stop_{false};
-    std::vector<std::string> texts_;
-    std::vector<std::string> otherTitles_;
-    CRITICAL_SECTION lock_{};
-    std::thread thread_;
+    DialogAnswerer answerer_;
 };
 
 // The base of the menu window's tests: empty stick drives E: and F: before and after each test, and

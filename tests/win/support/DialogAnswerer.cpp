@@ -20,6 +20,36 @@ int DefaultButton(HWND dialog) {
     return 0;
 }
 
+// The window's title, read without sending it a message: the thread that owns the window may be the
+// one waiting for this watcher to finish.
+std::string TitleOf(HWND window) {
+    wchar_t wide[256] = {};
+    const int length = ::InternalGetWindowText(window, wide, 256);
+    char title[512] = {};
+    ::WideCharToMultiByte(CP_ACP, 0, wide, length, title, sizeof title - 1, nullptr, nullptr);
+    return title;
+}
+
+struct DialogSearch {
+    const std::string* title;  // empty: any
+    HWND found;
+};
+
+BOOL CALLBACK FindDialog(HWND window, LPARAM searchAddress) {
+    auto& search = *reinterpret_cast<DialogSearch*>(searchAddress);
+    char className[32] = {};
+    ::GetClassNameA(window, className, sizeof className);
+    DWORD process = 0;
+    ::GetWindowThreadProcessId(window, &process);
+    // A dialog is found before its initialisation has run: it counts once it shows.
+    if (process == ::GetCurrentProcessId() && ::lstrcmpA(className, "#32770") == 0 && ::IsWindowVisible(window) &&
+        (search.title->empty() || *search.title == TitleOf(window))) {
+        search.found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
 }  // namespace
 
 DialogAnswerer::DialogAnswerer(std::string title) : DialogAnswerer(std::move(title), &DialogAnswerer::PressOk) {}
@@ -37,13 +67,12 @@ DialogAnswerer::~DialogAnswerer() {
 
 void DialogAnswerer::Watch() {
     while (!stop_) {
-        const HWND dialog = ::FindWindowA("#32770", title_.c_str());
-        // A dialog is found before its initialisation has run: answer it once it shows.
-        if (dialog != nullptr && ::IsWindowVisible(dialog)) {
-            SeenDialog seen{true, {}, DefaultButton(dialog)};
+        DialogSearch search{&title_, nullptr};
+        ::EnumWindows(FindDialog, reinterpret_cast<LPARAM>(&search));
+        if (const HWND dialog = search.found) {
             char text[2048] = {};
             ::GetDlgItemTextA(dialog, 0xFFFF, text, sizeof text);
-            seen.text = text;
+            const SeenDialog seen{true, TitleOf(dialog), text, DefaultButton(dialog)};
             {
                 const std::lock_guard lock(mutex_);
                 seen_.push_back(seen);
@@ -71,6 +100,11 @@ SeenDialog DialogAnswerer::Result() {
         }
         ::Sleep(10);
     }
+}
+
+std::vector<SeenDialog> DialogAnswerer::Seen() {
+    const std::lock_guard lock(mutex_);
+    return seen_;
 }
 
 std::vector<std::string> DialogAnswerer::Texts() {

@@ -1,6 +1,7 @@
 // Answers the dialogs that the code under test shows and blocks in (message boxes, common dialogs,
-// the folder browser): a background thread waits for each visible dialog with the given title,
-// records what it says and runs the test's answer on it, until the answerer goes out of scope.
+// the folder browser): a background thread waits for each visible dialog of this process with the
+// given title (any title when it is empty), records what it says and runs the test's answer on it,
+// until the answerer goes out of scope.
 #pragma once
 
 #include <windows.h>
@@ -16,6 +17,7 @@ namespace corvane::test {
 
 struct SeenDialog {
     bool appeared = false;
+    std::string title;
     std::string text;       // the message of a message box (control 0xFFFF)
     int defaultButton = 0;  // the button Enter would press
 };
@@ -34,6 +36,8 @@ public:
 
     // The first dialog answered (waiting for it until the timeout); `appeared` false when none came.
     SeenDialog Result();
+    // Every dialog answered so far, in order.
+    std::vector<SeenDialog> Seen();
     // The message texts of the dialogs answered so far, in order.
     std::vector<std::string> Texts();
 
