@@ -10,9 +10,19 @@
 
 namespace corvane::menu {
 
-// Appends the file's records to the list view as new rows, in file order; never clears the list.
+// A sort order of the rows: by the text of one column, as SortListView sorts.
+struct RowOrder {
+    int column = 0;
+    bool descending = false;
+};
+
+// Appends the file's records to the list view as new rows; never clears the list. The rows go in in
+// file order, or, given `order`, in the order SortListView would then put them in, which spares a
+// large list a second pass through the list view. `firstRecordId`, if given, receives the identity of
+// the row made from the file's first record (0 when the file holds none).
 // Returns ERROR_SUCCESS or the error that kept the file from being read (no rows are added then).
-DWORD LoadList(const std::string& fileName, HWND listView);
+DWORD LoadList(const std::string& fileName, HWND listView, const RowOrder* order = nullptr,
+               LPARAM* firstRecordId = nullptr);
 
 // Rewrites the file from the rows of the list view, one line per column. The file is replaced in one
 // step: on failure it is left exactly as it was and the error is returned (the rows keep whatever
@@ -20,8 +30,10 @@ DWORD LoadList(const std::string& fileName, HWND listView);
 DWORD SaveList(const std::string& fileName, HWND listView);
 
 // The start-up load step: status "Loading data . . .", clear the rows, LoadList of Data.dat in the
-// given file (Data.dat beside Menu.exe), status "Data loaded.". Returns LoadList's result.
-DWORD LoadEntries(HWND listView, HWND statusBar, const std::string& dataFile);
+// given file (Data.dat beside Menu.exe) with the rows in the window's sort order, status "Data
+// loaded.". The row read first from the file becomes the current (focused) row, wherever the sort
+// put it. Returns LoadList's result.
+DWORD LoadEntries(HWND listView, HWND statusBar, const std::string& dataFile, const RowOrder& order);
 
 // Appends a row with the given texts (name, then sub-items) and a fresh identity; returns its index.
 int AppendRow(HWND listView, std::span<const std::string_view> fields);

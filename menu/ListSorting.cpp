@@ -4,27 +4,13 @@
 
 #include <commctrl.h>
 
-#include <string>
+#include <algorithm>
+#include <array>
+#include <numeric>
 #include <unordered_map>
-#include <utility>
 
 namespace corvane::menu {
 namespace {
-
-// What the comparison needs of a row: the sort column's text, read once, and where the row
-// stood before the sort (equal texts keep that order, whatever algorithm the list view uses).
-struct SortKey {
-    std::string text;
-    std::string collation;  // the system's sort key of the text; compared byte by byte
-    int position = 0;
-};
-
-struct SortContext {
-    std::unordered_map<LPARAM, SortKey> keys;  // by row identity, which the list view hands back
-    bool descending = false;
-    bool digitsAsNumbers = true;
-    bool collationKeys = true;  // every row has its sort key
-};
 
 // Whether CompareStringA takes the digits flag here. Systems before Windows 7 reject it; asking once
 // per sort spares every comparison a failing call first.
@@ -32,17 +18,135 @@ bool SystemComparesDigitsAsNumbers() noexcept {
     return ::CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE | SORT_DIGITSASNUMBERS, "1", 1, "1", 1) != 0;
 }
 
-int CompareTexts(const std::string& first, const std::string& second, bool digitsAsNumbers) noexcept {
+int CompareTexts(std::string_view first, std::string_view second, bool digitsAsNumbers) noexcept {
+    const int firstLength = static_cast<int>(first.size());
+    const int secondLength = static_cast<int>(second.size());
     if (digitsAsNumbers) {
-        const int result =
-            ::CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE | SORT_DIGITSASNUMBERS, first.c_str(),
-                             static_cast<int>(first.size()), second.c_str(), static_cast<int>(second.size()));
+        const int result = ::CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE | SORT_DIGITSASNUMBERS,
+                                            first.data(), firstLength, second.data(), secondLength);
         if (result != 0) {
             return result - CSTR_EQUAL;
         }
     }
-    const int fallback = ::lstrcmpiA(first.c_str(), second.c_str());
-    return (fallback > 0) - (fallback < 0);
+    const int result = ::CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, first.data(), firstLength,
+                                        second.data(), secondLength);
+    return result != 0 ? result - CSTR_EQUAL : first.compare(second);
+}
+
+// The system's sort key for the same comparison as CompareTexts, or "" when it cannot make one. Most
+// keys fit the buffer on the stack, which spares asking for the size with a second call.
+std::string CollationKey(std::string_view text, bool digitsAsNumbers) {
+    const DWORD flags = LCMAP_SORTKEY | NORM_IGNORECASE | (digitsAsNumbers ? SORT_DIGITSASNUMBERS : 0);
+    const int length = static_cast<int>(text.size());
+    std::array<char, 256> buffer{};
+    const int size = ::LCMapStringA(LOCALE_USER_DEFAULT, flags, text.data(), length, buffer.data(),
+                                    static_cast<int>(buffer.size()));
+    if (size > 0) {
+        return std::string(buffer.data(), static_cast<std::size_t>(size));
+    }
+    const int needed = ::LCMapStringA(LOCALE_USER_DEFAULT, flags, text.data(), length, nullptr, 0);
+    if (needed <= 0) {
+        return {};
+    }
+    std::string key(static_cast<std::size_t>(needed), '\0');
+    if (::LCMapStringA(LOCALE_USER_DEFAULT, flags, text.data(), length, key.data(), needed) != needed) {
+        return {};
+    }
+    return key;
+}
+
+// Sorts positions by `compare` (negative, zero or positive, as for ascending order); equal elements
+// keep their order in either direction.
+template <typename Compare>
+void SortPositions(std::vector<std::size_t>& order, bool descending, Compare compare) {
+    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
+        const int result = compare(a, b);
+        return descending ? result > 0 : result < 0;
+    });
+}
+
+// Whether every neighbouring pair is in the order CompareTexts gives, which makes the whole
+// sequence that order: sort keys are meant to agree with the comparison, and this makes sure they did.
+bool InOrder(std::span<const std::string_view> texts, const std::vector<std::size_t>& order, bool descending,
+             bool digitsAsNumbers) {
+    for (std::size_t i = 1; i < order.size(); ++i) {
+        const int result = CompareTexts(texts[order[i - 1]], texts[order[i]], digitsAsNumbers);
+        const bool wrongWay = descending ? result < 0 : result > 0;
+        if (wrongWay || (result == 0 && order[i - 1] > order[i])) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// The list view hands its sort callback the rows' identities; each is looked up for its place.
+int CALLBACK CompareByRank(LPARAM first, LPARAM second, LPARAM ranksAddress) noexcept {
+    const auto& ranks = *reinterpret_cast<const std::unordered_map<LPARAM, std::size_t>*>(ranksAddress);
+    const auto a = ranks.find(first);
+    const auto b = ranks.find(second);
+    if (a == ranks.end() || b == ranks.end()) {
+        return 0;
+    }
+    return (a->second > b->second) - (a->second < b->second);
+}
+
+}  // namespace
+
+int CompareForPeople(const std::string& first, const std::string& second) noexcept {
+    return CompareTexts(first, second, true);
+}
+
+std::vector<std::size_t> OrderForPeople(std::span<const std::string_view> texts, bool descending) {
+    const bool digitsAsNumbers = SystemComparesDigitsAsNumbers();
+    std::vector<std::size_t> order(texts.size());
+    std::iota(order.begin(), order.end(), std::size_t{0});
+
+    // Comparing the system's sort keys byte by byte is many times faster than a call into its
+    // collation for every comparison, which for 100,000 texts took seconds.
+    std::vector<std::string> keys;
+    keys.reserve(texts.size());
+    bool everyKeyMade = true;
+    for (const std::string_view text : texts) {
+        keys.push_back(CollationKey(text, digitsAsNumbers));
+        if (keys.back().empty()) {
+            everyKeyMade = false;
+            break;
+        }
+    }
+    if (everyKeyMade) {
+        SortPositions(order, descending, [&](std::size_t a, std::size_t b) { return keys[a].compare(keys[b]); });
+        if (InOrder(texts, order, descending, digitsAsNumbers)) {
+            return order;
+        }
+        std::iota(order.begin(), order.end(), std::size_t{0});
+    }
+    SortPositions(order, descending, [&](std::size_t a, std::size_t b) {
+        return CompareTexts(texts[a], texts[b], digitsAsNumbers);
+    });
+    return order;
+}
+
+void SortListView(HWND listView, int column, bool descending) {
+    // The order is worked out on the sort column's texts, read once each; the list view then moves
+    // its own rows, which keep their data, selection and focus, comparing only their places.
+    const auto count = static_cast<int>(::SendMessageA(listView, LVM_GETITEMCOUNT, 0, 0));
+    std::vector<std::string> texts;
+    std::vector<LPARAM> ids;
+    texts.reserve(static_cast<std::size_t>(count));
+    ids.reserve(static_cast<std::size_t>(count));
+    for (int row = 0; row < count; ++row) {
+        texts.push_back(RowText(listView, row, column));
+        ids.push_back(RowId(listView, row));
+    }
+    const std::vector<std::string_view> views(texts.begin(), texts.end());
+    const std::vector<std::size_t> order = OrderForPeople(views, descending);
+    std::unordered_map<LPARAM, std::size_t> ranks;
+    ranks.reserve(order.size());
+    for (std::size_t rank = 0; rank < order.size(); ++rank) {
+        ranks.emplace(ids[order[rank]], rank);
+    }
+    ::SendMessageA(listView, LVM_SORTITEMS, reinterpret_cast<WPARAM>(&ranks), reinterpret_cast<LPARAM>(CompareByRank));
+    ShowSortArrow(listView, column, descending);
 }
 
 void ShowSortArrow(HWND listView, int sortColumn, bool descending) {
@@ -58,110 +162,6 @@ void ShowSortArrow(HWND listView, int sortColumn, bool descending) {
         }
         ::SendMessageA(header, HDM_SETITEMA, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&item));
     }
-}
-
-// The system's sort key for the same comparison as CompareTexts, or "" when it cannot make one.
-std::string CollationKey(const std::string& text, bool digitsAsNumbers) {
-    const DWORD flags = LCMAP_SORTKEY | NORM_IGNORECASE | (digitsAsNumbers ? SORT_DIGITSASNUMBERS : 0);
-    const int length = static_cast<int>(text.size());
-    const int size = ::LCMapStringA(LOCALE_USER_DEFAULT, flags, text.c_str(), length, nullptr, 0);
-    if (size <= 0) {
-        return {};
-    }
-    std::string key(static_cast<std::size_t>(size), '\0');
-    if (::LCMapStringA(LOCALE_USER_DEFAULT, flags, text.c_str(), length, key.data(), size) != size) {
-        return {};
-    }
-    return key;
-}
-
-SortContext ReadSortKeys(HWND listView, int column, bool descending) {
-    SortContext context;
-    context.descending = descending;
-    context.digitsAsNumbers = SystemComparesDigitsAsNumbers();
-    const auto count = static_cast<int>(::SendMessageA(listView, LVM_GETITEMCOUNT, 0, 0));
-    context.keys.reserve(static_cast<std::size_t>(count));
-    for (int row = 0; row < count; ++row) {
-        SortKey key{RowText(listView, row, column), {}, row};
-        key.collation = CollationKey(key.text, context.digitsAsNumbers);
-        context.collationKeys = context.collationKeys && !key.collation.empty();
-        context.keys.emplace(RowId(listView, row), std::move(key));
-    }
-    return context;
-}
-
-int ByPosition(const SortKey& a, const SortKey& b) noexcept {
-    return (a.position > b.position) - (a.position < b.position);
-}
-
-// The order of the list: the texts as CompareTexts compares them, then the original positions.
-int CALLBACK CompareRows(LPARAM first, LPARAM second, LPARAM contextAddress) noexcept {
-    const auto& context = *reinterpret_cast<const SortContext*>(contextAddress);
-    const auto a = context.keys.find(first);
-    const auto b = context.keys.find(second);
-    if (a == context.keys.end() || b == context.keys.end()) {
-        return 0;
-    }
-    const int order = CompareTexts(a->second.text, b->second.text, context.digitsAsNumbers);
-    if (order != 0) {
-        return context.descending ? -order : order;
-    }
-    return ByPosition(a->second, b->second);
-}
-
-// The same order from the sort keys: one comparison of bytes instead of a call into the system's
-// collation, which for 100,000 rows made the sort take seconds.
-int CALLBACK CompareRowsByKey(LPARAM first, LPARAM second, LPARAM contextAddress) noexcept {
-    const auto& context = *reinterpret_cast<const SortContext*>(contextAddress);
-    const auto a = context.keys.find(first);
-    const auto b = context.keys.find(second);
-    if (a == context.keys.end() || b == context.keys.end()) {
-        return 0;
-    }
-    const int order = a->second.collation.compare(b->second.collation);
-    if (order != 0) {
-        return context.descending ? (order < 0) - (order > 0) : (order > 0) - (order < 0);
-    }
-    return ByPosition(a->second, b->second);
-}
-
-// Whether every neighbouring pair of rows is in the order CompareRows gives, which makes the whole
-// list that order: sort keys are meant to agree with the comparison, and this makes sure they did.
-bool InOrder(HWND listView, const SortContext& context) {
-    const auto count = static_cast<int>(::SendMessageA(listView, LVM_GETITEMCOUNT, 0, 0));
-    const auto address = reinterpret_cast<LPARAM>(&context);
-    LPARAM previous = count > 0 ? RowId(listView, 0) : 0;
-    for (int row = 1; row < count; ++row) {
-        const LPARAM current = RowId(listView, row);
-        if (CompareRows(previous, current, address) >= 0) {
-            return false;
-        }
-        previous = current;
-    }
-    return true;
-}
-
-}  // namespace
-
-int CompareForPeople(const std::string& first, const std::string& second) noexcept {
-    return CompareTexts(first, second, true);
-}
-
-void SortListView(HWND listView, int column, bool descending) {
-    // The list view moves its own rows, which keep their data, selection and focus; only the sort
-    // column's texts are read, once each. Reading every row out and writing it back cost several
-    // times the sort itself.
-    const SortContext context = ReadSortKeys(listView, column, descending);
-    const auto address = reinterpret_cast<WPARAM>(&context);
-    bool sorted = false;
-    if (context.collationKeys) {
-        ::SendMessageA(listView, LVM_SORTITEMS, address, reinterpret_cast<LPARAM>(CompareRowsByKey));
-        sorted = InOrder(listView, context);
-    }
-    if (!sorted) {
-        ::SendMessageA(listView, LVM_SORTITEMS, address, reinterpret_cast<LPARAM>(CompareRows));
-    }
-    ShowSortArrow(listView, column, descending);
 }
 
 }  // namespace corvane::menu

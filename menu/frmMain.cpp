@@ -128,15 +128,15 @@ void frmMain::StartUp() {
     modTray::AddTrayIcon(Hwnd(), ProgramIcon(SM_CXSMICON, SM_CYSMICON), texts::kProgramTitle);
     ApplyStoredWindowSize(Hwnd(), SettingsFile());
     if (FileFound(DataFile())) {
-        LoadEntries();
+        LoadEntries();  // the rows go in sorted, so the list is in its sort order from the start
     }
     ApplyRunOption();
-    SortRows();
+    ShowSortArrow(list_, sortColumn_, sortDescending_);
     const std::string browseRoot = RootBrowseItemCaption(root_) + "\tCtrl+B";
     ::ModifyMenuA(menuBar_, mnuRootBrowse, MF_BYCOMMAND | MF_STRING, mnuRootBrowse, browseRoot.c_str());
     ::SetWindowTextA(Hwnd(), StartupCaption(modDriveSpace::FreeMB(root_), root_).c_str());
     SetStatusText(VersionStatusText(VersionText()));
-    // The current row is the first one read from the file; its focus mark has moved with it in the sort.
+    // The current row is the first one read from the file, wherever the sort put it.
     const auto current =
         static_cast<int>(::SendMessageA(list_, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED));
     if (current >= 0) {
@@ -146,10 +146,7 @@ void frmMain::StartUp() {
 }
 
 void frmMain::LoadEntries() {
-    menu::LoadEntries(list_, status_.Handle(), DataFile());
-    if (RowCount() > 0) {
-        MarkRow(list_, 0, LVIS_FOCUSED);  // the current row, which start-up selects after sorting
-    }
+    menu::LoadEntries(list_, status_.Handle(), DataFile(), {sortColumn_, sortDescending_});
 }
 
 void frmMain::ApplyRunOption() {

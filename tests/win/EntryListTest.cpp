@@ -1,5 +1,7 @@
 #include "menu/EntryList.h"
 
+#include "menu/ListSorting.h"
+
 #include "common/UniqueHandle.h"
 #include "tests/win/support/TestDrive.h"
 #include "tests/win/support/TestListView.h"
@@ -7,6 +9,8 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 #include <windows.h>
+
+#include <algorithm>
 
 namespace corvane::menu {
 namespace {
@@ -153,18 +157,59 @@ TEST_F(EntryList, SaveToAMissingDriveReportsTheFailure) {
     EXPECT_NE(SaveList("N:\\Data.dat", list.Handle()), static_cast<DWORD>(ERROR_SUCCESS));
 }
 
-TEST_F(EntryList, LoadEntriesReplacesTheRowsAndReportsInTheStatusBar) {
-    WriteTestFile(kDataFile, "B\r\nb.exe\r\n\r\n");
+TEST_F(EntryList, LoadEntriesReplacesTheRowsSortedWithTheFirstRecordCurrent) {
+    WriteTestFile(kDataFile, "b\r\nb.exe\r\n\r\nC\r\nc.exe\r\n\r\nA\r\na.exe\r\n\r\n");
     TestListView list;
     list.AddRow({"Stale", "s.exe", ""});
     HWND status = ::CreateWindowExA(0, STATUSCLASSNAMEA, "", WS_CHILD, 0, 0, 0, 0, ::GetParent(list.Handle()),
                                     nullptr, ::GetModuleHandleA(nullptr), nullptr);
     ASSERT_NE(status, nullptr);
-    EXPECT_EQ(LoadEntries(list.Handle(), status, kDataFile), static_cast<DWORD>(ERROR_SUCCESS));
-    EXPECT_EQ(list.Rows(), (std::vector<Row>{{"B", "b.exe", ""}}));
+    EXPECT_EQ(LoadEntries(list.Handle(), status, kDataFile, {0, true}), static_cast<DWORD>(ERROR_SUCCESS));
+    EXPECT_EQ(list.Rows(), (std::vector<Row>{{"C", "c.exe", ""}, {"b", "b.exe", ""}, {"A", "a.exe", ""}}));
+    EXPECT_EQ(::SendMessageA(list.Handle(), LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED), 1)
+        << "the row read first is the current one";
     char text[64] = {};
     ::SendMessageA(status, SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(text));
     EXPECT_STREQ(text, "Data loaded.");
+}
+
+// Loading in sort order must give exactly what loading in file order and sorting gives: the same rows
+// in the same places, equal texts in file order, whichever column and direction.
+TEST_F(EntryList, LoadingSortedMatchesSortingAfterwards) {
+    const std::vector<Row> rows = {{"item 10", "b.exe", "/x"}, {"Item 9", "A.exe", ""},  {"beta", "a.exe", "1"},
+                                   {"Beta", "C.exe", "2"},     {"alpha", "b.exe", "3"},  {"", "", ""},
+                                   {"BETA", "c.exe", ""},      {"Zulu", "\\\\s\\t.exe", ""},
+                                   {std::string(300, 'x') + "b", "long.exe", ""},
+                                   {std::string(300, 'X') + "a", "long.exe", ""}};
+    TestListView source;
+    source.AddRows(rows);
+    ASSERT_EQ(SaveList(kDataFile, source.Handle()), static_cast<DWORD>(ERROR_SUCCESS));
+    for (const int column : {0, 1, 2}) {
+        for (const bool descending : {false, true}) {
+            TestListView sortedAfter;
+            ASSERT_EQ(LoadList(kDataFile, sortedAfter.Handle()), static_cast<DWORD>(ERROR_SUCCESS));
+            SortListView(sortedAfter.Handle(), column, descending);
+            TestListView sortedWhileLoading;
+            const RowOrder order{column, descending};
+            LPARAM first = 0;
+            ASSERT_EQ(LoadList(kDataFile, sortedWhileLoading.Handle(), &order, &first),
+                      static_cast<DWORD>(ERROR_SUCCESS));
+            EXPECT_EQ(sortedWhileLoading.Rows(), sortedAfter.Rows()) << "column " << column << (descending ? " down" : " up");
+            const int firstRow = FindRow(sortedWhileLoading.Handle(), first);
+            ASSERT_GE(firstRow, 0);
+            EXPECT_EQ(sortedWhileLoading.Rows()[static_cast<std::size_t>(firstRow)], rows[0]);
+        }
+    }
+    TestListView byName;
+    const RowOrder byNameUp{0, false};
+    ASSERT_EQ(LoadList(kDataFile, byName.Handle(), &byNameUp), static_cast<DWORD>(ERROR_SUCCESS));
+    const std::vector<Row> sorted = byName.Rows();
+    const auto place = [&](const std::string& name) {
+        return std::find_if(sorted.begin(), sorted.end(), [&](const Row& row) { return row[0] == name; }) - sorted.begin();
+    };
+    EXPECT_EQ(place(std::string(300, 'X') + "a") + 1, place(std::string(300, 'x') + "b"))
+        << "long texts are compared to their last letter";
+    EXPECT_EQ(sorted.back()[0], "Zulu");
 }
 
 }  // namespace
