@@ -9,6 +9,7 @@
 #include <commctrl.h>
 
 #include <atomic>
+#include <new>
 #include <numeric>
 #include <vector>
 
@@ -73,6 +74,39 @@ private:
     std::wstring wide_;
 };
 
+// Turns the list view's drawing off for a bulk change and back on (with a repaint) afterwards: with
+// redraw off and the room reserved up front, filling a large list is orders of magnitude faster.
+class RedrawPaused {
+public:
+    explicit RedrawPaused(HWND listView) : listView_(listView) { ::SendMessageA(listView_, WM_SETREDRAW, FALSE, 0); }
+    ~RedrawPaused() {
+        ::SendMessageA(listView_, WM_SETREDRAW, TRUE, 0);
+        ::InvalidateRect(listView_, nullptr, TRUE);
+    }
+    RedrawPaused(const RedrawPaused&) = delete;
+    RedrawPaused& operator=(const RedrawPaused&) = delete;
+
+private:
+    HWND listView_;
+};
+
+// The order in which to append the records whose fields lie one after the other in `fields`: file
+// order, or the order SortListView would give them by `order`.
+std::vector<std::size_t> InsertionOrder(std::span<const std::string_view> fields, std::size_t fieldCount,
+                                        const RowOrder* order) {
+    const std::size_t records = fields.size() / fieldCount;
+    if (order == nullptr || order->column < 0) {
+        std::vector<std::size_t> fileOrder(records);
+        std::iota(fileOrder.begin(), fileOrder.end(), std::size_t{0});
+        return fileOrder;
+    }
+    std::vector<std::string_view> sortTexts(records);
+    for (std::size_t record = 0; record < records; ++record) {
+        sortTexts[record] = fields[record * fieldCount + static_cast<std::size_t>(order->column)];
+    }
+    return OrderForPeople(sortTexts, order->descending);
+}
+
 void SetFirstPanel(HWND statusBar, const char* text) {
     if (statusBar != nullptr) {
         ::SendMessageA(statusBar, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>(text));
@@ -123,63 +157,57 @@ std::string RowText(HWND listView, int row, int column) {
 }
 
 DWORD LoadList(const std::string& fileName, HWND listView, const RowOrder* order, LPARAM* firstRecordId) {
-    std::string contents;
-    if (const DWORD error = ReadWholeFile(fileName, contents); error != ERROR_SUCCESS) {
-        ReportIfOutOfHandles(error, texts::kErrorLoadingList);
-        return error;
-    }
-    const int columns = ColumnCount(listView);
-    if (columns == 0) {
-        return ERROR_SUCCESS;
-    }
-    const auto fieldCount = static_cast<std::size_t>(columns);
-    std::vector<std::string_view> fields;  // record after record, views into `contents`
-    fields.reserve(CountRecords(contents, fieldCount) * fieldCount);
-    ForEachRecord(contents, fieldCount, [&](std::span<const std::string_view> record) {
-        fields.insert(fields.end(), record.begin(), record.end());
-    });
-    const std::size_t records = fields.size() / fieldCount;
-    std::vector<std::size_t> recordOrder;
-    if (order != nullptr && order->column >= 0 && order->column < columns) {
-        std::vector<std::string_view> sortTexts(records);
-        for (std::size_t record = 0; record < records; ++record) {
-            sortTexts[record] = fields[record * fieldCount + static_cast<std::size_t>(order->column)];
+    try {
+        std::string contents;
+        if (const DWORD error = ReadWholeFile(fileName, contents); error != ERROR_SUCCESS) {
+            ReportIfOutOfHandles(error, texts::kErrorLoadingList);
+            return error;
         }
-        recordOrder = OrderForPeople(sortTexts, order->descending);
-    } else {
-        recordOrder.resize(records);
-        std::iota(recordOrder.begin(), recordOrder.end(), std::size_t{0});
-    }
+        const int columns = ColumnCount(listView);
+        if (columns == 0) {
+            return ERROR_SUCCESS;
+        }
+        const auto fieldCount = static_cast<std::size_t>(columns);
+        std::vector<std::string_view> fields;  // record after record, views into `contents`
+        fields.reserve(CountRecords(contents, fieldCount) * fieldCount);
+        ForEachRecord(contents, fieldCount, [&](std::span<const std::string_view> record) {
+            fields.insert(fields.end(), record.begin(), record.end());
+        });
+        const std::vector<std::size_t> recordOrder =
+            InsertionOrder(fields, fieldCount, order != nullptr && order->column < columns ? order : nullptr);
 
-    // Without redraw and with the room reserved up front, filling a large list is orders of
-    // magnitude faster than row by row.
-    ::SendMessageA(listView, WM_SETREDRAW, FALSE, 0);
-    const auto rows = static_cast<std::size_t>(::SendMessageA(listView, LVM_GETITEMCOUNT, 0, 0));
-    ::SendMessageA(listView, LVM_SETITEMCOUNT, rows + records, 0);
-    RowAppender appender(listView);
-    for (const std::size_t record : recordOrder) {
-        const int row = appender.Append(std::span(fields).subspan(record * fieldCount, fieldCount));
-        if (record == 0 && firstRecordId != nullptr && row >= 0) {
-            *firstRecordId = RowId(listView, row);
+        const RedrawPaused paused(listView);
+        const auto rows = static_cast<std::size_t>(::SendMessageA(listView, LVM_GETITEMCOUNT, 0, 0));
+        ::SendMessageA(listView, LVM_SETITEMCOUNT, rows + recordOrder.size(), 0);
+        RowAppender appender(listView);
+        for (const std::size_t record : recordOrder) {
+            const int row = appender.Append(std::span(fields).subspan(record * fieldCount, fieldCount));
+            if (record == 0 && firstRecordId != nullptr && row >= 0) {
+                *firstRecordId = RowId(listView, row);
+            }
         }
+        return ERROR_SUCCESS;
+    } catch (const std::bad_alloc&) {  // a list too large for this PC: the rows read so far stay
+        return ERROR_NOT_ENOUGH_MEMORY;
     }
-    ::SendMessageA(listView, WM_SETREDRAW, TRUE, 0);
-    ::InvalidateRect(listView, nullptr, TRUE);
-    return ERROR_SUCCESS;
 }
 
 DWORD SaveList(const std::string& fileName, HWND listView) {
-    const int columns = ColumnCount(listView);
-    const auto rows = static_cast<int>(::SendMessageA(listView, LVM_GETITEMCOUNT, 0, 0));
     std::string contents;
-    std::vector<std::string> fields(static_cast<std::size_t>(columns));
-    std::vector<std::string_view> views(fields.size());
-    for (int row = 0; row < rows; ++row) {
-        for (int column = 0; column < columns; ++column) {
-            fields[static_cast<std::size_t>(column)] = RowText(listView, row, column);
-            views[static_cast<std::size_t>(column)] = fields[static_cast<std::size_t>(column)];
+    try {
+        const int columns = ColumnCount(listView);
+        const auto rows = static_cast<int>(::SendMessageA(listView, LVM_GETITEMCOUNT, 0, 0));
+        std::vector<std::string> fields(static_cast<std::size_t>(columns));
+        std::vector<std::string_view> views(fields.size());
+        for (int row = 0; row < rows; ++row) {
+            for (int column = 0; column < columns; ++column) {
+                fields[static_cast<std::size_t>(column)] = RowText(listView, row, column);
+                views[static_cast<std::size_t>(column)] = fields[static_cast<std::size_t>(column)];
+            }
+            AppendRecord(contents, views);
         }
-        AppendRecord(contents, views);
+    } catch (const std::bad_alloc&) {  // the file is not touched
+        return ERROR_NOT_ENOUGH_MEMORY;
     }
     const DWORD error = ReplaceFileContents(fileName, contents);
     ReportIfOutOfHandles(error, texts::kErrorSavingList);

@@ -20,13 +20,14 @@ struct RowOrder {
 // file order, or, given `order`, in the order SortListView would then put them in, which spares a
 // large list a second pass through the list view. `firstRecordId`, if given, receives the identity of
 // the row made from the file's first record (0 when the file holds none).
-// Returns ERROR_SUCCESS or the error that kept the file from being read (no rows are added then).
+// Returns ERROR_SUCCESS or the error that kept the file from being read (no rows are added then), or
+// ERROR_NOT_ENOUGH_MEMORY when the list outgrew the memory (the rows added so far stay).
 DWORD LoadList(const std::string& fileName, HWND listView, const RowOrder* order = nullptr,
                LPARAM* firstRecordId = nullptr);
 
 // Rewrites the file from the rows of the list view, one line per column. The file is replaced in one
-// step: on failure it is left exactly as it was and the error is returned (the rows keep whatever
-// change the caller made).
+// step: on failure (ERROR_NOT_ENOUGH_MEMORY among them) it is left exactly as it was and the error is
+// returned (the rows keep whatever change the caller made).
 DWORD SaveList(const std::string& fileName, HWND listView);
 
 // The start-up load step: status "Loading data . . .", clear the rows, LoadList of Data.dat in the
