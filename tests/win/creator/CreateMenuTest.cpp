@@ -11,7 +11,6 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <cstdlib>
 
 namespace corvane::test {
 namespace {
@@ -21,20 +20,6 @@ using creator::CreationOutcome;
 namespace texts = creator::texts;
 
 const std::string kCreator = kCreatorFolder;
-
-// A folder of the Wine session's drives (tools/with-wine.sh) as this process sees it through Z:,
-// or empty text outside such a session.
-std::string SessionDriveFolder(const std::string& name) {
-    const char* drives = std::getenv("CORVANE_DRIVES");
-    if (drives == nullptr) {
-        return {};
-    }
-    std::string folder = std::string("Z:") + drives + "/" + name;
-    for (char& c : folder) {
-        c = c == '/' ? '\\' : c;
-    }
-    return folder;
-}
 
 class CreateMenuTest : public ::testing::Test {
   protected:
@@ -260,23 +245,20 @@ TEST_F(CreateMenuTest, CreatorFolderThatCannotBeWrittenStopsBeforeTheDriveIsTouc
 
 // The stick is pulled while the files are being copied: the folder behind E: goes away.
 TEST_F(CreateMenuTest, DriveRemovedDuringTheCopyStopsWithAClearMessage) {
-    const std::string folder = SessionDriveFolder("drive-e");
-    if (folder.empty()) {
+    PulledDrive stick("drive-e");
+    if (!stick.Possible()) {
         GTEST_SKIP() << "CORVANE_DRIVES is not set: run the tests through tools/with-wine.sh";
     }
-    const std::string away = folder + "-pulled";
     RecordingFeedback feedback({"E:\\", "Open my menu", "MYSTICK"});
     bool pulled = false;
     feedback.onRepaint = [&](int repaint) {
         if (repaint == 4) {  // the status says "Copying files......."
-            pulled = ::MoveFileA(folder.c_str(), away.c_str()) != FALSE;
+            pulled = stick.Pull();
         }
     };
     const CreationOutcome outcome = CreateMenu(kCreator, feedback);
-    if (pulled) {
-        ASSERT_TRUE(::MoveFileA(away.c_str(), folder.c_str()));
-    }
-    ASSERT_TRUE(pulled) << "could not take " << folder << " away";
+    stick.PutBack();
+    ASSERT_TRUE(pulled) << "could not take " << stick.Folder() << " away";
     EXPECT_EQ(outcome, CreationOutcome::StepFailed);
     ASSERT_EQ(feedback.messages.size(), 1u);
     EXPECT_EQ(feedback.messages[0].rfind(texts::kErrorCopying + std::string("E:\\Autorun.inf : "), 0), 0u)

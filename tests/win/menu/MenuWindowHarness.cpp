@@ -3,6 +3,7 @@
 #include "common/WindowLayout.h"
 #include "common/core/Twips.h"
 #include "menu/EntryList.h"
+#include "menu/core/DataFile.h"
 #include "tests/win/support/Screenshot.h"
 #include "tests/win/support/TestDrive.h"
 
@@ -144,6 +145,16 @@ void MenuWindowTest::TearDown() {
     PumpMessages();
     EmptyDrive(kStickRoot);
     EmptyDrive(kSecondStickRoot);
+}
+
+std::string ManyEntriesFile(std::size_t count) {
+    std::vector<menu::EntryFields> entries;
+    entries.reserve(count);
+    for (std::size_t i = 0; i < count; ++i) {
+        const std::string number = std::to_string((i * 7919) % 1000003);
+        entries.push_back({"Tool " + number, "Tools\\" + std::to_string(i) + "\\tool.exe", i % 3 == 0 ? "/p" : ""});
+    }
+    return menu::EncodeRecords(entries);
 }
 
 std::string ItemCaption(HWND window, int command) {

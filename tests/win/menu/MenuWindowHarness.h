@@ -72,6 +72,10 @@ std::vector<std::string> CapturePopupMenu(const std::function<void()>& open);
 std::string ItemCaption(HWND window, int command);
 bool ItemChecked(HWND window, int command);
 
+// The text of a Data.dat with `count` entries whose names and targets are in no particular order, so
+// that sorting by any column moves rows.
+std::string ManyEntriesFile(std::size_t count);
+
 // All rows of a list view, column by column.
 std::vector<std::vector<std::string>> ListRows(HWND listView);
 

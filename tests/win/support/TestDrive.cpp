@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <cstdlib>
+
 namespace corvane::test {
 namespace {
 
@@ -55,6 +57,37 @@ std::string ReadTestFile(const std::string& path) {
 
 void SetAttributes(const std::string& path, unsigned long attributes) {
     ASSERT_TRUE(::SetFileAttributesA(path.c_str(), attributes)) << path;
+}
+
+std::string SessionDriveFolder(const std::string& name) {
+    const char* drives = std::getenv("CORVANE_DRIVES");
+    if (drives == nullptr) {
+        return {};
+    }
+    std::string folder = std::string("Z:") + drives + "/" + name;
+    for (char& c : folder) {
+        c = c == '/' ? '\\' : c;
+    }
+    return folder;
+}
+
+PulledDrive::PulledDrive(const std::string& folderName)
+    : folder_(SessionDriveFolder(folderName)), away_(folder_.empty() ? "" : folder_ + "-pulled") {}
+
+PulledDrive::~PulledDrive() { PutBack(); }
+
+bool PulledDrive::Pull() {
+    if (folder_.empty() || pulled_) {
+        return false;
+    }
+    pulled_ = ::MoveFileA(folder_.c_str(), away_.c_str()) != FALSE;
+    return pulled_;
+}
+
+void PulledDrive::PutBack() {
+    if (pulled_.exchange(false)) {
+        EXPECT_TRUE(::MoveFileA(away_.c_str(), folder_.c_str())) << "could not put " << folder_ << " back";
+    }
 }
 
 std::string TestProgramFolder() {

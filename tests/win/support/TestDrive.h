@@ -2,6 +2,7 @@
 // read-only drive, T: a 1 MiB drive, N: never mapped.
 #pragma once
 
+#include <atomic>
 #include <string>
 #include <string_view>
 
@@ -25,6 +26,30 @@ std::string ReadTestFile(const std::string& path);
 
 // Sets file attributes (hidden, system, read-only) for a test.
 void SetAttributes(const std::string& path, unsigned long attributes);
+
+// A folder of the Wine session's drives (tools/with-wine.sh, e.g. "drive-e" behind E:) as this
+// process sees it through Z:, or empty text outside such a session.
+std::string SessionDriveFolder(const std::string& name);
+
+// Pulls a stick: takes the folder behind a session drive away, so that the drive's letter leads
+// nowhere, and puts it back when destroyed. Pull may be called from another thread.
+class PulledDrive {
+public:
+    explicit PulledDrive(const std::string& folderName);
+    ~PulledDrive();
+    PulledDrive(const PulledDrive&) = delete;
+    PulledDrive& operator=(const PulledDrive&) = delete;
+
+    [[nodiscard]] bool Possible() const noexcept { return !folder_.empty(); }
+    [[nodiscard]] const std::string& Folder() const noexcept { return folder_; }
+    bool Pull();  // true when the folder went away
+    void PutBack();
+
+private:
+    std::string folder_;
+    std::string away_;
+    std::atomic<bool> pulled_{false};
+};
 
 // A folder beside the running test program (for files that must not live on a test drive).
 std::string TestProgramFolder();
