@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <random>
 
@@ -60,6 +61,7 @@ TEST(SaveInterruption, KilledSavesLeaveTheOldOrTheNewList) {
             << "round " << round << ": Data.dat holds " << contents.size() << " bytes of neither list";
         (contents == first ? firstSeen : secondSeen)++;
     }
+    std::printf("%d kills: %d left the old list, %d the new one\n", Rounds(), firstSeen, secondSeen);
     // Kills must land in both halves of the worker's cycle, or the test proved little.
     EXPECT_GT(firstSeen, 0);
     EXPECT_GT(secondSeen, 0);

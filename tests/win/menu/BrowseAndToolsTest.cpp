@@ -100,7 +100,13 @@ TEST_F(Browsing, RootBrowseAndMinimizeToTray) {
 
 using RealExplorer = MenuWindowTest;
 
-TEST_F(RealExplorer, OpensAtTheMenuRoot) {
+// Explorer is started from the Windows folder by its full path: an explorer.exe on the stick, which
+// is also the current folder, never runs.
+TEST_F(RealExplorer, OpensAtTheMenuRootAndNeverFromTheStick) {
+    InstallLaunchRecorder("E:\\explorer.exe");
+    char previousFolder[MAX_PATH] = {};
+    ::GetCurrentDirectoryA(MAX_PATH, previousFolder);
+    ASSERT_TRUE(::SetCurrentDirectoryA("E:\\"));
     auto menu = OpenMenu("E:\\");
     ASSERT_TRUE(menu);
     ::SendMessageA(menu->Hwnd(), WM_COMMAND, mnuRootBrowse, 0);
@@ -112,6 +118,8 @@ TEST_F(RealExplorer, OpensAtTheMenuRoot) {
             ::Sleep(20);
         }
     }
+    ::SetCurrentDirectoryA(previousFolder);
+    EXPECT_TRUE(NoLaunchWithin(1000)) << "the explorer.exe on the stick ran";
     ASSERT_NE(explorer, nullptr) << "no Explorer window appeared";
     // Explorer runs on by itself; close it so that it outlives no test.
     ::PostMessageA(explorer, WM_CLOSE, 0, 0);
