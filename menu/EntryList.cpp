@@ -51,6 +51,9 @@ public:
             return index;
         }
         for (std::size_t column = 1; column < fields.size(); ++column) {
+            if (fields[column].empty()) {
+                continue;  // a sub-item never set reads as empty text; setting it only costs memory
+            }
             LVITEMW sub{};
             sub.iSubItem = static_cast<int>(column);
             sub.pszText = Wide(fields[column]);
