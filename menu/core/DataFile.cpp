@@ -1,8 +1,13 @@
 #include "menu/core/DataFile.h"
 
+#include <algorithm>
 #include <bit>
 #include <cstdint>
 #include <cstring>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace corvane::menu {
 namespace {
@@ -33,20 +38,75 @@ std::size_t FindLineEnd(std::string_view text, std::size_t pos) {
     return pos;
 }
 
-// Reads one line from `text` at `pos` and moves `pos` past its line end.
-std::string_view ReadLine(std::string_view text, std::size_t& pos) {
-    const std::size_t start = pos;
-    const std::size_t end = FindLineEnd(text, start);
-    if (end == text.size()) {
-        pos = text.size();
-        return text.substr(start);
-    }
-    pos = end + 1;
-    if (text[end] == '\r' && pos < text.size() && text[pos] == '\n') {
-        ++pos;
-    }
-    return text.substr(start, end - start);
+// Where the line after the line end at `end` starts: a CR LF is a single line end.
+std::size_t NextLineStart(std::string_view text, std::size_t end) {
+    const std::size_t next = end + 1;
+    return text[end] == '\r' && next < text.size() && text[next] == '\n' ? next + 1 : next;
 }
+
+#if defined(__SSE2__)
+
+// With SSE2 the text is taken in blocks of 64 bytes (four 16-byte compares), one bit per byte. Each
+// block ends in a loop exit that no branch predictor foresees, so larger blocks split faster: 64
+// bytes loaded a large list in about four fifths of the time 16 bytes took.
+constexpr std::size_t kBlockSize = 64;
+using BlockBits = std::uint64_t;
+
+// The bits of the block at `block` that mark a line end: every CR, and every LF that does not follow
+// a CR (the LF of a CR LF belongs to the CR's line end). The last, partial block is copied into a
+// zeroed one first, so that no load reads past the end of the text.
+BlockBits LineEndBits(std::string_view text, std::size_t block) {
+    const char* bytes = text.data() + block;
+    alignas(16) char tail[kBlockSize];
+    if (text.size() - block < kBlockSize) {
+        std::memset(tail, 0, sizeof tail);
+        std::memcpy(tail, bytes, text.size() - block);
+        bytes = tail;
+    }
+    const __m128i crs = _mm_set1_epi8('\r');
+    const __m128i lfs = _mm_set1_epi8('\n');
+    BlockBits cr = 0;
+    BlockBits lf = 0;
+    for (std::size_t i = 0; i < kBlockSize; i += 16) {
+        const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes + i));
+        cr |= static_cast<BlockBits>(static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(chunk, crs)))) << i;
+        lf |= static_cast<BlockBits>(static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(chunk, lfs)))) << i;
+    }
+    const BlockBits crBefore = (cr << 1) | (block > 0 && text[block - 1] == '\r' ? 1U : 0U);
+    return cr | (lf & ~crBefore);
+}
+
+// Hands every line of `text` to `onLine`, in order. Splitting is most of the cost of loading a list:
+// one pass over a block finds all of its line ends at once, and its lines are then read off the bits
+// with a count of trailing zeros each, instead of a scan of their own.
+template <typename OnLine>
+void ForEachLine(std::string_view text, OnLine&& onLine) {
+    std::size_t start = 0;
+    for (std::size_t block = 0; block < text.size(); block += kBlockSize) {
+        for (BlockBits ends = LineEndBits(text, block); ends != 0; ends &= ends - 1) {
+            const std::size_t end = block + static_cast<std::size_t>(std::countr_zero(ends));
+            onLine(std::string_view(text.data() + start, end - start));
+            start = NextLineStart(text, end);
+        }
+    }
+    if (start < text.size()) {
+        onLine(text.substr(start));  // the last line has no line end
+    }
+}
+
+#else
+
+// Hands every line of `text` to `onLine`, in order, each found by a scan of its own.
+template <typename OnLine>
+void ForEachLine(std::string_view text, OnLine&& onLine) {
+    for (std::size_t start = 0; start < text.size();) {
+        const std::size_t end = FindLineEnd(text, start);
+        onLine(text.substr(start, end - start));
+        start = end < text.size() ? NextLineStart(text, end) : end;
+    }
+}
+
+#endif
 
 }  // namespace
 
@@ -73,11 +133,17 @@ void ForEachRecord(std::string_view text, std::size_t fieldCount,
         return;
     }
     std::vector<std::string_view> fields(fieldCount);
-    std::size_t pos = 0;
-    while (pos < text.size()) {
-        for (auto& field : fields) {
-            field = pos < text.size() ? ReadLine(text, pos) : std::string_view{};
+    std::size_t filled = 0;
+    ForEachLine(text, [&](std::string_view line) {
+        fields[filled] = line;
+        if (++filled == fieldCount) {
+            onRecord(fields);
+            filled = 0;
         }
+    });
+    if (filled > 0) {
+        // A truncated last record: its missing fields are empty.
+        std::fill(fields.begin() + static_cast<std::ptrdiff_t>(filled), fields.end(), std::string_view{});
         onRecord(fields);
     }
 }
@@ -87,9 +153,7 @@ std::size_t CountRecords(std::string_view text, std::size_t fieldCount) {
         return 0;
     }
     std::size_t lines = 0;
-    for (std::size_t pos = 0; pos < text.size(); ++lines) {
-        ReadLine(text, pos);
-    }
+    ForEachLine(text, [&](std::string_view) { ++lines; });
     return (lines + fieldCount - 1) / fieldCount;
 }
 
