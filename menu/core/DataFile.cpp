@@ -23,9 +23,7 @@ std::size_t CountRecords(std::string_view text, std::size_t fieldCount) {
     if (fieldCount == 0) {
         return 0;
     }
-    std::size_t lines = 0;
-    ForEachLine(text, [&](std::string_view) { ++lines; });
-    return (lines + fieldCount - 1) / fieldCount;
+    return (CountLines(text) + fieldCount - 1) / fieldCount;
 }
 
 std::string EncodeRecords(const std::vector<EntryFields>& records) {

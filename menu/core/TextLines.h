@@ -17,6 +17,9 @@ namespace corvane::menu {
 // The position of the first CR or LF at or after `pos`, or the text's size.
 std::size_t FindLineEnd(std::string_view text, std::size_t pos);
 
+// The number of lines ForEachLine hands out.
+std::size_t CountLines(std::string_view text);
+
 namespace text_lines {
 
 // Where the line after the line end at `end` starts: a CR LF is a single line end.
