@@ -14,8 +14,32 @@
 
 namespace corvane::menu {
 
-// The position of the first CR or LF at or after `pos`, or the text's size.
-std::size_t FindLineEnd(std::string_view text, std::size_t pos);
+// The position of the first CR or LF at or after `pos`, or the text's size. Writing a list, and
+// splitting one without SSE2, look for every line end here, so the text is scanned eight bytes at a
+// time: a byte equal to CR or LF becomes zero after the XOR, and (w - 0x01..) & ~w & 0x80.. marks
+// zero bytes. Marks can be wrong only above a true zero byte, so the lowest mark (the first byte, on
+// a little-endian machine) is a true line end. It is inline because the writer calls it for every
+// field: out of line, encoding a large list took 5 to 10% longer.
+inline std::size_t FindLineEnd(std::string_view text, std::size_t pos) {
+    if constexpr (std::endian::native == std::endian::little) {
+        constexpr std::uint64_t kOnes = 0x0101010101010101U;
+        constexpr std::uint64_t kHighs = 0x8080808080808080U;
+        for (; pos + sizeof(std::uint64_t) <= text.size(); pos += sizeof(std::uint64_t)) {
+            std::uint64_t word = 0;
+            std::memcpy(&word, text.data() + pos, sizeof word);
+            const std::uint64_t cr = word ^ (kOnes * '\r');
+            const std::uint64_t lf = word ^ (kOnes * '\n');
+            const std::uint64_t marks = (((cr - kOnes) & ~cr) | ((lf - kOnes) & ~lf)) & kHighs;
+            if (marks != 0) {
+                return pos + static_cast<std::size_t>(std::countr_zero(marks)) / 8;
+            }
+        }
+    }
+    while (pos < text.size() && text[pos] != '\r' && text[pos] != '\n') {
+        ++pos;
+    }
+    return pos;
+}
 
 // The number of lines ForEachLine hands out.
 std::size_t CountLines(std::string_view text);
