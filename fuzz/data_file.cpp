@@ -67,7 +67,8 @@ void ReadAnyText(std::string_view text) {
         }
         FUZZ_REQUIRE(fields.starts_with(lines));
         const std::string_view padding = std::string_view(fields).substr(lines.size());
-        FUZZ_REQUIRE(padding.size() < fieldCount && padding.find_first_not_of('\n') == std::string_view::npos);
+        FUZZ_REQUIRE(padding.size() < fieldCount &&
+                     padding.find_first_not_of('\n') == std::string_view::npos);
         if (fieldCount == kEntryFieldCount) {
             FUZZ_REQUIRE(DecodeRecords(EncodeRecords(records)) == records);
         }

@@ -28,7 +28,7 @@ void AppendRecord(std::string& out, std::span<const std::string_view> fields);
 // compiled into the split: the call through a std::function took about a tenth of the time of
 // loading a large list.
 template <typename OnRecord>
-    requires std::invocable<OnRecord&, std::span<const std::string_view>>
+requires std::invocable<OnRecord&, std::span<const std::string_view>>
 void ForEachRecord(std::string_view text, std::size_t fieldCount, OnRecord&& onRecord) {
     if (fieldCount == 0) {
         return;

@@ -60,6 +60,11 @@ inline std::size_t NextLineStart(std::string_view text, std::size_t end) {
 inline constexpr std::size_t kBlockSize = 64;
 using BlockBits = std::uint64_t;
 
+// One bit per byte of the 16 in `chunk`, set where the byte equals the one repeated in `bytes`.
+inline BlockBits BytesEqual(__m128i chunk, __m128i bytes) {
+    return static_cast<BlockBits>(static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(chunk, bytes))));
+}
+
 // The bits of the block at `block` that mark a line end: every CR, and every LF that does not follow
 // a CR (the LF of a CR LF belongs to the CR's line end). The last, partial block is copied into a
 // zeroed one first, so that no load reads past the end of the text.
@@ -77,8 +82,8 @@ inline BlockBits LineEndBits(std::string_view text, std::size_t block) {
     BlockBits lf = 0;
     for (std::size_t i = 0; i < kBlockSize; i += 16) {
         const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i*>(bytes + i));
-        cr |= static_cast<BlockBits>(static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(chunk, crs)))) << i;
-        lf |= static_cast<BlockBits>(static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(chunk, lfs)))) << i;
+        cr |= BytesEqual(chunk, crs) << i;
+        lf |= BytesEqual(chunk, lfs) << i;
     }
     const BlockBits crBefore = (cr << 1) | (block > 0 && text[block - 1] == '\r' ? 1U : 0U);
     return cr | (lf & ~crBefore);

@@ -97,9 +97,11 @@ TEST(DataFile, FindsEveryKindOfLineEndWhereverItFallsInABlock) {
             first.push_back(nearMisses[i % nearMisses.size()]);
         }
         const std::string ends = first + "\r\r\n\n\n\r";
-        EXPECT_EQ(DecodeRecords(ends + "last", 1), Lines({first, "", "", "", "", "last"})) << "length " << length;
+        EXPECT_EQ(DecodeRecords(ends + "last", 1), Lines({first, "", "", "", "", "last"}))
+            << "length " << length;
         EXPECT_EQ(DecodeRecords(ends, 1), Lines({first, "", "", "", ""})) << "length " << length;
-        EXPECT_EQ(DecodeRecords(ends + "last"), (Records{{first, "", ""}, {"", "", "last"}})) << "length " << length;
+        EXPECT_EQ(DecodeRecords(ends + "last"), (Records{{first, "", ""}, {"", "", "last"}}))
+            << "length " << length;
         EXPECT_EQ(DecodeRecords(ends), (Records{{first, "", ""}, {"", "", ""}})) << "length " << length;
         EXPECT_EQ(CountRecords(ends + "last", 1), 6u) << "length " << length;
         EXPECT_EQ(CountRecords(ends, 1), 5u) << "length " << length;
