@@ -4,6 +4,7 @@
 #include "menu/core/DataFile.h"
 
 #include <algorithm>
+#include <string>
 
 using corvane::menu::CountRecords;
 using corvane::menu::DecodeRecords;
@@ -26,19 +27,48 @@ std::size_t CountLineBreakBytes(std::string_view text) {
         std::count_if(text.begin(), text.end(), [](char c) { return c == '\r' || c == '\n'; }));
 }
 
-// Whatever the file holds: every record is whole, no field holds a line end, the count agrees with
+// The text with each of its line ends (CR LF, CR or LF) made one LF, and an LF added after a last
+// line that has none: the lines a reader must find, each followed by an LF.
+std::string LinesEachEndedByLf(std::string_view text) {
+    std::string lines;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '\r') {
+            lines += text[i];
+            continue;
+        }
+        lines += '\n';
+        if (i + 1 < text.size() && text[i + 1] == '\n') {
+            ++i;
+        }
+    }
+    if (!lines.empty() && lines.back() != '\n') {
+        lines += '\n';
+    }
+    return lines;
+}
+
+// Whatever the file holds: every record is whole, no field holds a line end, the fields are the
+// text's lines in order (then the empty fields of a truncated last record), the count agrees with
 // the records handed out, and what was read is written back to text that reads the same again.
 void ReadAnyText(std::string_view text) {
+    const std::string lines = LinesEachEndedByLf(text);
     for (std::size_t fieldCount = 1; fieldCount <= kEntryFieldCount + 1; ++fieldCount) {
         const auto records = DecodeRecords(text, fieldCount);
         FUZZ_REQUIRE(records.size() == CountRecords(text, fieldCount));
         FUZZ_REQUIRE(text.empty() == records.empty());
+        std::string fields;
         for (const auto& record : records) {
             FUZZ_REQUIRE(record.size() == fieldCount);
             for (const auto& field : record) {
                 FUZZ_REQUIRE(!corvane::fuzz::HasLineBreak(field));
+                fields += field;
+                fields += '\n';
             }
         }
+        FUZZ_REQUIRE(fields.starts_with(lines));
+        const std::string_view padding = std::string_view(fields).substr(lines.size());
+        FUZZ_REQUIRE(padding.size() < fieldCount &&
+                     padding.find_first_not_of('\n') == std::string_view::npos);
         if (fieldCount == kEntryFieldCount) {
             FUZZ_REQUIRE(DecodeRecords(EncodeRecords(records)) == records);
         }

@@ -2,8 +2,11 @@
 // CR LF after every line, no header. An empty list is an empty file.
 #pragma once
 
+#include "menu/core/TextLines.h"
+
+#include <algorithm>
+#include <concepts>
 #include <cstddef>
-#include <functional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -21,8 +24,30 @@ void AppendRecord(std::string& out, std::span<const std::string_view> fields);
 // file order. A line ends at CR LF, at a CR alone or at an LF alone. Reading stops at the end of the
 // text: a trailing empty line therefore starts one more, empty record, and a truncated last record
 // gets empty text for its missing fields.
-void ForEachRecord(std::string_view text, std::size_t fieldCount,
-                   const std::function<void(std::span<const std::string_view>)>& onRecord);
+// It is a template rather than taking a std::function so that the caller's handling of a record is
+// compiled into the split: the call through a std::function took about a tenth of the time of
+// loading a large list.
+template <typename OnRecord>
+requires std::invocable<OnRecord&, std::span<const std::string_view>>
+void ForEachRecord(std::string_view text, std::size_t fieldCount, OnRecord&& onRecord) {
+    if (fieldCount == 0) {
+        return;
+    }
+    std::vector<std::string_view> fields(fieldCount);
+    std::size_t filled = 0;
+    ForEachLine(text, [&](std::string_view line) {
+        fields[filled] = line;
+        if (++filled == fieldCount) {
+            onRecord(std::span<const std::string_view>(fields));
+            filled = 0;
+        }
+    });
+    if (filled > 0) {
+        // A truncated last record: its missing fields are empty.
+        std::fill(fields.begin() + static_cast<std::ptrdiff_t>(filled), fields.end(), std::string_view{});
+        onRecord(std::span<const std::string_view>(fields));
+    }
+}
 
 // The number of records ForEachRecord would hand out.
 std::size_t CountRecords(std::string_view text, std::size_t fieldCount);

@@ -76,6 +76,58 @@ TEST(DataFile, FindsLineEndsAtEveryOffsetAmongBytesCloseToThem) {
     }
 }
 
+// Records of one field each: a file's lines, one by one.
+Records Lines(std::initializer_list<std::string> lines) {
+    Records records;
+    for (const std::string& line : lines) {
+        records.push_back({line});
+    }
+    return records;
+}
+
+TEST(DataFile, FindsEveryKindOfLineEndWhereverItFallsInABlock) {
+    // Lines are scanned a block of bytes at a time. A first line of every length up to more than two
+    // 64-byte blocks moves each byte of "\r \r\n \n \n \r" across every block position and boundary:
+    // a CR LF split between two blocks, a CR or an LF alone at the end or start of a block, the text
+    // ending with a whole block or just before one.
+    const std::string nearMisses("\x0B\x0C\x0E\x09\x8A\x8D\x01\xFF", 8);
+    for (std::size_t length = 0; length < 140; ++length) {
+        std::string first;
+        for (std::size_t i = 0; i < length; ++i) {
+            first.push_back(nearMisses[i % nearMisses.size()]);
+        }
+        const std::string ends = first + "\r\r\n\n\n\r";
+        EXPECT_EQ(DecodeRecords(ends + "last", 1), Lines({first, "", "", "", "", "last"}))
+            << "length " << length;
+        EXPECT_EQ(DecodeRecords(ends, 1), Lines({first, "", "", "", ""})) << "length " << length;
+        EXPECT_EQ(DecodeRecords(ends + "last"), (Records{{first, "", ""}, {"", "", "last"}}))
+            << "length " << length;
+        EXPECT_EQ(DecodeRecords(ends), (Records{{first, "", ""}, {"", "", ""}})) << "length " << length;
+        EXPECT_EQ(CountRecords(ends + "last", 1), 6u) << "length " << length;
+        EXPECT_EQ(CountRecords(ends, 1), 5u) << "length " << length;
+    }
+}
+
+TEST(DataFile, ReadsBlocksFullOfLineEnds) {
+    // Runs of nothing but line ends, over several blocks: every byte of a block can end a line, and a
+    // CR LF pair lands on each side of a block boundary in turn.
+    for (const std::string end : {"\r\n", "\r", "\n"}) {
+        for (std::size_t count = 0; count < 200; ++count) {
+            std::string text;
+            for (std::size_t i = 0; i < count; ++i) {
+                text += end;
+            }
+            const Records empty(count, EntryFields{""});
+            EXPECT_EQ(DecodeRecords(text, 1), empty) << "count " << count;
+            EXPECT_EQ(CountRecords(text, 1), count) << "count " << count;
+            Records withLast = empty;
+            withLast.push_back({"x"});
+            EXPECT_EQ(DecodeRecords(text + "x", 1), withLast) << "count " << count;
+            EXPECT_EQ(CountRecords(text + "x", 1), count + 1) << "count " << count;
+        }
+    }
+}
+
 TEST(DataFile, RoundTripOverVariedFields) {
     std::mt19937 random(20261207);
     const std::string alphabet = std::string("abcXYZ019 \\:%.\t\"'") + "\xE9\xFF\x80" + "\r\n";
