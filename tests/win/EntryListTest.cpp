@@ -210,6 +210,12 @@ TEST_F(EntryList, LoadingSortedMatchesSortingAfterwards) {
     EXPECT_EQ(place(std::string(300, 'X') + "a") + 1, place(std::string(300, 'x') + "b"))
         << "long texts are compared to their last letter";
     EXPECT_EQ(sorted.back()[0], "Zulu");
+
+    // A file saved in the order it shows (equal names among it) loads in that order again.
+    ASSERT_EQ(SaveList(kDataFile, byName.Handle()), static_cast<DWORD>(ERROR_SUCCESS));
+    TestListView reloaded;
+    ASSERT_EQ(LoadList(kDataFile, reloaded.Handle(), &byNameUp), static_cast<DWORD>(ERROR_SUCCESS));
+    EXPECT_EQ(reloaded.Rows(), sorted);
 }
 
 }  // namespace
