@@ -18,12 +18,12 @@ struct RowOrder {
 
 // Appends the file's records to the list view as new rows; never clears the list. The rows go in in
 // file order, or, given `order`, in the order SortListView would then put them in, which spares a
-// large list a second pass through the list view. `firstRecordId`, if given, receives the identity of
-// the row made from the file's first record (0 when the file holds none).
+// large list a second pass through the list view. `firstRecordRow`, if given, receives the index of
+// the row made from the file's first record (left as it is when the file holds none).
 // Returns ERROR_SUCCESS or the error that kept the file from being read (no rows are added then), or
 // ERROR_NOT_ENOUGH_MEMORY when the list outgrew the memory (the rows added so far stay).
 DWORD LoadList(const std::string& fileName, HWND listView, const RowOrder* order = nullptr,
-               LPARAM* firstRecordId = nullptr);
+               int* firstRecordRow = nullptr);
 
 // Rewrites the file from the rows of the list view, one line per column. The file is replaced in one
 // step: on failure (ERROR_NOT_ENOUGH_MEMORY among them) it is left exactly as it was and the error is

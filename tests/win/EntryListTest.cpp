@@ -191,11 +191,10 @@ TEST_F(EntryList, LoadingSortedMatchesSortingAfterwards) {
             SortListView(sortedAfter.Handle(), column, descending);
             TestListView sortedWhileLoading;
             const RowOrder order{column, descending};
-            LPARAM first = 0;
-            ASSERT_EQ(LoadList(kDataFile, sortedWhileLoading.Handle(), &order, &first),
+            int firstRow = -1;
+            ASSERT_EQ(LoadList(kDataFile, sortedWhileLoading.Handle(), &order, &firstRow),
                       static_cast<DWORD>(ERROR_SUCCESS));
             EXPECT_EQ(sortedWhileLoading.Rows(), sortedAfter.Rows()) << "column " << column << (descending ? " down" : " up");
-            const int firstRow = FindRow(sortedWhileLoading.Handle(), first);
             ASSERT_GE(firstRow, 0);
             EXPECT_EQ(sortedWhileLoading.Rows()[static_cast<std::size_t>(firstRow)], rows[0]);
         }
