@@ -1,6 +1,5 @@
 #include "tests/win/creator/CreatorFolder.h"
 
-#include "common/UniqueHandle.h"
 #include "creator/core/DriveLayout.h"
 #include "tests/win/support/TestDrive.h"
 
@@ -12,23 +11,14 @@ namespace {
 
 void CollectFiles(const std::string& root, const std::string& relative,
                   std::map<std::string, std::string>& files) {
-    WIN32_FIND_DATAA entry{};
-    UniqueFind find(::FindFirstFileA((root + relative + "*").c_str(), &entry));
-    if (!find) {
-        return;
-    }
-    do {
-        const std::string name = entry.cFileName;
-        if (name == "." || name == "..") {
-            continue;
-        }
-        if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+    ForEachFolderEntry(root + relative, [&](const std::string& name, bool isFolder) {
+        if (isFolder) {
             files[relative + name + "\\"] = {};
             CollectFiles(root, relative + name + "\\", files);
         } else {
             files[relative + name] = ReadTestFile(root + relative + name);
         }
-    } while (::FindNextFileA(find.get(), &entry));
+    });
 }
 
 }  // namespace

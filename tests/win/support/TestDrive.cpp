@@ -9,9 +9,9 @@
 #include <cstdlib>
 
 namespace corvane::test {
-namespace {
 
-void DeleteTree(const std::string& folder) {
+void ForEachFolderEntry(const std::string& folder,
+                        const std::function<void(const std::string& name, bool isFolder)>& visit) {
     WIN32_FIND_DATAA entry{};
     UniqueFind find(::FindFirstFileA((folder + "*").c_str(), &entry));
     if (!find) {
@@ -19,18 +19,25 @@ void DeleteTree(const std::string& folder) {
     }
     do {
         const std::string name = entry.cFileName;
-        if (name == "." || name == "..") {
-            continue;
+        if (name != "." && name != "..") {
+            visit(name, (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0);
         }
+    } while (::FindNextFileA(find.get(), &entry));
+}
+
+namespace {
+
+void DeleteTree(const std::string& folder) {
+    ForEachFolderEntry(folder, [&](const std::string& name, bool isFolder) {
         const std::string path = folder + name;
         ::SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-        if (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+        if (isFolder) {
             DeleteTree(path + "\\");
             ::RemoveDirectoryA(path.c_str());
         } else {
             ::DeleteFileA(path.c_str());
         }
-    } while (::FindNextFileA(find.get(), &entry));
+    });
 }
 
 }  // namespace

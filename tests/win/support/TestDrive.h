@@ -3,6 +3,7 @@
 #pragma once
 
 #include <atomic>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -16,6 +17,11 @@ inline constexpr const char* kMissingRoot = "N:\\";
 
 // True when the session mapped the drive (R: and T: need mounts the machine may not allow).
 bool DriveIsMapped(const std::string& root);
+
+// Calls `visit` for every file and folder directly in `folder` (which ends in a backslash), without
+// "." and "..".
+void ForEachFolderEntry(const std::string& folder,
+                        const std::function<void(const std::string& name, bool isFolder)>& visit);
 
 // Deletes everything below the root (attributes cleared first), leaving an empty drive.
 void EmptyDrive(const std::string& root);
