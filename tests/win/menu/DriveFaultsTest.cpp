@@ -103,6 +103,7 @@ TEST_F(DriveFaults, PullingTheStickDuringASaveLeavesAWholeList) {
         EmptyDrive(kStickRoot);
     }
     std::printf("stick pulled in the middle of %d of %d saves\n", pulledDuringTheSave, kRounds);
+    EXPECT_GT(pulledDuringTheSave, 0) << "the pull never landed while a save was under way";
 }
 
 // The settings sit on a write-protected stick (R:, a read-only mount: the read-only attribute alone
