@@ -3,8 +3,8 @@
 #include "common/FileContents.h"
 #include "common/MyMod.h"
 #include "common/SystemError.h"
-#include "creator/core/CreatorTexts.h"
 #include "creator/TargetFacts.h"
+#include "creator/core/CreatorTexts.h"
 #include "creator/core/DriveLayout.h"
 
 #include <windows.h>

@@ -212,6 +212,19 @@ TEST_F(CreateMenuTest, FolderThatIsNotARemovableDrivesRootNeedsAYes) {
     }
 }
 
+// A target that cannot be looked at is reported with the system's reason before anything changes.
+TEST_F(CreateMenuTest, TargetThatCannotBeOpenedIsReportedBeforeAnythingChanges) {
+    for (const std::string& target :
+         std::vector<std::string>{"E:\\Missing", kMissingRoot, kCreator + "\\Menu.exe"}) {
+        const auto creatorFolder = Snapshot(kCreator + "\\");
+        RecordingFeedback feedback({target, "Open my menu", "MYSTICK"});
+        EXPECT_EQ(CreateMenu(kCreator, feedback), CreationOutcome::StepFailed) << target;
+        ASSERT_EQ(feedback.messages.size(), 1u) << target;
+        EXPECT_EQ(feedback.messages[0].rfind(texts::kErrorSearching + target, 0), 0u) << feedback.messages[0];
+        EXPECT_EQ(Snapshot(kCreator + "\\"), creatorFolder) << target;
+    }
+}
+
 // However the creator's own folder is spelled, typed or reached, it is refused before anything
 // changes: preparing it would delete the very files the run copies.
 TEST_F(CreateMenuTest, CreatorsOwnFolderIsRefusedHoweverItIsSpelled) {
