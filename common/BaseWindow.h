@@ -55,8 +55,12 @@ protected:
             }
             ::RegisterClassExA(&windowClass);
         }
-        return ::CreateWindowExA(exStyle, Derived::ClassName(), title, style, x, y, width, height, parent, menu,
-                                 instance, static_cast<Derived*>(this)) != nullptr;
+        if (::CreateWindowExA(exStyle, Derived::ClassName(), title, style, x, y, width, height, parent, menu,
+                              instance, static_cast<Derived*>(this)) == nullptr) {
+            hwnd_ = nullptr;  // a window refused in WM_NCCREATE may be gone without a WM_NCDESTROY
+            return false;
+        }
+        return true;
     }
 
     LRESULT DefaultHandling(UINT message, WPARAM wParam, LPARAM lParam) noexcept {
@@ -83,7 +87,14 @@ private:
         try {
             result = self->HandleMessage(message, wParam, lParam);
         } catch (...) {
-            result = ::DefWindowProcA(hwnd, message, wParam, lParam);
+            // A window whose creation handler failed is not created, rather than shown half-built.
+            if (message == WM_NCCREATE) {
+                result = FALSE;
+            } else if (message == WM_CREATE) {
+                result = -1;
+            } else {
+                result = ::DefWindowProcA(hwnd, message, wParam, lParam);
+            }
         }
         if (message == WM_NCDESTROY) {
             ::SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);

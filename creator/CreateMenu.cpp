@@ -3,10 +3,13 @@
 #include "common/FileContents.h"
 #include "common/MyMod.h"
 #include "common/SystemError.h"
+#include "creator/TargetFacts.h"
 #include "creator/core/CreatorTexts.h"
 #include "creator/core/DriveLayout.h"
 
 #include <windows.h>
+
+#include <optional>
 
 namespace corvane::creator {
 namespace {
@@ -132,6 +135,37 @@ class CreationRun {
     StepFailure failure_{};
 };
 
+// Looks at the chosen folder and decides, with the user where a question is due, whether it may be
+// prepared. Returns the outcome that ends the click there, or nothing when the run may go ahead on
+// `chosen.root`.
+std::optional<CreationOutcome> ApproveTarget(const std::string& typedRoot, const std::string& creatorFolder,
+                                             CreationFeedback& feedback, ChosenTarget& chosen) {
+    std::string failedPath;
+    const DWORD error = GatherTargetFacts(typedRoot, creatorFolder, chosen, failedPath);
+    if (error != ERROR_SUCCESS) {
+        feedback.ShowMessage(StepFailedMessage(texts::kErrorSearching, failedPath, SystemErrorText(error)));
+        return CreationOutcome::StepFailed;
+    }
+    const TargetDecision decision = CheckTarget(chosen.facts, [&chosen](std::string_view name) {
+        return IsReparsePoint(TargetPath(chosen.root, name));
+    });
+    switch (decision.verdict) {
+        case TargetVerdict::Prepare:
+            return std::nullopt;
+        case TargetVerdict::Ask:
+            if (feedback.Confirm(TargetMessage(decision, chosen.root))) {
+                return std::nullopt;
+            }
+            return CreationOutcome::Declined;
+        case TargetVerdict::CreatorFolder:
+        case TargetVerdict::SystemFolder:
+        case TargetVerdict::Link:
+            break;
+    }
+    feedback.ShowMessage(TargetMessage(decision, chosen.root));
+    return CreationOutcome::TargetRefused;
+}
+
 }  // namespace
 
 CreationOutcome CreateMenu(const std::string& creatorFolder, CreationFeedback& feedback) {
@@ -149,7 +183,12 @@ CreationOutcome CreateMenu(const std::string& creatorFolder, CreationFeedback& f
         feedback.ShowMessage(ProgramsMissingMessage(plan.missingPrograms, creatorFolder));
         return CreationOutcome::ProgramsMissing;
     }
-    CreationRun run(creatorFolder, inputs.targetRoot, feedback);
+    // Nor before it knows the target is a place it may prepare.
+    ChosenTarget chosen;
+    if (const auto stop = ApproveTarget(inputs.targetRoot, creatorFolder, feedback, chosen)) {
+        return *stop;
+    }
+    CreationRun run(creatorFolder, chosen.root, feedback);
     for (const CreationStep& step : plan.steps) {
         if (!run.Do(step)) {
             const StepFailure& failure = run.Failure();

@@ -94,11 +94,24 @@ class DropList {
     HDROP drop_;
 };
 
+// Sets a flag for the life of a scope.
+class RunningFlag {
+  public:
+    explicit RunningFlag(bool& flag) noexcept : flag_(flag) { flag_ = true; }
+    ~RunningFlag() { flag_ = false; }
+    RunningFlag(const RunningFlag&) = delete;
+    RunningFlag& operator=(const RunningFlag&) = delete;
+
+  private:
+    bool& flag_;
+};
+
 }  // namespace
 
-frmBrowse::frmBrowse(std::string creatorFolder, std::function<void()> onClosed)
+frmBrowse::frmBrowse(std::string creatorFolder, std::function<void()> onClosed, CreationRunner run)
     : creatorFolder_(std::move(creatorFolder)),
       onClosed_(std::move(onClosed)),
+      run_(std::move(run)),
       frmAction_(texts::kActionExampleCaption, 5190, 5415, &DrawActionExample),
       frmMyComp_(texts::kVolumeExampleCaption, 5850, 4530, &DrawVolumeExample),
       miniAbout_([this] { OpenCreatorFile(miniAbout_.Hwnd(), kHelpFile); }) {}
@@ -131,7 +144,8 @@ void frmBrowse::CreateControls() {
     CreateChild(hwnd, "EDIT", "", kEdit, WS_EX_CLIENTEDGE, {2040, 1800, 3855, 285}, txtAction, dpi);
     CreateChild(hwnd, "EDIT", "", kEdit, WS_EX_CLIENTEDGE, {2040, 2640, 3855, 285}, txtMyComp, dpi);
     CreateChild(hwnd, "BUTTON", texts::kSelectUsb, kButton, 0, {1680, 3600, 1215, 375}, BrowseFldr, dpi);
-    CreateChild(hwnd, "EDIT", "", kEdit, WS_EX_CLIENTEDGE, {3050, 3645, 495, 285}, txtPath, dpi);
+    // The drive box is filled by "Select USB" or a drop, or clicked into: Tab passes it by.
+    CreateChild(hwnd, "EDIT", "", ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, {3050, 3645, 495, 285}, txtPath, dpi);
     CreateChild(hwnd, "BUTTON", texts::kCreateMenu, WS_TABSTOP | BS_DEFPUSHBUTTON, 0, {3720, 3600, 1215, 375},
                 cmdCreate, dpi);
     CreateChild(hwnd, "BUTTON", texts::kClose, kButton, 0, {5280, 3600, 1215, 375}, Command1, dpi);
@@ -223,9 +237,16 @@ void frmBrowse::OnCreateMenu() {
     if (creating_) {  // a click let through by a repaint point of the run in progress
         return;
     }
-    creating_ = true;
-    CreateMenu(creatorFolder_, *this);
-    creating_ = false;
+    {
+        // Cleared however the run ends: a flag left set would refuse every later run and every close.
+        const RunningFlag running(creating_);
+        try {
+            run_(creatorFolder_, *this);
+        } catch (...) {
+            SetStatus({});
+            ShowMessage(texts::kRunFailed);
+        }
+    }
     if (closeRequested_) {
         OnClose();
     }
@@ -349,6 +370,11 @@ void frmBrowse::LetRepaint() {
 
 void frmBrowse::ShowMessage(const std::string& text) {
     ::MessageBoxA(Hwnd(), text.c_str(), texts::kProgramTitle, MB_OK | MB_ICONINFORMATION);
+}
+
+bool frmBrowse::Confirm(const std::string& question) {
+    return ::MessageBoxA(Hwnd(), question.c_str(), texts::kProgramTitle,
+                         MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) == IDYES;
 }
 
 void frmBrowse::FocusActionLabel() {

@@ -47,8 +47,8 @@ class frmBrowse : public BaseWindow<frmBrowse>, private CreationFeedback {
     };
 
     // `creatorFolder` (without a trailing backslash) supplies the files for the drive and the support
-    // tools; `onClosed` runs once the window is gone (the program ends there).
-    frmBrowse(std::string creatorFolder, std::function<void()> onClosed);
+    // tools; `onClosed` runs once the window is gone (the program ends there); `run` does Create Menu.
+    frmBrowse(std::string creatorFolder, std::function<void()> onClosed, CreationRunner run = &CreateMenu);
 
     // Creates and shows the window, centred on the screen. Returns false when it could not be created.
     bool Open(int showCommand);
@@ -82,11 +82,13 @@ class frmBrowse : public BaseWindow<frmBrowse>, private CreationFeedback {
     void SetStatus(const std::string& text) override;
     void LetRepaint() override;
     void ShowMessage(const std::string& text) override;
+    bool Confirm(const std::string& question) override;
     void FocusActionLabel() override;
     CreationInputs CurrentInputs() override;
 
     std::string creatorFolder_;
     std::function<void()> onClosed_;
+    CreationRunner run_;
     ExampleWindow frmAction_;
     ExampleWindow frmMyComp_;
     AboutWindow miniAbout_;

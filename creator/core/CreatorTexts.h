@@ -49,6 +49,24 @@ inline constexpr const char* kSupportMissingLead =
 inline constexpr const char* kSupportMissingTail =
     "\r\n\r\nThe drive keeps its own older copies of them, where it has any.";
 
+// The chosen folder is refused or needs a yes first; each text follows the path concerned.
+inline constexpr const char* kCreatorFolderRefused =
+    " is the folder Stickwright runs from: preparing it would delete the creator's own files.\r\n\r\n"
+    "Please select your USB drive. Nothing was changed.";
+inline constexpr const char* kSystemFolderRefused =
+    " is the system drive or the Windows folder of this computer: Stickwright does not prepare it.\r\n\r\n"
+    "Please select your USB drive. Nothing was changed.";
+inline constexpr const char* kLinkRefused =
+    " is a link to another place (a junction or symbolic link): preparing the drive would change files "
+    "there.\r\n\r\nRemove the link or select another drive. Nothing was changed.";
+inline constexpr const char* kNotADriveQuestion =
+    " is not the root of a removable drive.\r\n\r\nStickwright deletes its older files there (Autorun.inf, "
+    "Menu.exe, Kindel.exe and the files of its Support folder) and copies new ones in. Prepare it anyway?";
+
+// A run that stopped on an unexpected error (such as running out of memory).
+inline constexpr const char* kRunFailed =
+    "The menu could not be created: an unexpected error stopped the run. The steps before it stay done.";
+
 // A step that failed: lead-in, the item concerned, kErrorSeparator, the system's description.
 inline constexpr const char* kErrorSearching = "Error reading ";
 inline constexpr const char* kErrorDeleting = "Error removing the old file ";

@@ -1,6 +1,7 @@
 #include "creator/core/CreationPlan.h"
 #include "creator/core/CreatorTexts.h"
 #include "creator/core/DriveLayout.h"
+#include "creator/core/TargetCheck.h"
 
 #include <gtest/gtest.h>
 
@@ -188,6 +189,75 @@ TEST(CreationTexts, MessagesAreCharacterForCharacter) {
         "the shortcuts for them in the Menu.");
     EXPECT_EQ(StepFailedMessage(texts::kErrorCopying, "E:\\Menu.exe", "Access denied."),
               "Error copying E:\\Menu.exe : Access denied.");
+}
+
+// The decision on the chosen folder: identities, not spellings, decide; refusals win over the
+// question; the first link in the order the run touches names is the one reported.
+TEST(TargetCheck, RefusesOwnAndSystemFoldersAndLinksAndAsksUnlessARemovableRoot) {
+    const FolderIdentity stick{0x45, 1}, creator{0x46, 7}, systemRoot{0x43, 5}, windows{0x43, 9};
+    const FolderIdentity folder{0x45, 3};
+    const std::string chm = "Support\\Corvane.chm", ocx = "Support\\mscomctl.ocx";
+    struct Case {
+        const char* what;
+        FolderIdentity target;
+        bool volumeRoot;
+        bool removable;
+        std::set<std::string> links;
+        TargetVerdict verdict;
+        std::string link;
+    };
+    const std::vector<Case> cases = {
+        {"removable root", stick, true, true, {}, TargetVerdict::Prepare, ""},
+        {"folder on a removable drive", folder, false, true, {}, TargetVerdict::Ask, ""},
+        {"root of a fixed drive or a share", stick, true, false, {}, TargetVerdict::Ask, ""},
+        {"creator folder", creator, false, true, {}, TargetVerdict::CreatorFolder, ""},
+        {"creator at a removable root", creator, true, true, {"Support"}, TargetVerdict::CreatorFolder, ""},
+        {"system root", systemRoot, true, false, {}, TargetVerdict::SystemFolder, ""},
+        {"windows folder", windows, false, false, {"Menu.exe"}, TargetVerdict::SystemFolder, ""},
+        {"linked Support", stick, true, true, {"Support", "Menu.exe"}, TargetVerdict::Link, "Support"},
+        {"linked program", folder, false, true, {"Kindel.exe", chm}, TargetVerdict::Link, "Kindel.exe"},
+        {"linked support file", stick, true, true, {ocx}, TargetVerdict::Link, ocx},
+        {"linked user folder, never entered", stick, true, true, {"My Music"}, TargetVerdict::Prepare, ""},
+    };
+    for (const Case& c : cases) {
+        TargetFacts facts;
+        facts.target = c.target;
+        facts.creatorFolder = creator;
+        facts.systemRoot = systemRoot;
+        facts.windowsFolder = windows;
+        facts.targetIsVolumeRoot = c.volumeRoot;
+        facts.volumeIsRemovable = c.removable;
+        std::vector<std::string> asked;
+        const TargetDecision decision = CheckTarget(facts, [&](std::string_view name) {
+            asked.emplace_back(name);
+            return c.links.count(std::string(name)) > 0;
+        });
+        EXPECT_EQ(decision.verdict, c.verdict) << c.what;
+        EXPECT_EQ(decision.link, c.link) << c.what;
+        if (c.verdict == TargetVerdict::Prepare || c.verdict == TargetVerdict::Ask) {
+            std::vector<std::string> all{"Support"};
+            all.insert(all.end(), kAllFiles.begin(), kAllFiles.end());
+            EXPECT_EQ(asked, all) << c.what << ": every name the run touches is looked at";
+        }
+    }
+
+    // Without the system's identities (they could not be looked at) only the other rules apply.
+    TargetFacts unknown;
+    unknown.target = systemRoot;
+    unknown.creatorFolder = creator;
+    EXPECT_EQ(CheckTarget(unknown, [](std::string_view) { return false; }).verdict, TargetVerdict::Ask);
+}
+
+TEST(TargetCheck, MessagesNameThePlaceConcerned) {
+    EXPECT_EQ(TargetMessage({TargetVerdict::Link, "Support"}, "E:\\"),
+              std::string("E:\\Support") + texts::kLinkRefused);
+    EXPECT_EQ(TargetMessage({TargetVerdict::Ask, {}}, "C:\\Stick\\"),
+              std::string("C:\\Stick\\") + texts::kNotADriveQuestion);
+    EXPECT_EQ(TargetMessage({TargetVerdict::CreatorFolder, {}}, "F:\\"),
+              std::string("F:\\") + texts::kCreatorFolderRefused);
+    EXPECT_EQ(TargetMessage({TargetVerdict::SystemFolder, {}}, "C:\\"),
+              std::string("C:\\") + texts::kSystemFolderRefused);
+    EXPECT_EQ(TargetMessage({TargetVerdict::Prepare, {}}, "E:\\"), "");
 }
 
 }  // namespace

@@ -179,9 +179,141 @@ TEST_F(CreateMenuTest, PlainFileNamedSupportIsKeptAndItsFilesAreReported) {
 TEST_F(CreateMenuTest, FolderChosenInsteadOfADriveGetsItsSeparator) {
     ASSERT_TRUE(::CreateDirectoryA("E:\\Stick", nullptr));
     RecordingFeedback feedback({"E:\\Stick", "Open my menu", "MYSTICK"});
+    feedback.answerYes = true;
     EXPECT_EQ(CreateMenu(kCreator, feedback), CreationOutcome::Done);
     ExpectPrepared("E:\\Stick\\", kAutorunBytes);
     EXPECT_FALSE(MyMod::FileExists("E:\\StickMenu.exe"));
+}
+
+// A folder, or a drive that is not removable, is prepared only after a yes; the root of a
+// removable drive is prepared without a question (every other test here prepares one).
+TEST_F(CreateMenuTest, FolderThatIsNotARemovableDrivesRootNeedsAYes) {
+    for (const std::string folder : {"E:\\Stick", "C:\\CorvaneStick"}) {
+        ASSERT_TRUE(::CreateDirectoryA(folder.c_str(), nullptr)) << folder;
+        WriteTestFile(folder + "\\Menu.exe", "someone's program");
+        const auto before = Snapshot(folder + "\\");
+        const std::vector<std::string> question{folder + "\\" + texts::kNotADriveQuestion};
+
+        RecordingFeedback no({folder, "Open my menu", "MYSTICK"});
+        EXPECT_EQ(CreateMenu(kCreator, no), CreationOutcome::Declined) << folder;
+        EXPECT_EQ(no.questions, question);
+        EXPECT_TRUE(no.messages.empty()) << folder;
+        EXPECT_EQ(Snapshot(folder + "\\"), before) << folder;
+        EXPECT_FALSE(MyMod::FileExists(kCreator + "\\Autorun.inf")) << folder;
+
+        RecordingFeedback yes({folder, "Open my menu", "MYSTICK"});
+        yes.answerYes = true;
+        EXPECT_EQ(CreateMenu(kCreator, yes), CreationOutcome::Done) << folder;
+        EXPECT_EQ(yes.questions, question);
+        ExpectPrepared(folder + "\\", kAutorunBytes);
+        EmptyDrive(folder + "\\");
+        ::RemoveDirectoryA(folder.c_str());
+        ::DeleteFileA((kCreator + "\\Autorun.inf").c_str());
+    }
+}
+
+// A target that cannot be looked at is reported with the system's reason before anything changes.
+TEST_F(CreateMenuTest, TargetThatCannotBeOpenedIsReportedBeforeAnythingChanges) {
+    for (const std::string& target :
+         std::vector<std::string>{"E:\\Missing", kMissingRoot, kCreator + "\\Menu.exe"}) {
+        const auto creatorFolder = Snapshot(kCreator + "\\");
+        RecordingFeedback feedback({target, "Open my menu", "MYSTICK"});
+        EXPECT_EQ(CreateMenu(kCreator, feedback), CreationOutcome::StepFailed) << target;
+        ASSERT_EQ(feedback.messages.size(), 1u) << target;
+        EXPECT_EQ(feedback.messages[0].rfind(texts::kErrorSearching + target, 0), 0u) << feedback.messages[0];
+        EXPECT_EQ(Snapshot(kCreator + "\\"), creatorFolder) << target;
+    }
+}
+
+// However the creator's own folder is spelled, typed or reached, it is refused before anything
+// changes: preparing it would delete the very files the run copies.
+TEST_F(CreateMenuTest, CreatorsOwnFolderIsRefusedHoweverItIsSpelled) {
+    struct Case {
+        const char* creatorFolder;
+        const char* currentFolder;  // for relative targets
+        const char* target;
+    };
+    for (const Case& c :
+         {Case{"F:\\Creator", nullptr, "F:\\Creator"}, Case{"F:\\Creator", nullptr, "f:\\CREATOR\\"},
+          Case{"F:\\Creator", nullptr, "F:\\Creator."},
+          Case{"F:\\Creator", nullptr, "F:\\Creator\\Support\\.."}, Case{"F:\\Creator", "F:\\Creator", "."},
+          Case{"F:", nullptr, "F:\\"}, Case{"F:", nullptr, "F:\\."}, Case{"F:", "F:\\", "."}}) {
+        BuildCreatorFolder(c.creatorFolder);
+        WriteTestFile(creator::SourcePath(c.creatorFolder, "Autorun.inf"), "the last run's");
+        const auto before = Snapshot(kSecondStickRoot);
+        char previousFolder[MAX_PATH] = {};
+        ::GetCurrentDirectoryA(MAX_PATH, previousFolder);
+        if (c.currentFolder != nullptr) {
+            ASSERT_TRUE(::SetCurrentDirectoryA(c.currentFolder));
+        }
+        RecordingFeedback feedback({c.target, "Open my menu", "MYSTICK"});
+        const CreationOutcome outcome = CreateMenu(c.creatorFolder, feedback);
+        ::SetCurrentDirectoryA(previousFolder);
+
+        EXPECT_EQ(outcome, CreationOutcome::TargetRefused) << c.target;
+        ASSERT_EQ(feedback.messages.size(), 1u) << c.target;
+        const std::string& message = feedback.messages[0];
+        const std::string tail = texts::kCreatorFolderRefused;
+        EXPECT_TRUE(message.size() > tail.size() && message.ends_with(tail)) << message;
+        EXPECT_TRUE(feedback.questions.empty()) << c.target;
+        EXPECT_EQ(Snapshot(kSecondStickRoot), before) << c.target;
+    }
+}
+
+// The root of the system drive and the Windows folder are never prepared, however spelled.
+TEST_F(CreateMenuTest, SystemDriveRootAndWindowsFolderAreRefused) {
+    char windows[MAX_PATH] = {};
+    ASSERT_GT(::GetSystemWindowsDirectoryA(windows, MAX_PATH), 0u);
+    const std::string windowsFolder = windows;
+    const std::string systemRoot = windowsFolder.substr(0, 3);
+    // Older copies the run would otherwise strip of their attributes and replace.
+    const std::vector<std::string> decoys = {systemRoot + "Menu.exe", windowsFolder + "\\Menu.exe"};
+    for (const std::string& decoy : decoys) {
+        WriteTestFile(decoy, "not the creator's");
+        SetAttributes(decoy, FILE_ATTRIBUTE_READONLY);
+    }
+    for (const std::string& target :
+         {systemRoot, windowsFolder, windowsFolder + ".", windowsFolder + "\\system32\\..\\",
+          std::string(1, systemRoot[0]) + ":\\."}) {
+        RecordingFeedback feedback({target, "Open my menu", "MYSTICK"});
+        EXPECT_EQ(CreateMenu(kCreator, feedback), CreationOutcome::TargetRefused) << target;
+        ASSERT_EQ(feedback.messages.size(), 1u) << target;
+        EXPECT_TRUE(feedback.messages[0].ends_with(texts::kSystemFolderRefused)) << feedback.messages[0];
+        EXPECT_TRUE(feedback.questions.empty()) << target;
+    }
+    for (const std::string& decoy : decoys) {
+        EXPECT_NE(::GetFileAttributesA(decoy.c_str()) & FILE_ATTRIBUTE_READONLY, 0u) << decoy;
+        EXPECT_EQ(ReadTestFile(decoy), "not the creator's") << decoy;
+        SetAttributes(decoy, FILE_ATTRIBUTE_NORMAL);
+        ::DeleteFileA(decoy.c_str());
+    }
+    EXPECT_FALSE(MyMod::FolderExists(systemRoot + "My Music"));
+    EXPECT_FALSE(MyMod::FileExists(kCreator + "\\Autorun.inf"));
+}
+
+// A Support folder that leads elsewhere on the PC: the run would clear attributes, delete and
+// replace files there. It is named and nothing changes, on the drive or behind the link.
+TEST_F(CreateMenuTest, LinkBelowTheRootIsRefusedBeforeAnythingChanges) {
+    ASSERT_TRUE(::CreateDirectoryA("F:\\Elsewhere", nullptr));
+    WriteTestFile("F:\\Elsewhere\\Tendwell.exe", "someone else's");
+    SetAttributes("F:\\Elsewhere\\Tendwell.exe", FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN);
+    WriteTestFile("E:\\Menu.exe", "older menu");
+    const SessionFolderLink link("drive-e/Support", "drive-f/Elsewhere");
+    const DWORD attributes = ::GetFileAttributesA("E:\\Support");
+    ASSERT_NE(attributes, INVALID_FILE_ATTRIBUTES);
+    ASSERT_NE(attributes & FILE_ATTRIBUTE_REPARSE_POINT, 0u)
+        << "Wine no longer shows the link as a reparse point";
+    const auto elsewhere = Snapshot("F:\\");
+    const auto drive = Snapshot("E:\\");
+
+    RecordingFeedback feedback({"E:\\", "Open my menu", "MYSTICK"});
+    EXPECT_EQ(CreateMenu(kCreator, feedback), CreationOutcome::TargetRefused);
+    EXPECT_EQ(feedback.messages, std::vector<std::string>{std::string("E:\\Support") + texts::kLinkRefused});
+    EXPECT_EQ(Snapshot("E:\\"), drive);
+    EXPECT_EQ(Snapshot("F:\\"), elsewhere);
+    EXPECT_EQ(::GetFileAttributesA("F:\\Elsewhere\\Tendwell.exe") &
+                  (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN),
+              static_cast<DWORD>(FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN));
 }
 
 TEST_F(CreateMenuTest, WriteProtectedDriveStopsWithAClearMessage) {

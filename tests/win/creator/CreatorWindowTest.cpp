@@ -20,6 +20,8 @@
 
 #include <cstring>
 #include <memory>
+#include <stdexcept>
+#include <utility>
 
 namespace corvane::test {
 namespace {
@@ -139,10 +141,11 @@ TEST_F(CreatorWindowTest, LayoutTextsAndTabOrder) {
     }
 
     // Tab goes through the boxes and buttons in the window's order, then the links, and round again.
+    // The drive box is no stop: it is filled by "Select USB" or a drop, or clicked into.
     const std::vector<int> order = {frmBrowse::txtAction, frmBrowse::txtMyComp, frmBrowse::BrowseFldr,
-                                    frmBrowse::txtPath,   frmBrowse::cmdCreate, frmBrowse::Command1,
-                                    frmBrowse::Label4,    frmBrowse::Label5,    frmBrowse::Label6,
-                                    frmBrowse::Label7,    frmBrowse::txtAction};
+                                    frmBrowse::cmdCreate, frmBrowse::Command1,  frmBrowse::Label4,
+                                    frmBrowse::Label5,    frmBrowse::Label6,    frmBrowse::Label7,
+                                    frmBrowse::txtAction};
     EXPECT_EQ(::GetFocus(), Control(frmBrowse::txtAction));
     for (std::size_t i = 0; i + 1 < order.size(); ++i) {
         EXPECT_EQ(::GetNextDlgTabItem(hwnd_, Control(order[i]), FALSE), Control(order[i + 1]))
@@ -180,6 +183,61 @@ TEST_F(CreatorWindowTest, CloseAndClicksDuringARunWaitForItsEnd) {
     EXPECT_EQ(messages.Texts(), std::vector<std::string>{texts::kReady}) << "one run only";
     EXPECT_EQ(ReadTestFile("E:\\Support\\Corvane.chm"), CreatorCopyOf("Support\\Corvane.chm"));
     EXPECT_FALSE(::IsWindow(hwnd_)) << "the close came once the run was over";
+    EXPECT_EQ(closed_, 1);
+}
+
+// A dropped creator folder is refused with a message; a folder that is no drive's root is asked
+// about, with No as the button Enter presses, and No leaves everything as it was.
+TEST_F(CreatorWindowTest, ChosenFolderIsCheckedBeforeAnythingChanges) {
+    ASSERT_TRUE(::CreateDirectoryA("E:\\Stick", nullptr));
+    const auto drives = std::pair{Snapshot(kStickRoot), Snapshot(kSecondStickRoot)};
+    Type(frmBrowse::txtAction, "Open my menu");
+    ::SendMessageA(hwnd_, WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDropList({kCreatorFolder})), 0);
+    {
+        DialogAnswerer messages(texts::kProgramTitle);
+        Press(frmBrowse::cmdCreate);
+        EXPECT_EQ(messages.Texts(), std::vector<std::string>{std::string(kCreatorFolder) + "\\" +
+                                                             texts::kCreatorFolderRefused});
+    }
+    Type(frmBrowse::txtPath, "E:\\Stick");
+    {
+        DialogAnswerer question(texts::kProgramTitle, DialogAnswerer::Press(IDNO));
+        Press(frmBrowse::cmdCreate);
+        const SeenDialog seen = question.Result();
+        EXPECT_EQ(seen.text, std::string("E:\\Stick\\") + texts::kNotADriveQuestion);
+        EXPECT_EQ(seen.defaultButton, IDNO);
+        EXPECT_EQ(question.Seen().size(), 1u);
+    }
+    EXPECT_EQ(std::pair(Snapshot(kStickRoot), Snapshot(kSecondStickRoot)), drives);
+    EXPECT_EQ(TextOf(Control(frmBrowse::lblStatus)), "");
+}
+
+// A run that ends in an exception must not leave the window thinking it is still running: the next
+// Create Menu runs, and a close asked for during such a run still happens.
+TEST_F(CreatorWindowTest, RunEndedByAnExceptionLeavesTheWindowUsableAndClosable) {
+    int runs = 0;
+    window_ = std::make_unique<frmBrowse>(
+        kCreatorFolder, [this] { ++closed_; },
+        [this, &runs](const std::string&, creator::CreationFeedback& feedback) -> creator::CreationOutcome {
+            ++runs;
+            if (runs == 2) {  // the user closes the window while this run lets messages through
+                ::PostMessageA(hwnd_, WM_CLOSE, 0, 0);
+                feedback.LetRepaint();
+            }
+            throw std::runtime_error("out of something");
+        });
+    ASSERT_TRUE(window_->Open(SW_SHOWNORMAL));
+    hwnd_ = window_->Hwnd();
+    {
+        DialogAnswerer messages(texts::kProgramTitle);
+        Press(frmBrowse::cmdCreate);
+        EXPECT_EQ(messages.Texts(), std::vector<std::string>{texts::kRunFailed});
+    }
+    EXPECT_TRUE(::IsWindow(hwnd_));
+    DialogAnswerer messages(texts::kProgramTitle);
+    Press(frmBrowse::cmdCreate);
+    EXPECT_EQ(runs, 2) << "the first run's end was noticed";
+    EXPECT_FALSE(::IsWindow(hwnd_)) << "the close asked for during the run happened";
     EXPECT_EQ(closed_, 1);
 }
 
