@@ -1,6 +1,7 @@
 #include "start/ComponentSignature.h"
 
 #include "start/SystemLibrary.h"
+#include "start/WideText.h"
 
 #include <windows.h>
 #include <softpub.h>
@@ -82,29 +83,6 @@ class TrustVerification {
 // Chain errors that only say revocation could not be learnt without a network.
 constexpr DWORD kOfflineRevocation = CERT_TRUST_REVOCATION_STATUS_UNKNOWN | CERT_TRUST_IS_OFFLINE_REVOCATION;
 
-std::wstring Wide(const std::string& text) {
-    const int length = ::MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, nullptr, 0);
-    if (length <= 0) {
-        return {};
-    }
-    std::wstring wide(static_cast<size_t>(length), L'\0');
-    ::MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, wide.data(), length);
-    wide.resize(static_cast<size_t>(length - 1));
-    return wide;
-}
-
-// UTF-8, so that no look-alike character can be mapped onto the publisher's name.
-std::string Utf8(const std::wstring& text) {
-    const int length = ::WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, nullptr, 0, nullptr, nullptr);
-    if (length <= 0) {
-        return {};
-    }
-    std::string utf8(static_cast<size_t>(length), '\0');
-    ::WideCharToMultiByte(CP_UTF8, 0, text.c_str(), -1, utf8.data(), length, nullptr, nullptr);
-    utf8.resize(static_cast<size_t>(length - 1));
-    return utf8;
-}
-
 std::string Organisation(const TrustFunctions& trust, PCCERT_CONTEXT certificate) {
     auto* oid = const_cast<char*>(szOID_ORGANIZATION_NAME);
     const DWORD length = trust.nameString(certificate, CERT_NAME_ATTR_TYPE, 0, oid, nullptr, 0);
@@ -113,7 +91,7 @@ std::string Organisation(const TrustFunctions& trust, PCCERT_CONTEXT certificate
     }
     std::vector<wchar_t> name(length);
     trust.nameString(certificate, CERT_NAME_ATTR_TYPE, 0, oid, name.data(), length);
-    return Utf8(name.data());
+    return Utf8FromWide(name.data());
 }
 
 // Builds the signer's chain as of the time the signature was verified for (its timestamp, when it
@@ -156,7 +134,7 @@ bool ChainTrusted(const TrustFunctions& trust, const CRYPT_PROVIDER_SGNR& signer
 SignatureFacts CheckSignature(const std::string& path) {
     SignatureFacts facts;
     const TrustFunctions trust;
-    const std::wstring widePath = Wide(path);
+    const std::wstring widePath = WideFromAnsi(path);
     if (!trust.Complete() || widePath.empty()) {
         return facts;
     }

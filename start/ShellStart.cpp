@@ -1,6 +1,7 @@
 #include "start/ShellStart.h"
 
 #include "common/UniqueHandle.h"
+#include "start/WideText.h"
 
 #include <windows.h>
 #include <exdisp.h>
@@ -53,14 +54,6 @@ class ComApartment {
   private:
     bool initialised_;
 };
-
-std::wstring Wide(const std::string& text) {
-    const int length = ::MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, nullptr, 0);
-    std::wstring wide(length > 0 ? static_cast<size_t>(length) : 1u, L'\0');
-    ::MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, wide.data(), length);
-    wide.resize(wide.size() - 1);
-    return wide;
-}
 
 // The desktop's shell dispatch object: the shell's window, its active view's background object
 // and the application behind it.
@@ -141,7 +134,7 @@ bool StartThroughDesktopShell(const std::string& file) noexcept {
         if (!shell) {
             return false;
         }
-        const UniqueBstr path(::SysAllocString(Wide(file).c_str()));
+        const UniqueBstr path(::SysAllocString(WideFromAnsi(file).c_str()));
         const UniqueBstr noParameters(::SysAllocString(L""));
         const UniqueBstr open(::SysAllocString(L"open"));
         if (!path || !noParameters || !open) {
