@@ -1,8 +1,9 @@
 // Kindel: started by AutoPlay from the drive root. Puts the common-controls component into the
 // system folder when the computer lacks it, then opens the menu beside it and ends.
 #include "common/MessageLoop.h"
-#include "common/MyMod.h"
 #include "common/SafeDllSearch.h"
+#include "start/ComponentInstall.h"
+#include "start/ShellStart.h"
 #include "start/StartSteps.h"
 #include "start/core/StartFiles.h"
 #include "start/frmStart.h"
@@ -12,15 +13,18 @@
 namespace corvane::start {
 namespace {
 
-// Copies and registers the component, with the waiting window up meanwhile.
+// Installs and registers the component, with the waiting window up meanwhile. Whatever fails (no
+// component on the drive, one that is not the publisher's, a system folder the user may not write,
+// a failed registration) is passed over without a word: the menu is started regardless.
 void PrepareComputer(frmStart& window, const StartFiles& files) {
     window.ShowAndPaint();
-    // A failed copy (no component on the drive, a system folder the user may not write) is passed
-    // over: the silent registration then fails just as quietly, and the menu needs nothing from it.
-    CopyComponent(files.componentSource, files.componentFile);
+    const InstallOutcome outcome = InstallComponent(files.componentSource, files.componentFile, files.systemFolder);
     PumpPendingMessages();
-    if (!files.registrar.empty()) {
-        RunRegistration(files.registrar, files.registrationCommandLine, kRegistrationWaitMs);
+    if (outcome == InstallOutcome::Installed &&
+        RunRegistration(files.registrar, files.registrationCommandLine, files.systemFolder, kRegistrationWaitMs) ==
+            RegistrationOutcome::Failed) {
+        // A component that would not register is of no use to anyone: take back what this run put there.
+        ::DeleteFileA(files.componentFile.c_str());
     }
     PumpPendingMessages();
 }
@@ -30,10 +34,11 @@ void Run() {
     frmStart window;
     window.Create();  // without a window the menu is still started, only without an owner
     // Only the presence of the file counts as "prepared"; whether it is registered is not examined.
-    if (!MyMod::FileExists(files.componentFile)) {
+    // Without a known system folder there is nowhere to install to.
+    if (!files.systemFolder.empty() && ProbeComponentFile(files.componentFile) == ComponentPlace::Absent) {
         PrepareComputer(window, files);
     }
-    StartMenu(window.Hwnd(), files.menuFile);
+    StartMenu(window.Hwnd(), files.menuFile, IsElevated());
 }
 
 }  // namespace

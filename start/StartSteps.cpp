@@ -2,6 +2,7 @@
 
 #include "common/MessageLoop.h"
 #include "common/UniqueHandle.h"
+#include "start/ShellStart.h"
 #include "start/core/StartFiles.h"
 
 #include <shellapi.h>
@@ -55,11 +56,8 @@ std::string SystemFolder() {
     return SystemFolderFromBuffer(std::string_view(buffer, sizeof buffer));
 }
 
-void CopyComponent(const std::string& source, const std::string& destination) noexcept {
-    ::CopyFileA(source.c_str(), destination.c_str(), FALSE);
-}
-
-bool RunRegistration(const std::string& registrar, const std::string& commandLine, DWORD timeoutMs) {
+RegistrationOutcome RunRegistration(const std::string& registrar, const std::string& commandLine,
+                                    const std::string& folder, DWORD timeoutMs) {
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESHOWWINDOW;
@@ -70,15 +68,23 @@ bool RunRegistration(const std::string& registrar, const std::string& commandLin
     // The registrar is named by its full path: a command line alone would be looked for beside this
     // program first, that is on the drive.
     if (!::CreateProcessA(registrar.c_str(), mutableCommandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                          nullptr, &startup, &started)) {
-        return false;
+                          folder.c_str(), &startup, &started)) {
+        return RegistrationOutcome::Failed;
     }
     const UniqueKernelHandle process(started.hProcess);
     const UniqueKernelHandle thread(started.hThread);
-    return WaitForProcessEnd(process.get(), timeoutMs);
+    if (!WaitForProcessEnd(process.get(), timeoutMs)) {
+        return RegistrationOutcome::StillRunning;
+    }
+    DWORD exitCode = 1;
+    ::GetExitCodeProcess(process.get(), &exitCode);
+    return exitCode == 0 ? RegistrationOutcome::Registered : RegistrationOutcome::Failed;
 }
 
-void StartMenu(HWND owner, const std::string& menuFile) noexcept {
+void StartMenu(HWND owner, const std::string& menuFile, bool atUserLevel) noexcept {
+    if (atUserLevel && StartThroughDesktopShell(menuFile)) {
+        return;
+    }
     SHELLEXECUTEINFOA request{};
     request.cbSize = sizeof request;
     // No error dialogs from the shell, and the start is complete before this program ends.

@@ -26,13 +26,14 @@ StartFiles PlanStartFiles(std::string_view ownFolder, std::string_view systemFol
     const std::string own = WithoutTrailingBackslash(ownFolder);
     const std::string system = WithoutTrailingBackslash(systemFolder);
     StartFiles files;
+    files.systemFolder = system;
     files.componentFile = system + "\\" + kComponentName;
     files.componentSource = own + "\\" + kSupportFolderName + "\\" + kComponentName;
     files.menuFile = own + "\\" + kMenuFileName;
     if (!system.empty()) {
         files.registrar = system + "\\" + kRegistrarName;
     }
-    files.registrationCommandLine = kRegistrationCommand + files.componentFile;
+    files.registrationCommandLine = kRegistrationCommand + ("\"" + files.componentFile + "\"");
     return files;
 }
 

@@ -11,10 +11,12 @@ inline constexpr const char* kComponentName = "mscomctl.ocx";
 inline constexpr const char* kSupportFolderName = "Support";
 inline constexpr const char* kMenuFileName = "Menu.exe";
 inline constexpr const char* kRegistrarName = "regsvr32.exe";
-// The registration command line: this text followed by the component file.
+// The registration command line: this text followed by the component file in quotes (a system
+// folder may hold spaces).
 inline constexpr const char* kRegistrationCommand = "regsvr32 /s ";
 
 struct StartFiles {
+    std::string systemFolder;     // without a trailing backslash; empty when unknown
     std::string componentFile;    // the component in the system folder
     std::string componentSource;  // the component that travels in the drive's Support folder
     std::string menuFile;         // Menu.exe beside the start program

@@ -1,15 +1,19 @@
 // Kindel.exe run from the test drive as a separate process, the way AutoPlay starts it, against the
 // prefix's own system folder. Its registrar there and Menu.exe on the drive are stand-ins that log
-// how and when they were started (StandInMain.cpp).
+// how and when they were started (StandInMain.cpp); the component on the stick is a stand-in DLL
+// signed under a test root that the tests trust (make-test-components.sh).
 #include "common/FileContents.h"
 #include "common/WindowLayout.h"
 #include "common/core/Twips.h"
+#include "start/ComponentInstall.h"
+#include "start/ShellStart.h"
 #include "start/KindelTexts.h"
 #include "start/StartSteps.h"
 #include "start/core/StartFiles.h"
 #include "start/frmStart.h"
 #include "tests/win/start/KindelProcess.h"
 #include "tests/win/start/StartLog.h"
+#include "tests/win/start/TrustedTestRoot.h"
 #include "tests/win/support/TestDrive.h"
 
 #include <gtest/gtest.h>
@@ -17,6 +21,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <memory>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -29,7 +34,7 @@ using start::StartFiles;
 constexpr const char* kStandInName = "corvane_start_stand_in.exe";
 constexpr const char* kKindelOnDrive = "E:\\Kindel.exe";
 constexpr const char* kMenuOnDrive = "E:\\Menu.exe";
-constexpr const char* kComponentContents = "component from the stick";
+constexpr const char* kSignedComponent = "signed.dll";
 constexpr const char* kReleaseEventName = "CorvaneTestRegistrarRelease";
 constexpr DWORD kRunTimeoutMs = 20000;
 
@@ -38,9 +43,10 @@ constexpr DWORD kRunTimeoutMs = 20000;
 bool SameFile(const std::string& a, const std::string& b) {
     const auto identify = [](const std::string& path) {
         BY_HANDLE_FILE_INFORMATION info{};
+        // Backup semantics: folders are compared too.
         const UniqueFile file(::CreateFileA(path.c_str(), 0,
                                             FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                            OPEN_EXISTING, 0, nullptr));
+                                            OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
         if (!file || !::GetFileInformationByHandle(file.get(), &info)) {
             return std::tuple<DWORD, DWORD, DWORD>{};
         }
@@ -84,6 +90,20 @@ class PreferFileForRegistrar {
     HKEY key_ = nullptr;
 };
 
+// A file the build made for the tests (make-test-components.sh).
+std::string TestComponent(const char* name) { return TestProgramFolder() + "components\\" + name; }
+
+// The temporary files Kindel makes in the system folder while it installs.
+std::vector<std::string> TemporaryFilesIn(const std::string& folder) {
+    std::vector<std::string> names;
+    ForEachFolderEntry(folder + "\\", [&](const std::string& name, bool isFolder) {
+        if (!isFolder && name.rfind("cvn", 0) == 0 && name.ends_with(".tmp")) {
+            names.push_back(name);
+        }
+    });
+    return names;
+}
+
 // Removes whatever the component's name stands for in the system folder: file or folder.
 void RemoveComponent(const std::string& path) {
     ::SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
@@ -106,7 +126,9 @@ class KindelTest : public ::testing::Test {
         // A registrar beside Kindel must never be the one that runs.
         CopyTestProgram(kStandInName, std::string(kStickRoot) + start::kRegistrarName);
         ASSERT_TRUE(::CreateDirectoryA("E:\\Support", nullptr));
-        WriteTestFile(files_.componentSource, kComponentContents);
+        ASSERT_TRUE(::CopyFileA(TestComponent(kSignedComponent).c_str(), files_.componentSource.c_str(), FALSE));
+        trustedRoot_ = std::make_unique<TrustedTestRoot>(TestComponent("root.cer"));
+        ::SetEnvironmentVariableA(kRegistrarExitCodeVariable, nullptr);
 
         keptRegistrar_ = files_.registrar + ".kept";
         if (::GetFileAttributesA(keptRegistrar_.c_str()) != INVALID_FILE_ATTRIBUTES) {
@@ -141,6 +163,8 @@ class KindelTest : public ::testing::Test {
         RemoveComponent(files_.componentFile);
         ::DeleteFileA(logPath_.c_str());
         EmptyDrive(kStickRoot);
+        trustedRoot_.reset();
+        EXPECT_EQ(TemporaryFilesIn(files_.systemFolder), std::vector<std::string>{}) << "left in the system folder";
     }
 
     [[nodiscard]] std::vector<StartLogLine> Log() const {
@@ -183,6 +207,7 @@ class KindelTest : public ::testing::Test {
     }
 
     StartFiles files_;
+    std::unique_ptr<TrustedTestRoot> trustedRoot_;
     PreferFileForRegistrar preferFile_;
     std::string keptRegistrar_;
     bool registrarReplaced_ = false;
@@ -245,7 +270,7 @@ TEST_F(KindelTest, MissingComponentIsCopiedAndRegisteredBeforeTheMenuStarts) {
     const HWND window = WaitForPreparationWindow(kindel);
     ASSERT_NE(window, nullptr);
     ExpectPreparationWindow(window);
-    EXPECT_EQ(ReadTestFile(files_.componentFile), kComponentContents);
+    EXPECT_EQ(ReadTestFile(files_.componentFile), ReadTestFile(TestComponent(kSignedComponent)));
     EXPECT_TRUE(LogOf(kMenuOnDrive).empty()) << "the menu started before the registration ended";
 
     ::SetEvent(release_.get());
@@ -256,7 +281,9 @@ TEST_F(KindelTest, MissingComponentIsCopiedAndRegisteredBeforeTheMenuStarts) {
     ASSERT_EQ(log.size(), 3u);
     EXPECT_EQ(log[0].event, kStarted);
     EXPECT_TRUE(SameFile(log[0].program, files_.registrar)) << log[0].program;
-    EXPECT_EQ(log[0].commandLine, std::string("regsvr32 /s ") + files_.componentFile);
+    // Quoted, and run in the system folder, never on the stick.
+    EXPECT_EQ(log[0].commandLine, "regsvr32 /s \"" + files_.componentFile + "\"");
+    EXPECT_TRUE(SameFile(log[0].currentFolder, files_.systemFolder)) << log[0].currentFolder;
     EXPECT_EQ(log[0].showCommand, std::to_string(SW_SHOWMINIMIZED));
     EXPECT_EQ(log[1].event, kEnded);
     EXPECT_TRUE(SameFile(log[1].program, files_.registrar));
@@ -295,27 +322,140 @@ INSTANTIATE_TEST_SUITE_P(Attributes, KindelWithComponentTest,
                                            FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_HIDDEN |
                                                FILE_ATTRIBUTE_READONLY));
 
-TEST_F(KindelTest, FolderNamedLikeTheComponentDoesNotCount) {
+TEST_F(KindelTest, FolderNamedLikeTheComponentIsNeitherTheComponentNorReplaced) {
     ASSERT_TRUE(::CreateDirectoryA(files_.componentFile.c_str(), nullptr));
 
     KindelProcess kindel(kKindelOnDrive, kStickRoot);
-    EXPECT_NE(WaitForPreparationWindow(kindel), nullptr) << "a folder was taken for the component";
-    ::SetEvent(release_.get());
     RunKindelExpectingMenu(kindel);
-    // The copy cannot replace a folder and fails quietly.
     EXPECT_NE(::GetFileAttributesA(files_.componentFile.c_str()) & FILE_ATTRIBUTE_DIRECTORY, 0u);
+    EXPECT_TRUE(LogOf(files_.registrar).empty()) << "something was registered in the folder's place";
+    EXPECT_TRUE(kindel.WindowsSeenVisible().empty()) << "Kindel prepared what it cannot install";
+}
+
+// The stick's component in every shape Kindel meets: only the publisher's signed DLL for Kindel's
+// own machine, on a chain to a trusted root, is installed and registered. Whatever it finds, it
+// shows no message and starts the menu.
+struct SourceCase {
+    const char* what;
+    const char* component;  // a file of make-test-components.sh; null: a folder in its place
+    bool rootTrusted;
+    bool installed;
+};
+
+void PrintTo(const SourceCase& source, std::ostream* out) { *out << source.what; }
+
+class KindelComponentSourceTest : public KindelTest, public ::testing::WithParamInterface<SourceCase> {};
+
+TEST_P(KindelComponentSourceTest, OnlyThePublishersSignedDllIsInstalled) {
+    const SourceCase& source = GetParam();
+    ASSERT_TRUE(::DeleteFileA(files_.componentSource.c_str()));
+    if (source.component == nullptr) {
+        ASSERT_TRUE(::CreateDirectoryA(files_.componentSource.c_str(), nullptr));
+    } else {
+        ASSERT_TRUE(::CopyFileA(TestComponent(source.component).c_str(), files_.componentSource.c_str(), FALSE));
+    }
+    if (!source.rootTrusted) {
+        trustedRoot_.reset();
+    }
+    ::SetEvent(release_.get());  // the registrar stand-in ends at once
+
+    KindelProcess kindel(kKindelOnDrive, kStickRoot);
+    RunKindelExpectingMenu(kindel);
+    EXPECT_LE(kindel.WindowsSeenVisible().size(), 1u) << "Kindel showed something besides its waiting window";
+    if (source.installed) {
+        EXPECT_EQ(ReadTestFile(files_.componentFile), ReadTestFile(TestComponent(source.component)));
+        EXPECT_TRUE(WaitForLog(files_.registrar, kEnded)) << "the component was not registered";
+    } else {
+        EXPECT_EQ(::GetFileAttributesA(files_.componentFile.c_str()), INVALID_FILE_ATTRIBUTES)
+            << "a refused component was installed";
+        EXPECT_TRUE(LogOf(files_.registrar).empty()) << "a refused component was registered";
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Sources, KindelComponentSourceTest,
+    ::testing::Values(SourceCase{"PublishersOnTrustedRoot", "signed.dll", true, true},
+                      SourceCase{"PublishersBeforeTheRootIsTrusted", "signed.dll", false, false},
+                      SourceCase{"OtherPublisherUnderTheSameRoot", "other.dll", true, false},
+                      SourceCase{"Unsigned", "unsigned.dll", true, false},
+                      SourceCase{"ByteChangedAfterSigning", "tampered.dll", true, false},
+                      SourceCase{"Truncated", "truncated.dll", true, false},
+                      SourceCase{"OtherMachineType", "wrong-machine.dll", true, false},
+                      SourceCase{"FolderNamedLikeTheComponent", nullptr, true, false}),
+    [](const ::testing::TestParamInfo<SourceCase>& source) { return std::string(source.param.what); });
+
+// Why each spoilt component is refused, from the facts gathered with the platform's own signature
+// checks (the root trusted).
+TEST_F(KindelTest, EachSpoiltComponentIsRefusedForItsFault) {
+    const std::tuple<const char*, start::ComponentVerdict> cases[] = {
+        {"signed.dll", start::ComponentVerdict::Install},
+        {"other.dll", start::ComponentVerdict::OtherPublisher},
+        {"unsigned.dll", start::ComponentVerdict::NoValidSignature},
+        {"tampered.dll", start::ComponentVerdict::NoValidSignature},
+        {"truncated.dll", start::ComponentVerdict::NoValidSignature},
+        {"wrong-machine.dll", start::ComponentVerdict::WrongMachine},
+        {"", start::ComponentVerdict::NotARegularFile},  // the components' folder itself
+    };
+    for (const auto& [file, verdict] : cases) {
+        SCOPED_TRACE(file);
+        EXPECT_EQ(start::JudgeComponent(start::GatherComponentFacts(TestComponent(file)), start::OwnMachine()), verdict);
+    }
+}
+
+// Kindel starts the menu through the desktop shell when it runs elevated, and on its own
+// otherwise; where no desktop shell answers (no Explorer, Wine) the first falls back to the second.
+// Either way the menu starts.
+TEST_F(KindelTest, MenuStartsWhetherOrNotKindelIsElevated) {
+    // Wine has no shell window, so its desktop shell never answers: only Windows takes this branch.
+    if (start::StartThroughDesktopShell(kMenuOnDrive)) {
+        EXPECT_TRUE(WaitForLog(kMenuOnDrive, kStarted)) << "the shell said yes but started nothing";
+    }
+    for (const bool atUserLevel : {false, true}) {
+        SCOPED_TRACE(atUserLevel ? "elevated" : "not elevated");
+        ::DeleteFileA(logPath_.c_str());
+        start::StartMenu(nullptr, kMenuOnDrive, atUserLevel);
+        EXPECT_TRUE(WaitForLog(kMenuOnDrive, kStarted)) << "the menu was not started";
+    }
 }
 
 TEST_F(KindelTest, ComponentMissingFromSupportStillStartsTheMenu) {
     ASSERT_TRUE(::DeleteFileA(files_.componentSource.c_str()));
 
     KindelProcess kindel(kKindelOnDrive, kStickRoot);
-    EXPECT_NE(WaitForPreparationWindow(kindel), nullptr);
-    EXPECT_EQ(::GetFileAttributesA(files_.componentFile.c_str()), INVALID_FILE_ATTRIBUTES);
-    ::SetEvent(release_.get());
     RunKindelExpectingMenu(kindel);
+    EXPECT_EQ(::GetFileAttributesA(files_.componentFile.c_str()), INVALID_FILE_ATTRIBUTES);
+    EXPECT_TRUE(LogOf(files_.registrar).empty()) << "nothing installed, yet something was registered";
     // The waiting window was the only one: no message of any kind.
     EXPECT_EQ(kindel.WindowsSeenVisible().size(), 1u);
+}
+
+TEST_F(KindelTest, FailedRegistrationTakesTheComponentBack) {
+    ::SetEnvironmentVariableA(kRegistrarExitCodeVariable, "5");
+    ::SetEvent(release_.get());
+
+    KindelProcess kindel(kKindelOnDrive, kStickRoot);
+    RunKindelExpectingMenu(kindel);
+    EXPECT_TRUE(WaitForLog(files_.registrar, kEnded)) << "the registrar did not run";
+    EXPECT_EQ(::GetFileAttributesA(files_.componentFile.c_str()), INVALID_FILE_ATTRIBUTES)
+        << "an unregistered component stayed in the system folder";
+}
+
+// A component that appears in the system folder between Kindel's test and its install (another
+// installer, another Kindel) is kept, whatever it holds, and the copy made meanwhile goes again.
+TEST_F(KindelTest, InstallNeverReplacesWhatIsInPlace) {
+    WriteTestFile(files_.componentFile, "appeared meanwhile");
+    EXPECT_EQ(start::InstallComponent(files_.componentSource, files_.componentFile, files_.systemFolder),
+              start::InstallOutcome::NotPlaced);
+    EXPECT_EQ(ReadTestFile(files_.componentFile), "appeared meanwhile");
+    EXPECT_EQ(start::ProbeComponentFile(files_.componentFile), start::ComponentPlace::Present);
+    RemoveComponent(files_.componentFile);
+
+    EXPECT_EQ(start::ProbeComponentFile(files_.componentFile), start::ComponentPlace::Absent);
+    ASSERT_TRUE(::CreateDirectoryA(files_.componentFile.c_str(), nullptr));
+    EXPECT_EQ(start::ProbeComponentFile(files_.componentFile), start::ComponentPlace::Blocked);
+    EXPECT_EQ(start::InstallComponent(files_.componentSource, files_.componentFile, files_.systemFolder),
+              start::InstallOutcome::NotPlaced);
+    EXPECT_NE(::GetFileAttributesA(files_.componentFile.c_str()) & FILE_ATTRIBUTE_DIRECTORY, 0u);
 }
 
 TEST_F(KindelTest, MissingMenuEndsKindelWithoutAMessage) {

@@ -2,13 +2,14 @@
 // drive. Logs how it was started (StartLog.h) to the file named by CORVANE_START_LOG. A registrar
 // (a stand-in named regsvr32.exe) then keeps running until the test sets the event named by
 // CORVANE_REGISTRAR_RELEASE (a minute at most) and logs its end, so that the log shows whether
-// Kindel waited for it.
+// Kindel waited for it; it ends with the exit code CORVANE_REGISTRAR_EXIT_CODE names.
 #include "common/UniqueHandle.h"
 #include "start/core/StartFiles.h"
 #include "tests/win/start/StartLog.h"
 
 #include <windows.h>
 
+#include <cstdlib>
 #include <string>
 
 namespace {
@@ -52,14 +53,17 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     ::GetStartupInfoA(&startup);
     const std::string showCommand =
         (startup.dwFlags & STARTF_USESHOWWINDOW) != 0 ? std::to_string(startup.wShowWindow) : std::string();
-    AppendToLog(logPath, FormatStartLogLine({kStarted, ownPath, showCommand, ::GetCommandLineA()}));
+    char currentFolder[MAX_PATH] = {};
+    ::GetCurrentDirectoryA(MAX_PATH, currentFolder);
+    AppendToLog(logPath, FormatStartLogLine({kStarted, ownPath, showCommand, currentFolder, ::GetCommandLineA()}));
     if (IsRegistrar(ownPath)) {
         const UniqueKernelHandle release(
             ::OpenEventA(SYNCHRONIZE, FALSE, Environment(corvane::test::kReleaseEventVariable).c_str()));
         if (release) {
             ::WaitForSingleObject(release.get(), kLongestHoldMs);
         }
-        AppendToLog(logPath, FormatStartLogLine({kEnded, ownPath, {}, {}}));
+        AppendToLog(logPath, FormatStartLogLine({kEnded, ownPath, {}, {}, {}}));
+        return std::atoi(Environment(corvane::test::kRegistrarExitCodeVariable).c_str());
     }
     return 0;
 }
