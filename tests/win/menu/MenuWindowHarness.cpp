@@ -103,6 +103,25 @@ std::unique_ptr<menu::frmMain> OpenMenu(const std::string& folder, menu::Program
     return window;
 }
 
+void SendCommand(HWND window, int id) {
+    ::SendMessageA(window, WM_COMMAND, static_cast<WPARAM>(id), 0);
+    PumpMessages();
+}
+
+HWND ShownEditor() {
+    const HWND editor = ::FindWindowA(menu::frmAdd::ClassName(), nullptr);
+    return editor != nullptr && ::IsWindowVisible(editor) ? editor : nullptr;
+}
+
+void TypeInEditor(int id, const std::string& text) {
+    ::SendMessageA(::GetDlgItem(ShownEditor(), id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+void PressInEditor(int id) {
+    ::SendMessageA(::GetDlgItem(ShownEditor(), id), BM_CLICK, 0, 0);
+    PumpMessages();
+}
+
 void PumpMessages() {
     MSG message{};
     while (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
@@ -221,6 +240,21 @@ std::string WindowText(HWND window) {
     char text[512] = {};
     ::GetWindowTextA(window, text, sizeof text);
     return text;
+}
+
+std::string StatusTipText(const menu::frmMain& menu) {
+    HWND tip = nullptr;
+    for (HWND candidate = ::FindWindowExA(nullptr, nullptr, TOOLTIPS_CLASSA, nullptr); candidate != nullptr;
+         candidate = ::FindWindowExA(nullptr, candidate, TOOLTIPS_CLASSA, nullptr)) {
+        if (::GetWindow(candidate, GW_OWNER) == menu.Hwnd()) {
+            tip = candidate;
+        }
+    }
+    EXPECT_NE(tip, nullptr) << "the status bar has no tool tip";
+    NMTTDISPINFOA request{};
+    request.hdr = {tip, reinterpret_cast<UINT_PTR>(menu.StatusBarHandle()), TTN_GETDISPINFOA};
+    ::SendMessageA(menu.Hwnd(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&request));
+    return request.lpszText != nullptr ? request.lpszText : "";
 }
 
 void SaveScreenshot(HWND window, const std::string& name) {
