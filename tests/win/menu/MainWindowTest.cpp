@@ -344,15 +344,15 @@ TEST_F(MainWindow, BothExitCommandsEndWithTheSizeSavedAndTheIconGone) {
     }
 }
 
-TEST_F(MainWindow, LogOffSavesTheSizeAndTakesTheIconDown) {
+TEST_F(MainWindow, TheEndOfTheSessionSavesTheSizeAndTakesTheIconDown) {
     WriteTestFile("E:\\Settings.ini", "[MAIN]\r\nWINDOW HEIGHT=6000\r\nWINDOW WIDTH=10005\r\nONRUN=1\r\n");
     auto menu = OpenMenu("E:\\");
     ASSERT_TRUE(menu);
     const HWND hwnd = menu->Hwnd();
     ::SetWindowPos(hwnd, nullptr, 0, 0, 700, 450, SWP_NOMOVE | SWP_NOZORDER);
     const SIZE size = WindowSizeTwips(hwnd);
-    EXPECT_TRUE(::SendMessageA(hwnd, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF)) << "the session may end";
-    ::SendMessageA(hwnd, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+    EXPECT_TRUE(::SendMessageA(hwnd, WM_QUERYENDSESSION, 0, 0)) << "the session may end";
+    ::SendMessageA(hwnd, WM_ENDSESSION, TRUE, 0);  // shut-down (log-off differs only in lParam)
     EXPECT_FALSE(HasTrayIcon(hwnd));
     EXPECT_EQ(ReadTestFile("E:\\Settings.ini"), "[MAIN]\r\nWINDOW HEIGHT=" + std::to_string(size.cy) +
                                                     "\r\nWINDOW WIDTH=" + std::to_string(size.cx) + "\r\nONRUN=1\r\n");
