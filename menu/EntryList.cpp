@@ -57,7 +57,8 @@ public:
             LVITEMW sub{};
             sub.iSubItem = static_cast<int>(column);
             sub.pszText = Wide(fields[column]);
-            if (!::SendMessageW(listView_, LVM_SETITEMTEXTW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&sub))) {
+            if (!::SendMessageW(listView_, LVM_SETITEMTEXTW, static_cast<WPARAM>(index),
+                                reinterpret_cast<LPARAM>(&sub))) {
                 // A row without its target is not the entry: none rather than a wrong one.
                 ::SendMessageW(listView_, LVM_DELETEITEM, static_cast<WPARAM>(index), 0);
                 return -1;

@@ -204,8 +204,8 @@ void DeleteSelectedEntry(EntryEditorHost& host) {
     const LPARAM entry = RowId(list, row);
     const std::string question = texts::kDeleteQuestion + RowText(list, row, 0) + texts::kDeleteQuestionEnd;
     const HWND owner = ::GetAncestor(list, GA_ROOT);
-    const int answer =
-        ::MessageBoxA(owner, question.c_str(), texts::kProgramTitle, MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2);
+    const int answer = ::MessageBoxA(owner, question.c_str(), texts::kProgramTitle,
+                                     MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2);
 
     // While the question was up the editor may have saved (rows moved) or the menu may have ended.
     const HWND listNow = host.ListView();

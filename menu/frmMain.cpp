@@ -50,7 +50,8 @@ void SetColumnWidths(HWND list, long long windowTwips, int dpi) {
 // Whether there is surely no Data.dat, so that an empty list is its whole contents. Any other
 // failure to look (a locked, hidden or unreachable file among them) leaves it to the load to find out.
 bool CertainlyMissing(const std::string& path) {
-    return ::GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES && ::GetLastError() == ERROR_FILE_NOT_FOUND;
+    return ::GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES &&
+           ::GetLastError() == ERROR_FILE_NOT_FOUND;
 }
 
 // Sets the row's selection and focus marks named in `marks`.

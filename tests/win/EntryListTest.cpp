@@ -106,7 +106,8 @@ TEST_F(EntryList, ALoadCutShortFailsAndAListViewThatIsGoneIsNeverSaved) {
     {
         TestListView list;
         list.AcceptOnly(1);
-        EXPECT_NE(LoadList(kDataFile, list.Handle()), static_cast<DWORD>(ERROR_SUCCESS)) << "the second row was refused";
+        EXPECT_NE(LoadList(kDataFile, list.Handle()), static_cast<DWORD>(ERROR_SUCCESS))
+            << "the second row was refused";
         EXPECT_EQ(list.Rows(), (std::vector<Row>{{"A", "a.exe", ""}})) << "the rows read so far stay";
     }
     HWND gone = nullptr;
@@ -190,7 +191,8 @@ TEST_F(EntryList, LoadEntriesReplacesTheRowsSortedWithTheFirstRecordCurrent) {
 
     statuses.clear();
     list.AcceptOnly(1);
-    EXPECT_EQ(LoadEntries(list.Handle(), show, kDataFile, {0, true}), static_cast<DWORD>(ERROR_NOT_ENOUGH_MEMORY));
+    EXPECT_EQ(LoadEntries(list.Handle(), show, kDataFile, {0, true}),
+              static_cast<DWORD>(ERROR_NOT_ENOUGH_MEMORY));
     ASSERT_EQ(statuses.size(), 2u);
     EXPECT_EQ(statuses[1], "Error loading list : " + SystemErrorText(ERROR_NOT_ENOUGH_MEMORY));
 }

@@ -355,7 +355,8 @@ TEST_F(MainWindow, TheEndOfTheSessionSavesTheSizeAndTakesTheIconDown) {
     ::SendMessageA(hwnd, WM_ENDSESSION, TRUE, 0);  // shut-down (log-off differs only in lParam)
     EXPECT_FALSE(HasTrayIcon(hwnd));
     EXPECT_EQ(ReadTestFile("E:\\Settings.ini"), "[MAIN]\r\nWINDOW HEIGHT=" + std::to_string(size.cy) +
-                                                    "\r\nWINDOW WIDTH=" + std::to_string(size.cx) + "\r\nONRUN=1\r\n");
+                                                    "\r\nWINDOW WIDTH=" + std::to_string(size.cx) +
+                                                    "\r\nONRUN=1\r\n");
 }
 
 TEST_F(MainWindow, ClosingWhileHiddenInTheTrayKeepsTheStoredSize) {
