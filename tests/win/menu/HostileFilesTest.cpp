@@ -129,6 +129,7 @@ TEST_F(HostileFiles, AHugeStatusTextReachesTheTipWhole) {
     ASSERT_EQ(OpenAndRead().size(), 1u);
     ClickAt(menu_->ListView(), RowCentre(menu_->ListView(), 0));
     const std::string expected = "Item 1 of 1 - " + target + " ";
+    EXPECT_TRUE(RestMouseOn(menu_->StatusBarHandle(), StatusTip(*menu_))) << "the tip shows";
     EXPECT_EQ(StatusTipText(*menu_), expected);
     EXPECT_EQ(menu_->StatusText(), expected);
 }

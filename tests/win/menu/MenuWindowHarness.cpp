@@ -4,6 +4,7 @@
 #include "common/core/Twips.h"
 #include "menu/EntryList.h"
 #include "menu/core/DataFile.h"
+#include "tests/win/support/Polling.h"
 #include "tests/win/support/Screenshot.h"
 #include "tests/win/support/TestDrive.h"
 
@@ -242,7 +243,7 @@ std::string WindowText(HWND window) {
     return text;
 }
 
-std::string StatusTipText(const menu::frmMain& menu) {
+HWND StatusTip(const menu::frmMain& menu) {
     HWND tip = nullptr;
     for (HWND candidate = ::FindWindowExA(nullptr, nullptr, TOOLTIPS_CLASSA, nullptr); candidate != nullptr;
          candidate = ::FindWindowExA(nullptr, candidate, TOOLTIPS_CLASSA, nullptr)) {
@@ -251,6 +252,24 @@ std::string StatusTipText(const menu::frmMain& menu) {
         }
     }
     EXPECT_NE(tip, nullptr) << "the status bar has no tool tip";
+    return tip;
+}
+
+bool RestMouseOn(HWND window, HWND tip) {
+    RECT place{};
+    ::GetWindowRect(window, &place);
+    ::SetForegroundWindow(::GetAncestor(window, GA_ROOT));
+    ::SetCursorPos((place.left + place.right) / 2, (place.top + place.bottom) / 2);
+    return PollUntil(
+        [&] {
+            PumpMessages();  // the pointer's moves reach the window, and the tip's timer runs
+            return ::IsWindowVisible(tip) != FALSE;
+        },
+        5000);
+}
+
+std::string StatusTipText(const menu::frmMain& menu) {
+    const HWND tip = StatusTip(menu);
     NMTTDISPINFOA request{};
     request.hdr = {tip, reinterpret_cast<UINT_PTR>(menu.StatusBarHandle()), TTN_GETDISPINFOA};
     ::SendMessageA(menu.Hwnd(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&request));

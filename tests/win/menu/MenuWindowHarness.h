@@ -106,8 +106,13 @@ bool HadTrayIconWhenDestroyed(HWND window, const std::function<void()>& close);
 
 std::string WindowText(HWND window);
 
-// The text the status bar's tool tip gets when it asks the menu window what to show.
+// The status bar's tool tip window, and the text it gets when it asks the menu window what to show.
+HWND StatusTip(const menu::frmMain& menu);
 std::string StatusTipText(const menu::frmMain& menu);
+
+// Moves the real mouse pointer onto the middle of the window and lets it rest there until the tool
+// tip `tip` shows; false if it never does.
+bool RestMouseOn(HWND window, HWND tip);
 
 // Paints the window, lets Wine hand the picture to the display, then saves a screenshot of it.
 void SaveScreenshot(HWND window, const std::string& name);
