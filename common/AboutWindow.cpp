@@ -1,6 +1,7 @@
 #include "common/AboutWindow.h"
 
 #include "common/CommonResources.h"
+#include "common/ToolTip.h"
 #include "common/core/Version.h"
 
 #include <shellapi.h>
@@ -56,6 +57,8 @@ void AboutWindow::CreateControls() {
                 dpi);
     makerLink_.Create(hwnd, Label2, about_texts::kMakerLink, {240, 660, 3825, 255}, dpi, {},
                       [this] { OpenMakerPage(); });
+    // The tip window is owned by the about window and goes with it.
+    AddToolTip(CreateToolTip(hwnd), hwnd, makerLink_.Hwnd(), about_texts::kMakerLinkTip);
     CreateChild(hwnd, "BUTTON", "", BS_GROUPBOX, 0, {240, 1020, 3825, 1395}, fraDisclaimer, dpi);
     CreateChild(hwnd, "STATIC", about_texts::kDisclaimer, SS_LEFT | SS_NOPREFIX, 0, {390, 1260, 3525, 1035},
                 lblDisclaimer, dpi);

@@ -17,6 +17,7 @@ inline constexpr const char* kCaptionPrefix = "About ";
 inline constexpr const char* kVersionLeadIn = " - Version ";
 inline constexpr const char* kMakerLink = "Visit the Corvane web site";
 inline constexpr const char* kMakerAddress = "https://www.corvane.org/";
+inline constexpr const char* kMakerLinkTip = "Opens https://www.corvane.org/ in your web browser";
 inline constexpr const char* kDisclaimer =
     "Warning: this program is protected by copyright law. Unauthorised reproduction or distribution of "
     "this program, or of any part of it, may result in severe civil and criminal penalties.";

@@ -1,6 +1,7 @@
 #include "common/LinkLabel.h"
 
 #include "common/CommonResources.h"
+#include "common/WindowText.h"
 #include "common/core/Twips.h"
 
 namespace corvane {
@@ -30,8 +31,8 @@ void LinkLabel::Paint() {
     RECT client{};
     ::GetClientRect(Hwnd(), &client);
     ::FillRect(dc, &client, background_.get());
-    char text[256] = {};
-    ::GetWindowTextA(Hwnd(), text, sizeof text);
+    const std::string label = WindowTextOf(Hwnd());
+    const char* text = label.c_str();
     const HGDIOBJ oldFont = ::SelectObject(dc, font_.get());
     ::SetBkMode(dc, TRANSPARENT);
     ::SetTextColor(dc, kLinkBlue);

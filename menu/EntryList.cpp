@@ -57,7 +57,12 @@ public:
             LVITEMW sub{};
             sub.iSubItem = static_cast<int>(column);
             sub.pszText = Wide(fields[column]);
-            ::SendMessageW(listView_, LVM_SETITEMTEXTW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&sub));
+            if (!::SendMessageW(listView_, LVM_SETITEMTEXTW, static_cast<WPARAM>(index),
+                                reinterpret_cast<LPARAM>(&sub))) {
+                // A row without its target is not the entry: none rather than a wrong one.
+                ::SendMessageW(listView_, LVM_DELETEITEM, static_cast<WPARAM>(index), 0);
+                return -1;
+            }
         }
         return index;
     }
@@ -108,12 +113,6 @@ std::vector<std::size_t> InsertionOrder(std::span<const std::string_view> fields
         sortTexts[record] = fields[record * fieldCount + static_cast<std::size_t>(order->column)];
     }
     return OrderForPeople(sortTexts, order->descending);
-}
-
-void SetFirstPanel(HWND statusBar, const char* text) {
-    if (statusBar != nullptr) {
-        ::SendMessageA(statusBar, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>(text));
-    }
 }
 
 }  // namespace
@@ -186,6 +185,9 @@ DWORD LoadList(const std::string& fileName, HWND listView, const RowOrder* order
         RowAppender appender(listView);
         for (const std::size_t record : recordOrder) {
             const int row = appender.Append(std::span(fields).subspan(record * fieldCount, fieldCount));
+            if (row < 0) {  // the list view is out of memory: the rows added so far stay
+                return ERROR_NOT_ENOUGH_MEMORY;
+            }
             if (record == 0 && firstRecordRow != nullptr) {
                 *firstRecordRow = row;  // rows are only appended, so its place stays put
             }
@@ -197,9 +199,12 @@ DWORD LoadList(const std::string& fileName, HWND listView, const RowOrder* order
 }
 
 DWORD SaveList(const std::string& fileName, HWND listView) {
+    const int columns = ColumnCount(listView);
+    if (!::IsWindow(listView) || columns == 0) {
+        return ERROR_INVALID_WINDOW_HANDLE;  // no rows to write: never an empty file in place of the list
+    }
     std::string contents;
     try {
-        const int columns = ColumnCount(listView);
         const auto rows = static_cast<int>(::SendMessageA(listView, LVM_GETITEMCOUNT, 0, 0));
         std::vector<std::string> fields(static_cast<std::size_t>(columns));
         std::vector<std::string_view> views(fields.size());
@@ -218,8 +223,9 @@ DWORD SaveList(const std::string& fileName, HWND listView) {
     return error;
 }
 
-DWORD LoadEntries(HWND listView, HWND statusBar, const std::string& dataFile, const RowOrder& order) {
-    SetFirstPanel(statusBar, texts::kLoadingData);
+DWORD LoadEntries(HWND listView, const std::function<void(const std::string&)>& showStatus,
+                  const std::string& dataFile, const RowOrder& order) {
+    showStatus(texts::kLoadingData);
     ::SendMessageA(listView, LVM_DELETEALLITEMS, 0, 0);
     int current = -1;
     const DWORD result = LoadList(dataFile, listView, &order, &current);
@@ -229,7 +235,8 @@ DWORD LoadEntries(HWND listView, HWND statusBar, const std::string& dataFile, co
         item.state = LVIS_FOCUSED;
         ::SendMessageA(listView, LVM_SETITEMSTATE, static_cast<WPARAM>(current), reinterpret_cast<LPARAM>(&item));
     }
-    SetFirstPanel(statusBar, texts::kDataLoaded);
+    showStatus(result == ERROR_SUCCESS ? std::string(texts::kDataLoaded)
+                                       : texts::kErrorLoadingList + SystemErrorText(result));
     return result;
 }
 

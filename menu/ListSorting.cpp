@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <array>
 #include <numeric>
+#include <optional>
 #include <unordered_map>
 
 namespace corvane::menu {
@@ -33,9 +34,13 @@ int CompareTexts(std::string_view first, std::string_view second, bool digitsAsN
     return result != 0 ? result - CSTR_EQUAL : first.compare(second);
 }
 
-// The system's sort key for the same comparison as CompareTexts, or "" when it cannot make one. Most
-// keys fit the buffer on the stack, which spares asking for the size with a second call.
-std::string CollationKey(std::string_view text, bool digitsAsNumbers) {
+// The system's sort key for the same comparison as CompareTexts, or nothing when it cannot make one.
+// Most keys fit the buffer on the stack, which spares asking for the size with a second call.
+std::optional<std::string> CollationKey(std::string_view text, bool digitsAsNumbers) {
+    if (text.empty()) {
+        // The system makes no key of an empty text; the empty key sorts it first, as CompareTexts does.
+        return std::string();
+    }
     const DWORD flags = LCMAP_SORTKEY | NORM_IGNORECASE | (digitsAsNumbers ? SORT_DIGITSASNUMBERS : 0);
     const int length = static_cast<int>(text.size());
     std::array<char, 256> buffer{};
@@ -46,11 +51,11 @@ std::string CollationKey(std::string_view text, bool digitsAsNumbers) {
     }
     const int needed = ::LCMapStringA(LOCALE_USER_DEFAULT, flags, text.data(), length, nullptr, 0);
     if (needed <= 0) {
-        return {};
+        return std::nullopt;
     }
     std::string key(static_cast<std::size_t>(needed), '\0');
     if (::LCMapStringA(LOCALE_USER_DEFAULT, flags, text.data(), length, key.data(), needed) != needed) {
-        return {};
+        return std::nullopt;
     }
     return key;
 }
@@ -112,11 +117,12 @@ std::vector<std::size_t> OrderForPeople(std::span<const std::string_view> texts,
     keys.reserve(texts.size());
     bool everyKeyMade = true;
     for (const std::string_view text : texts) {
-        keys.push_back(CollationKey(text, digitsAsNumbers));
-        if (keys.back().empty()) {
+        std::optional<std::string> key = CollationKey(text, digitsAsNumbers);
+        if (!key) {
             everyKeyMade = false;
             break;
         }
+        keys.push_back(std::move(*key));
     }
     if (everyKeyMade) {
         SortPositions(order, descending, [&](std::size_t a, std::size_t b) { return keys[a].compare(keys[b]); });

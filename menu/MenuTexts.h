@@ -10,6 +10,8 @@ inline constexpr const char* kLoadingData = "Loading data . . .";
 inline constexpr const char* kDataLoaded = "Data loaded.";
 inline constexpr const char* kErrorSavingList = "Error saving list : ";
 inline constexpr const char* kErrorLoadingList = "Error loading list : ";
+inline constexpr const char* kListNotSaved =
+    "List not saved : Data.dat could not be read when the menu started.";
 
 inline constexpr const char* kDataFileName = "Data.dat";
 

@@ -1,13 +1,11 @@
 #include "menu/StatusBar.h"
 
+#include "common/ToolTip.h"
 #include "common/core/Twips.h"
-
-#include <vector>
 
 namespace corvane::menu {
 namespace {
 
-constexpr UINT_PTR kClockTimer = 1;
 constexpr int kClockPanelTwips = 1140;
 constexpr int kTipWidthPixels = 600;
 
@@ -36,17 +34,9 @@ bool StatusBar::Create(HWND parent, int id) {
     if (bar_ == nullptr) {
         return false;
     }
-    toolTip_ = ::CreateWindowExA(
-        WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
-        CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, parent, nullptr, ::GetModuleHandleA(nullptr), nullptr);
-    if (toolTip_ != nullptr) {
-        TTTOOLINFOA tool{};
-        tool.cbSize = sizeof tool;
-        tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-        tool.hwnd = parent;
-        tool.uId = reinterpret_cast<UINT_PTR>(bar_);
-        tool.lpszText = LPSTR_TEXTCALLBACKA;  // asked for on every showing: always the current message
-        ::SendMessageA(toolTip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+    toolTip_ = CreateToolTip(parent);
+    // Asked for on every showing: always the current message.
+    if (AddToolTip(toolTip_, parent, bar_, LPSTR_TEXTCALLBACKA)) {
         ::SendMessageA(toolTip_, TTM_SETMAXTIPWIDTH, 0, kTipWidthPixels);
     }
     int edges[3] = {0, 0, -1};  // real widths follow in Layout; the clock needs its panels now
@@ -55,15 +45,9 @@ bool StatusBar::Create(HWND parent, int id) {
     return true;
 }
 
-void StatusBar::SetMessage(const std::string& text) noexcept {
-    ::SendMessageA(bar_, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>(text.c_str()));
-}
-
-std::string StatusBar::Message() const {
-    const auto length = LOWORD(::SendMessageA(bar_, SB_GETTEXTLENGTHA, 0, 0));
-    std::vector<char> buffer(static_cast<std::size_t>(length) + 1, '\0');
-    ::SendMessageA(bar_, SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(buffer.data()));
-    return std::string(buffer.data());
+void StatusBar::SetMessage(const std::string& text) {
+    message_ = text;
+    ::SendMessageA(bar_, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>(message_.c_str()));
 }
 
 void StatusBar::Layout(int dpi) noexcept {
@@ -83,8 +67,6 @@ bool StatusBar::OnTimer(UINT_PTR timerId) {
     if (timerId != kClockTimer) {
         return false;
     }
-    int edges[3] = {0, 0, -1};  // real widths follow in Layout; the clock needs its panels now
-    ::SendMessageA(bar_, SB_SETPARTS, 3, reinterpret_cast<LPARAM>(edges));
     UpdateClock();
     return true;
 }
@@ -93,8 +75,8 @@ bool StatusBar::OnNotify(NMHDR& header) {
     if (header.hwndFrom != toolTip_ || header.code != TTN_GETDISPINFOA) {
         return false;
     }
-    tipText_ = Message();
-    reinterpret_cast<NMTTDISPINFOA&>(header).lpszText = tipText_.data();
+    // The tip copies the text at once; message_ outlives the request.
+    reinterpret_cast<NMTTDISPINFOA&>(header).lpszText = message_.data();
     return true;
 }
 

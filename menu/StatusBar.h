@@ -11,19 +11,24 @@ namespace corvane::menu {
 
 class StatusBar {
   public:
+    // The parent's timer that renews the time and date once a minute.
+    static constexpr UINT_PTR kClockTimer = 1;
+
     // Creates the bar docked at the bottom of `parent`, with its tool tip and clock.
     bool Create(HWND parent, int id);
 
     [[nodiscard]] HWND Handle() const noexcept { return bar_; }
 
-    // The first panel, the only one the program writes.
-    void SetMessage(const std::string& text) noexcept;
-    [[nodiscard]] std::string Message() const;
+    // The first panel, the only one the program writes. The message is kept here, not read back from
+    // the control, so that a text of any length reaches the tip whole.
+    void SetMessage(const std::string& text);
+    [[nodiscard]] const std::string& Message() const noexcept { return message_; }
 
     // Docks the bar to the parent's new size and divides it into its panels.
     void Layout(int dpi) noexcept;
 
-    // WM_TIMER of the parent: true when it was the clock's timer (the time and date are renewed).
+    // WM_TIMER of the parent: true when it was the clock's timer (the time and date are renewed; the
+    // panels keep their widths).
     bool OnTimer(UINT_PTR timerId);
 
     // WM_NOTIFY of the parent: fills the tool tip's text request; true when it was one.
@@ -35,7 +40,7 @@ class StatusBar {
     HWND parent_ = nullptr;
     HWND bar_ = nullptr;      // child of parent_, destroyed with it
     HWND toolTip_ = nullptr;  // owned by parent_, destroyed with it
-    std::string tipText_;     // the text a tool tip request points to until the next request
+    std::string message_;     // the first panel's text, also what the tool tip shows
 };
 
 }  // namespace corvane::menu

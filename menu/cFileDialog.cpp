@@ -69,17 +69,18 @@ void cFileDialog::Show(Kind kind) {
     if (multiSelect) {
         record_.Flags |= OFN_EXPLORER;
     }
-    if (filename_.size() >= size || fileTitle_.size() >= size) {
+    if (filename_.size() > size || fileTitle_.size() > size) {
         throw FileDialogError{kInvalidArgumentError, ErrorSource(kind), kInvalidArgumentText};
     }
-    std::vector<char> file(size, '\0');
+    // One more than the size, so that a name of the full size still has its terminating NUL.
+    std::vector<char> file(size + 1, '\0');
     std::copy(filename_.begin(), filename_.end(), file.begin());
-    std::vector<char> title(size, '\0');
+    std::vector<char> title(size + 1, '\0');
     std::copy(fileTitle_.begin(), fileTitle_.end(), title.begin());
     record_.lpstrFile = file.data();
-    record_.nMaxFile = static_cast<DWORD>(size);
+    record_.nMaxFile = static_cast<DWORD>(file.size());
     record_.lpstrFileTitle = title.data();
-    record_.nMaxFileTitle = static_cast<DWORD>(size);
+    record_.nMaxFileTitle = static_cast<DWORD>(title.size());
 
     const BOOL chosen = kind == Kind::Open ? ::GetOpenFileNameA(&record_) : ::GetSaveFileNameA(&record_);
     record_.lpstrFile = nullptr;  // the buffers end with this call

@@ -1,6 +1,7 @@
 #include "menu/frmAdd.h"
 
 #include "common/WindowLayout.h"
+#include "common/WindowText.h"
 #include "common/core/AnsiText.h"
 #include "menu/EntryList.h"
 #include "menu/MenuTexts.h"
@@ -56,7 +57,7 @@ void frmAdd::Open(Mode mode) {
     }
     mode_ = mode;
     editedRowId_.reset();
-    fileDialog_ = std::make_unique<cFileDialog>();
+    fileDialog_ = std::make_shared<cFileDialog>();
     if (!CreateWindowObject(WS_EX_CONTROLPARENT, texts::kEditorDesignCaption, kStyle, CW_USEDEFAULT, CW_USEDEFAULT,
                             100, 100)) {
         return;
@@ -107,17 +108,15 @@ void frmAdd::FillFromSelectedEntry() {
 }
 
 std::string frmAdd::FieldText(int id) const {
-    const HWND control = ::GetDlgItem(Hwnd(), id);
-    std::string text(static_cast<std::size_t>(::GetWindowTextLengthA(control)) + 1, '\0');
-    text.resize(static_cast<std::size_t>(::GetWindowTextA(control, text.data(), static_cast<int>(text.size()))));
-    return text;
+    return WindowTextOf(::GetDlgItem(Hwnd(), id));
 }
 
 void frmAdd::Browse() {
     if (!fileDialog_) {
         return;
     }
-    cFileDialog& dialog = *fileDialog_;
+    const std::shared_ptr<cFileDialog> keepAlive = fileDialog_;
+    cFileDialog& dialog = *keepAlive;
     dialog.Filename("");
     dialog.flags(OFN_FILEMUSTEXIST);
     dialog.hwnd(Hwnd());
@@ -125,6 +124,9 @@ void frmAdd::Browse() {
     dialog.DialogTitle(texts::kSelectFileTitle);
     dialog.Filter(texts::kAllFilesFilter);
     dialog.ShowOpen();
+    if (!IsOpen()) {
+        return;  // the editor was closed while the dialog was up (the menu ended): nothing to fill in
+    }
     if (dialog.Filename().empty()) {
         return;  // cancelled
     }
@@ -148,7 +150,9 @@ void frmAdd::Save() {
 
     const HWND list = host_.ListView();
     const std::array<std::string_view, 3> fields{name, target, commandLine};
-    AppendRow(list, fields);
+    if (AppendRow(list, fields) < 0) {
+        return;  // the list took no new row: the old one stays, and the editor keeps what was typed
+    }
     if (mode_ == Mode::Edit && editedRowId_) {
         // The entry the editor was opened on, wherever sorting moved it; if it was deleted
         // meanwhile nothing else is removed.
@@ -197,11 +201,23 @@ void DeleteSelectedEntry(EntryEditorHost& host) {
     if (row < 0) {
         return;  // an empty list, or entries but none selected: nothing to ask about
     }
+    const LPARAM entry = RowId(list, row);
     const std::string question = texts::kDeleteQuestion + RowText(list, row, 0) + texts::kDeleteQuestionEnd;
     const HWND owner = ::GetAncestor(list, GA_ROOT);
-    if (::MessageBoxA(owner, question.c_str(), texts::kProgramTitle, MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) ==
-        IDYES) {
-        ::SendMessageA(list, LVM_DELETEITEM, static_cast<WPARAM>(row), 0);
+    const int answer = ::MessageBoxA(owner, question.c_str(), texts::kProgramTitle,
+                                     MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2);
+
+    // While the question was up the editor may have saved (rows moved) or the menu may have ended.
+    const HWND listNow = host.ListView();
+    if (listNow != list || !::IsWindow(list)) {
+        return;
+    }
+    const int rowNow = FindRow(list, entry);
+    if (rowNow < 0) {
+        return;  // the entry itself went meanwhile (an Edit replaced it): it is not this question's to delete
+    }
+    if (answer == IDYES) {
+        ::SendMessageA(list, LVM_DELETEITEM, static_cast<WPARAM>(rowNow), 0);
     }
     ::InvalidateRect(list, nullptr, TRUE);
     host.SaveList();

@@ -44,12 +44,16 @@ private:
     EntryEditorHost& host_;
     Mode mode_ = Mode::Add;
     std::optional<LPARAM> editedRowId_;  // the row Edit replaces, by identity, not by position
-    std::unique_ptr<cFileDialog> fileDialog_;
+    // Shared so that Browse keeps the object alive while its dialog is up, even if the editor is
+    // closed (and releases it) meanwhile.
+    std::shared_ptr<cFileDialog> fileDialog_;
     UniqueFont font_;
 };
 
 // Delete Entry: asks whether to remove the selected entry (No is the default), removes it on Yes
 // and rewrites Data.dat either way. Does nothing with an empty list or when no entry is selected.
+// The question leaves the editor and the tray menu working: the entry is found again by its identity
+// afterwards, and nothing happens when it or the list window went meanwhile.
 void DeleteSelectedEntry(EntryEditorHost& host);
 
 }  // namespace corvane::menu

@@ -47,6 +47,13 @@ void SetColumnWidths(HWND list, long long windowTwips, int dpi) {
     }
 }
 
+// Whether there is surely no Data.dat, so that an empty list is its whole contents. Any other
+// failure to look (a locked, hidden or unreachable file among them) leaves it to the load to find out.
+bool CertainlyMissing(const std::string& path) {
+    return ::GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES &&
+           ::GetLastError() == ERROR_FILE_NOT_FOUND;
+}
+
 // Sets the row's selection and focus marks named in `marks`.
 void MarkRow(HWND list, int row, UINT marks) {
     LVITEMA state{};
@@ -127,7 +134,9 @@ bool frmMain::OnCreate() {
 void frmMain::StartUp() {
     modTray::AddTrayIcon(Hwnd(), ProgramIcon(SM_CXSMICON, SM_CYSMICON), texts::kProgramTitle);
     ApplyStoredWindowSize(Hwnd(), SettingsFile());
-    if (FileFound(DataFile())) {
+    // A hidden or system Data.dat is loaded like any other: its attributes must not make the list
+    // invisible to its own menu (and a later save replace it).
+    if (!CertainlyMissing(DataFile())) {
         LoadEntries();  // the rows go in sorted, so the list is in its sort order from the start
     }
     ApplyRunOption();
@@ -135,7 +144,9 @@ void frmMain::StartUp() {
     const std::string browseRoot = RootBrowseItemCaption(root_) + "\tCtrl+B";
     ::ModifyMenuA(menuBar_, mnuRootBrowse, MF_BYCOMMAND | MF_STRING, mnuRootBrowse, browseRoot.c_str());
     ::SetWindowTextA(Hwnd(), StartupCaption(modDriveSpace::FreeMB(root_), root_).c_str());
-    SetStatusText(VersionStatusText(VersionText()));
+    if (!loadFailed_) {  // a failed load's report stays in view
+        SetStatusText(VersionStatusText(VersionText()));
+    }
     // The current row is the first one read from the file, wherever the sort put it.
     const auto current =
         static_cast<int>(::SendMessageA(list_, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED));
@@ -146,7 +157,9 @@ void frmMain::StartUp() {
 }
 
 void frmMain::LoadEntries() {
-    menu::LoadEntries(list_, status_.Handle(), DataFile(), {sortColumn_, sortDescending_});
+    const DWORD result = menu::LoadEntries(list_, [this](const std::string& text) { SetStatusText(text); },
+                                           DataFile(), {sortColumn_, sortDescending_});
+    loadFailed_ = result != ERROR_SUCCESS;
 }
 
 void frmMain::ApplyRunOption() {
@@ -163,6 +176,13 @@ void frmMain::SortRows() noexcept {
 }
 
 bool frmMain::SaveList() {
+    if (list_ == nullptr) {
+        return false;  // the window is gone: there are no rows to write, and an empty list is not one
+    }
+    if (loadFailed_) {
+        SetStatusText(texts::kListNotSaved);
+        return false;
+    }
     const DWORD error = menu::SaveList(DataFile(), list_);
     if (error != ERROR_SUCCESS) {
         SetStatusText(texts::kErrorSavingList + SystemErrorText(error));
@@ -191,6 +211,13 @@ void frmMain::Unload() {
     modTray::RemoveTrayIcon(Hwnd());
     StoreWindowSize(Hwnd(), SettingsFile());
     CloseOtherWindows();
+}
+
+void frmMain::OnEndSession(bool ending) {
+    // Log-off or shut-down ends the process without closing the window: unload now.
+    if (ending) {
+        Unload();
+    }
 }
 
 void frmMain::CloseOtherWindows() noexcept {
@@ -246,6 +273,11 @@ LRESULT frmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_CLOSE:
             Unload();
             ::DestroyWindow(Hwnd());
+            return 0;
+        case WM_QUERYENDSESSION:
+            return TRUE;
+        case WM_ENDSESSION:
+            OnEndSession(wParam != FALSE);
             return 0;
         default:
             if (message == taskbarCreated_ && taskbarCreated_ != 0) {

@@ -39,10 +39,12 @@ class frmMain : public BaseWindow<frmMain>, public EntryEditorHost {
     [[nodiscard]] const std::string& Folder() const noexcept override { return folder_; }
     [[nodiscard]] std::string DataFile() const;
     [[nodiscard]] std::string SettingsFile() const;
-    void SetStatusText(const std::string& text) noexcept { status_.SetMessage(text); }
+    void SetStatusText(const std::string& text) { status_.SetMessage(text); }
     [[nodiscard]] std::string StatusText() const { return status_.Message(); }
     [[nodiscard]] HWND StatusBarHandle() const noexcept { return status_.Handle(); }
     // Rewrites Data.dat from the rows; a failure shows "Error saving list : " and why in the status bar.
+    // After a load that failed or stopped part-way the rows are not the file's contents: Data.dat is
+    // then never written, and the status bar says so. Fails, writing nothing, once the window is gone.
     bool SaveList() override;
     // Puts the rows back into the current sort order (after rows were added or changed).
     void SortRows() noexcept override;
@@ -63,6 +65,7 @@ class frmMain : public BaseWindow<frmMain>, public EntryEditorHost {
     void StartUp();
     void Layout() noexcept;
     void Unload();
+    void OnEndSession(bool ending);
     void CloseOtherWindows() noexcept;
     void OnWindowDestroyed() noexcept override;
 
@@ -103,6 +106,8 @@ class frmMain : public BaseWindow<frmMain>, public EntryEditorHost {
     UniqueMenu trayMenu_;
     UniqueFont font_;
     UINT taskbarCreated_ = 0;
+    // Set when Data.dat was there but could not be read whole at start-up; restarting loads again.
+    bool loadFailed_ = false;
     int sortColumn_ = 0;
     bool sortDescending_ = false;
     AboutWindow about_;

@@ -2,6 +2,7 @@
 
 #include "menu/ListSorting.h"
 
+#include "common/SystemError.h"
 #include "common/UniqueHandle.h"
 #include "tests/win/support/TestDrive.h"
 #include "tests/win/support/TestListView.h"
@@ -99,6 +100,25 @@ TEST_F(EntryList, MissingOrLockedFileAddsNoRows) {
     EXPECT_TRUE(Load(kDataFile, ERROR_SHARING_VIOLATION).empty());
 }
 
+TEST_F(EntryList, ALoadCutShortFailsAndAListViewThatIsGoneIsNeverSaved) {
+    const std::string two = "A\r\na.exe\r\n\r\nB\r\nb.exe\r\n\r\n";
+    WriteTestFile(kDataFile, two);
+    {
+        TestListView list;
+        list.AcceptOnly(1);
+        EXPECT_NE(LoadList(kDataFile, list.Handle()), static_cast<DWORD>(ERROR_SUCCESS))
+            << "the second row was refused";
+        EXPECT_EQ(list.Rows(), (std::vector<Row>{{"A", "a.exe", ""}})) << "the rows read so far stay";
+    }
+    HWND gone = nullptr;
+    {
+        TestListView list;
+        gone = list.Handle();
+    }
+    EXPECT_NE(SaveList(kDataFile, gone), static_cast<DWORD>(ERROR_SUCCESS));
+    EXPECT_EQ(ReadTestFile(kDataFile), two);
+}
+
 TEST_F(EntryList, SaveOverALockedFileFailsAndKeepsIt) {
     WriteTestFile(kDataFile, "A\r\na.exe\r\n\r\n");
     TestListView list;
@@ -161,16 +181,20 @@ TEST_F(EntryList, LoadEntriesReplacesTheRowsSortedWithTheFirstRecordCurrent) {
     WriteTestFile(kDataFile, "b\r\nb.exe\r\n\r\nC\r\nc.exe\r\n\r\nA\r\na.exe\r\n\r\n");
     TestListView list;
     list.AddRow({"Stale", "s.exe", ""});
-    HWND status = ::CreateWindowExA(0, STATUSCLASSNAMEA, "", WS_CHILD, 0, 0, 0, 0, ::GetParent(list.Handle()),
-                                    nullptr, ::GetModuleHandleA(nullptr), nullptr);
-    ASSERT_NE(status, nullptr);
-    EXPECT_EQ(LoadEntries(list.Handle(), status, kDataFile, {0, true}), static_cast<DWORD>(ERROR_SUCCESS));
+    std::vector<std::string> statuses;
+    const auto show = [&](const std::string& text) { statuses.push_back(text); };
+    EXPECT_EQ(LoadEntries(list.Handle(), show, kDataFile, {0, true}), static_cast<DWORD>(ERROR_SUCCESS));
     EXPECT_EQ(list.Rows(), (std::vector<Row>{{"C", "c.exe", ""}, {"b", "b.exe", ""}, {"A", "a.exe", ""}}));
     EXPECT_EQ(::SendMessageA(list.Handle(), LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED), 1)
         << "the row read first is the current one";
-    char text[64] = {};
-    ::SendMessageA(status, SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(text));
-    EXPECT_STREQ(text, "Data loaded.");
+    EXPECT_EQ(statuses, (std::vector<std::string>{"Loading data . . .", "Data loaded."}));
+
+    statuses.clear();
+    list.AcceptOnly(1);
+    EXPECT_EQ(LoadEntries(list.Handle(), show, kDataFile, {0, true}),
+              static_cast<DWORD>(ERROR_NOT_ENOUGH_MEMORY));
+    ASSERT_EQ(statuses.size(), 2u);
+    EXPECT_EQ(statuses[1], "Error loading list : " + SystemErrorText(ERROR_NOT_ENOUGH_MEMORY));
 }
 
 // Loading in sort order must give exactly what loading in file order and sorting gives: the same rows

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 #include <windows.h>
+#include <commctrl.h>
 
 namespace corvane {
 namespace {
@@ -14,6 +15,27 @@ std::string TextOf(HWND control) {
     char text[512] = {};
     ::SendMessageA(control, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
     return text;
+}
+
+// The tip a tool tip owned by `owner` shows over `control`, or "" when none does.
+std::string ToolTipOf(HWND owner, HWND control) {
+    for (HWND tip = ::FindWindowExA(nullptr, nullptr, TOOLTIPS_CLASSA, nullptr); tip != nullptr;
+         tip = ::FindWindowExA(nullptr, tip, TOOLTIPS_CLASSA, nullptr)) {
+        if (::GetWindow(tip, GW_OWNER) != owner) {
+            continue;
+        }
+        std::string text(1024, '\0');
+        TTTOOLINFOA tool{};
+        tool.cbSize = sizeof tool;
+        tool.hwnd = owner;
+        tool.uId = reinterpret_cast<UINT_PTR>(control);
+        tool.lpszText = text.data();
+        ::SendMessageA(tip, TTM_GETTEXTA, text.size(), reinterpret_cast<LPARAM>(&tool));
+        if (text[0] != '\0') {
+            return text.c_str();
+        }
+    }
+    return "";
 }
 
 HWND FindAbout() { return ::FindWindowA(AboutWindow::ClassName(), "About Corvane"); }
@@ -29,6 +51,7 @@ TEST(AboutWindow, ShowsTitleVersionLinkNoticeAndClose) {
     EXPECT_FALSE(TextOf(::GetDlgItem(hwnd, AboutWindow::Label2)).empty());
     EXPECT_FALSE(TextOf(::GetDlgItem(hwnd, AboutWindow::lblDisclaimer)).empty());
     EXPECT_EQ(::GetDlgItem(hwnd, AboutWindow::cmdHelp), nullptr) << "the menu's window has no Help button";
+    EXPECT_EQ(ToolTipOf(hwnd, ::GetDlgItem(hwnd, AboutWindow::Label2)), about_texts::kMakerLinkTip);
 
     RECT client{};
     ::GetClientRect(hwnd, &client);

@@ -142,6 +142,18 @@ TEST_F(EntryEditor, EditReplacesTheEntryItWasOpenedOn) {
     EXPECT_EQ(ReadTestFile("E:\\Data.dat"), "Beta\r\nb.exe\r\n\r\nZulu\r\na.exe\r\n/a\r\n");
 }
 
+TEST_F(EntryEditor, EditKeepsTheEntryWhenTheListRefusesTheNewRow) {
+    host_.List().AddRows({{"Alpha", "a.exe", ""}, {"Beta", "b.exe", ""}});
+    host_.Select(1);
+    editor_.Open(frmAdd::Mode::Edit);
+    host_.List().AcceptOnly(0);
+    Type(frmAdd::txtName, "Gamma");
+    Click(frmAdd::cmdSave);
+    EXPECT_EQ(host_.List().Rows(), (std::vector<Row>{{"Alpha", "a.exe", ""}, {"Beta", "b.exe", ""}}));
+    EXPECT_EQ(host_.Saves(), 0);
+    EXPECT_TRUE(editor_.IsOpen()) << "what was typed is still there to save again";
+}
+
 TEST_F(EntryEditor, EditOfAnEntryDeletedMeanwhileRemovesNothingElse) {
     host_.List().AddRows({{"Alpha", "a.exe", ""}, {"Beta", "b.exe", ""}});
     host_.Select(1);
@@ -198,6 +210,26 @@ TEST_F(EntryEditor, CancelledBrowseChangesNothing) {
     editor_.Browse();
     EXPECT_TRUE(answer.Result().appeared);
     EXPECT_EQ(Text(Field(frmAdd::txtPath)), "kept.exe");
+}
+
+// The menu closes its editor when it ends, even while the editor's Open dialog is up.
+TEST_F(EntryEditor, ClosingTheEditorUnderItsOpenDialogEndsBrowseQuietly) {
+    editor_.Open(frmAdd::Mode::Add);
+    Type(frmAdd::txtPath, "kept.exe");
+    const HWND window = editor_.Hwnd();
+    const DWORD thread = ::GetCurrentThreadId();
+    DialogAnswerer closeUnderneath(texts::kSelectFileTitle, [window, thread](HWND dialog) {
+        ::SendMessageA(::GetDlgItem(dialog, 0x47c), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("E:\\x.exe"));
+        ::SendMessageA(window, WM_CLOSE, 0, 0);
+        ::PostThreadMessageA(thread, WM_QUIT, 0, 0);  // as the ending menu window does
+    });
+    EXPECT_NO_THROW(editor_.Browse());
+    EXPECT_TRUE(closeUnderneath.Result().appeared);
+    MSG quit{};
+    ::PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
+    EXPECT_FALSE(editor_.IsOpen());
+    EXPECT_TRUE(host_.List().Rows().empty());
+    EXPECT_EQ(host_.Saves(), 0);
 }
 
 class DeleteEntry : public EntryEditor {};

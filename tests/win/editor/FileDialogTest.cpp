@@ -23,7 +23,7 @@ TEST(FileDialog, NewObjectHasTheShortRecordAndDefaults) {
     EXPECT_EQ(std::string(dialog.Record().lpstrFilter, 37), std::string("Programs\0*.exe\0All Files (*.*)\0*.*\0\0\0", 37));
 }
 
-TEST(FileDialog, TooLongAFilenameIsRejected) {
+TEST(FileDialog, TooLongAFilenameIsRejectedAndOneOfExactlyTheBufferSizeShown) {
     cFileDialog dialog;
     try {
         dialog.Filename(std::string(1025, 'x'));
@@ -31,8 +31,16 @@ TEST(FileDialog, TooLongAFilenameIsRejected) {
     } catch (const FileDialogError& error) {
         EXPECT_EQ(error.number, kInvalidArgumentError);
     }
+    dialog.DialogTitle("Pick one");
     dialog.Filename(std::string(1024, 'x'));
-    EXPECT_THROW(dialog.ShowOpen(), FileDialogError) << "no room left for the terminating NUL";
+    {
+        DialogAnswerer cancel("Pick one", DialogAnswerer::Press(IDCANCEL));
+        EXPECT_NO_THROW(dialog.ShowOpen());
+        EXPECT_TRUE(cancel.Result().appeared);
+    }
+    dialog.Filename("");
+    dialog.FileTitle(std::string(1025, 't'));
+    EXPECT_THROW(dialog.ShowOpen(), FileDialogError);
 }
 
 TEST(FileDialog, CancelRaisesAnErrorOnlyWhenAskedTo) {

@@ -28,21 +28,10 @@ protected:
         EmptyDrive(kStickRoot);
     }
 
-    void Command(int id) {
-        ::SendMessageA(menu_->Hwnd(), WM_COMMAND, static_cast<WPARAM>(id), 0);
-        PumpMessages();
-    }
-    static HWND Editor() {
-        const HWND editor = ::FindWindowA(frmAdd::ClassName(), nullptr);
-        return editor != nullptr && ::IsWindowVisible(editor) ? editor : nullptr;
-    }
-    static void Type(int id, const char* text) {
-        ::SendMessageA(::GetDlgItem(Editor(), id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
-    }
-    static void Press(int id) {
-        ::SendMessageA(::GetDlgItem(Editor(), id), BM_CLICK, 0, 0);
-        PumpMessages();
-    }
+    void Command(int id) { SendCommand(menu_->Hwnd(), id); }
+    static HWND Editor() { return ShownEditor(); }
+    static void Type(int id, const char* text) { TypeInEditor(id, text); }
+    static void Press(int id) { PressInEditor(id); }
     [[nodiscard]] Rows List() const { return ListRows(menu_->ListView()); }
 
     std::unique_ptr<menu::frmMain> menu_;
@@ -111,6 +100,41 @@ TEST_F(EntryCommands, DeleteAsksAndRewritesTheListEitherWay) {
     EXPECT_TRUE(yes.Result().appeared);
     EXPECT_EQ(List(), (Rows{{"Zeta", "z.exe", ""}}));
     EXPECT_EQ(ReadTestFile("E:\\Data.dat"), "Zeta\r\nz.exe\r\n\r\n");
+}
+
+// The question is modal, but the editor and the tray menu still work while it is up.
+TEST_F(EntryCommands, DeleteRemovesTheEntryItAskedAboutWhateverHappenedMeanwhile) {
+    Command(mnuAdd);
+    Type(frmAdd::txtPath, "E:\\Beta.exe");
+    const HWND editor = Editor();
+    ASSERT_NE(editor, nullptr);
+    SelectRow(menu_->ListView(), 1);  // Zeta
+    {
+        // The editor's Save puts "Beta.exe" between Alpha and Zeta before Yes is pressed.
+        DialogAnswerer yes(menu::texts::kProgramTitle, [editor](HWND question) {
+            ::SendMessageA(editor, WM_COMMAND, frmAdd::cmdSave, 0);
+            DialogAnswerer::Press(IDYES)(question);
+        });
+        Command(mnuDelete);
+        EXPECT_EQ(yes.Result().text, "Are you sure toy want to remove Zeta?");
+    }
+    EXPECT_EQ(List(), (Rows{{"Alpha", "Apps\\a.exe", "/a"}, {"Beta.exe", "Beta.exe", ""}}));
+    EXPECT_EQ(ReadTestFile("E:\\Data.dat"), "Alpha\r\nApps\\a.exe\r\n/a\r\nBeta.exe\r\nBeta.exe\r\n\r\n");
+
+    // The tray's Exit ends the menu while the question is up: nothing is deleted or written.
+    const std::string before = ReadTestFile("E:\\Data.dat");
+    const HWND window = menu_->Hwnd();
+    SelectRow(menu_->ListView(), 0);
+    {
+        DialogAnswerer exitMeanwhile(menu::texts::kProgramTitle, [window](HWND question) {
+            ::SendMessageA(window, WM_COMMAND, mnuExit, 0);
+            DialogAnswerer::Press(IDYES)(question);
+        });
+        Command(mnuDelete);
+        EXPECT_TRUE(exitMeanwhile.Result().appeared);
+    }
+    EXPECT_FALSE(::IsWindow(window));
+    EXPECT_EQ(ReadTestFile("E:\\Data.dat"), before);
 }
 
 TEST_F(EntryCommands, EditAndDeleteDoNothingOnAnEmptyList) {

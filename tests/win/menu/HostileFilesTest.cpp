@@ -2,12 +2,15 @@
 // huge lines, paths longer than Windows' usual limit, characters outside the code page, a locked
 // Data.dat, a drive that cannot be written.
 #include "common/UniqueHandle.h"
+#include "menu/MenuResources.h"
+#include "menu/MenuTexts.h"
 #include "tests/win/menu/MenuWindowHarness.h"
 #include "tests/win/support/TestDrive.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <random>
 
 namespace corvane::menu {
@@ -66,15 +69,69 @@ TEST_F(HostileFiles, HugeLinesLongPathsAndForeignCharactersAreKept) {
     EXPECT_EQ(ReadTestFile("E:\\Data.dat").size(), before.size());
 }
 
+// Data.dat is held open by another program (a virus scanner, a sync tool) while the menu starts.
 TEST_F(HostileFiles, LockedDataFileGivesAnEmptyListAndIsNotOverwrittenByTheLoad) {
-    WriteTestFile("E:\\Data.dat", "Kept\r\nkept.exe\r\n\r\n");
+    const std::string kept = "Kept\r\nkept.exe\r\n\r\n";
+    WriteTestFile("E:\\Data.dat", kept);
     {
         UniqueFile lock(::CreateFileA("E:\\Data.dat", GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0,
                                       nullptr));
         ASSERT_TRUE(lock.valid());
-        EXPECT_TRUE(OpenAndRead().empty());
+        menu_ = OpenMenu("E:\\");
+        ASSERT_TRUE(menu_);
+        EXPECT_TRUE(ListRows(menu_->ListView()).empty());
     }
-    EXPECT_EQ(ReadTestFile("E:\\Data.dat"), "Kept\r\nkept.exe\r\n\r\n");
+    const std::string status = menu_->StatusText();
+    EXPECT_EQ(status.rfind(texts::kErrorLoadingList, 0), 0u) << status;
+    EXPECT_GT(status.size(), std::string(texts::kErrorLoadingList).size()) << "with the reason";
+    EXPECT_EQ(ReadTestFile("E:\\Data.dat"), kept);
+
+    // The file is readable again, but the rows are not what it holds: nothing may write over it.
+    const std::vector<std::pair<std::string, std::function<void()>>> writers = {
+        {"header click", [&] { ClickColumnHeader(menu_->ListView(), 1); }},
+        {"Save in the editor",
+         [&] {
+             SendCommand(menu_->Hwnd(), mnuAdd);
+             TypeInEditor(frmAdd::txtPath, "E:\\New.exe");
+             PressInEditor(frmAdd::cmdSave);
+         }},
+        {"Delete",
+         [&] {
+             SelectRow(menu_->ListView(), 0);
+             DialogAnswerer yes(texts::kProgramTitle, DialogAnswerer::Press(IDYES));
+             SendCommand(menu_->Hwnd(), mnuDelete);
+         }},
+    };
+    for (const auto& [name, write] : writers) {
+        menu_->SetStatusText("");
+        write();
+        EXPECT_EQ(ReadTestFile("E:\\Data.dat"), kept) << name;
+        EXPECT_EQ(menu_->StatusText(), texts::kListNotSaved) << name;
+    }
+}
+
+TEST_F(HostileFiles, AHiddenOrSystemDataFileIsLoadedLikeAnyOther) {
+    constexpr unsigned long kHidden = FILE_ATTRIBUTE_HIDDEN;
+    constexpr unsigned long kSystem = FILE_ATTRIBUTE_SYSTEM;
+    for (const unsigned long attributes : {kHidden, kSystem, kHidden | kSystem}) {
+        WriteTestFile("E:\\Data.dat", "Kept\r\nkept.exe\r\n\r\n");
+        SetAttributes("E:\\Data.dat", attributes);
+        EXPECT_EQ(OpenAndRead().size(), 1u) << "attributes " << attributes;
+        menu_.reset();
+        EmptyDrive(kStickRoot);
+    }
+}
+
+// A crafted entry: a target of 70,000 characters, clicked, makes a status text the tip reads back.
+TEST_F(HostileFiles, AHugeStatusTextReachesTheTipWhole) {
+    const std::string target(70000, 't');
+    WriteTestFile("E:\\Data.dat", "Huge\r\n" + target + "\r\n\r\n");
+    ASSERT_EQ(OpenAndRead().size(), 1u);
+    ClickAt(menu_->ListView(), RowCentre(menu_->ListView(), 0));
+    const std::string expected = "Item 1 of 1 - " + target + " ";
+    EXPECT_TRUE(RestMouseOn(menu_->StatusBarHandle(), StatusTip(*menu_))) << "the tip shows";
+    EXPECT_EQ(StatusTipText(*menu_), expected);
+    EXPECT_EQ(menu_->StatusText(), expected);
 }
 
 TEST_F(HostileFiles, AStickThatCannotBeWrittenStillShowsItsMenu) {

@@ -4,6 +4,7 @@
 #include "menu/modDriveSpace.h"
 #include "menu/modTray.h"
 #include "tests/win/menu/MenuWindowHarness.h"
+#include "tests/win/support/Polling.h"
 #include "tests/win/support/TestDrive.h"
 
 #include <commctrl.h>
@@ -226,19 +227,33 @@ TEST_F(MainWindow, ClickShowsTheSelectedEntryAndTheTipShowsTheStatus) {
 
     // The status bar's tip is asked for its text each time it shows: always the first panel's.
     menu->SetStatusText("A status text too long for its panel, to be read in full in the tip");
-    HWND tip = nullptr;
-    NMTTDISPINFOA request{};
-    for (HWND candidate = ::FindWindowExA(nullptr, nullptr, TOOLTIPS_CLASSA, nullptr); candidate != nullptr;
-         candidate = ::FindWindowExA(nullptr, candidate, TOOLTIPS_CLASSA, nullptr)) {
-        if (::GetWindow(candidate, GW_OWNER) == menu->Hwnd()) {
-            tip = candidate;
-        }
-    }
-    ASSERT_NE(tip, nullptr);
-    request.hdr = {tip, reinterpret_cast<UINT_PTR>(menu->StatusBarHandle()), TTN_GETDISPINFOA};
-    ::SendMessageA(menu->Hwnd(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&request));
-    ASSERT_NE(request.lpszText, nullptr);
-    EXPECT_STREQ(request.lpszText, "A status text too long for its panel, to be read in full in the tip");
+    EXPECT_EQ(StatusTipText(*menu), "A status text too long for its panel, to be read in full in the tip");
+}
+
+TEST_F(MainWindow, TheMessagePanelKeepsItsWidthWhenTheClockTicks) {
+    auto menu = OpenMenu("E:\\");
+    ASSERT_TRUE(menu);
+    const HWND bar = menu->StatusBarHandle();
+    const auto edges = [&] {
+        std::vector<int> parts(3);
+        ::SendMessageA(bar, SB_GETPARTS, 3, reinterpret_cast<LPARAM>(parts.data()));
+        return parts;
+    };
+    const std::vector<int> laidOut = edges();
+    ASSERT_GT(laidOut[0], 100) << "the message panel takes the width the clock leaves";
+    // The clock's timer, made due at once: a real tick, without waiting for the next minute.
+    ASSERT_TRUE(::SetTimer(menu->Hwnd(), StatusBar::kClockTimer, 1, nullptr));
+    EXPECT_TRUE(PollUntil(
+        [&] {
+            MSG tick{};
+            if (!::PeekMessageA(&tick, menu->Hwnd(), WM_TIMER, WM_TIMER, PM_REMOVE)) {
+                return false;
+            }
+            ::DispatchMessageA(&tick);
+            return tick.wParam == StatusBar::kClockTimer;
+        },
+        5000));
+    EXPECT_EQ(edges(), laidOut);
 }
 
 TEST_F(MainWindow, RefreshListUsesTheShortArrow) {
@@ -327,6 +342,21 @@ TEST_F(MainWindow, BothExitCommandsEndWithTheSizeSavedAndTheIconGone) {
                                                         "\r\nWINDOW WIDTH=" + std::to_string(size.cx) +
                                                         "\r\nONRUN=1\r\n");
     }
+}
+
+TEST_F(MainWindow, TheEndOfTheSessionSavesTheSizeAndTakesTheIconDown) {
+    WriteTestFile("E:\\Settings.ini", "[MAIN]\r\nWINDOW HEIGHT=6000\r\nWINDOW WIDTH=10005\r\nONRUN=1\r\n");
+    auto menu = OpenMenu("E:\\");
+    ASSERT_TRUE(menu);
+    const HWND hwnd = menu->Hwnd();
+    ::SetWindowPos(hwnd, nullptr, 0, 0, 700, 450, SWP_NOMOVE | SWP_NOZORDER);
+    const SIZE size = WindowSizeTwips(hwnd);
+    EXPECT_TRUE(::SendMessageA(hwnd, WM_QUERYENDSESSION, 0, 0)) << "the session may end";
+    ::SendMessageA(hwnd, WM_ENDSESSION, TRUE, 0);  // shut-down (log-off differs only in lParam)
+    EXPECT_FALSE(HasTrayIcon(hwnd));
+    EXPECT_EQ(ReadTestFile("E:\\Settings.ini"), "[MAIN]\r\nWINDOW HEIGHT=" + std::to_string(size.cy) +
+                                                    "\r\nWINDOW WIDTH=" + std::to_string(size.cx) +
+                                                    "\r\nONRUN=1\r\n");
 }
 
 TEST_F(MainWindow, ClosingWhileHiddenInTheTrayKeepsTheStoredSize) {

@@ -4,6 +4,7 @@
 #include "common/core/Twips.h"
 #include "menu/EntryList.h"
 #include "menu/core/DataFile.h"
+#include "tests/win/support/Polling.h"
 #include "tests/win/support/Screenshot.h"
 #include "tests/win/support/TestDrive.h"
 
@@ -101,6 +102,25 @@ std::unique_ptr<menu::frmMain> OpenMenu(const std::string& folder, menu::Program
     }
     PumpMessages();
     return window;
+}
+
+void SendCommand(HWND window, int id) {
+    ::SendMessageA(window, WM_COMMAND, static_cast<WPARAM>(id), 0);
+    PumpMessages();
+}
+
+HWND ShownEditor() {
+    const HWND editor = ::FindWindowA(menu::frmAdd::ClassName(), nullptr);
+    return editor != nullptr && ::IsWindowVisible(editor) ? editor : nullptr;
+}
+
+void TypeInEditor(int id, const std::string& text) {
+    ::SendMessageA(::GetDlgItem(ShownEditor(), id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+void PressInEditor(int id) {
+    ::SendMessageA(::GetDlgItem(ShownEditor(), id), BM_CLICK, 0, 0);
+    PumpMessages();
 }
 
 void PumpMessages() {
@@ -221,6 +241,39 @@ std::string WindowText(HWND window) {
     char text[512] = {};
     ::GetWindowTextA(window, text, sizeof text);
     return text;
+}
+
+HWND StatusTip(const menu::frmMain& menu) {
+    HWND tip = nullptr;
+    for (HWND candidate = ::FindWindowExA(nullptr, nullptr, TOOLTIPS_CLASSA, nullptr); candidate != nullptr;
+         candidate = ::FindWindowExA(nullptr, candidate, TOOLTIPS_CLASSA, nullptr)) {
+        if (::GetWindow(candidate, GW_OWNER) == menu.Hwnd()) {
+            tip = candidate;
+        }
+    }
+    EXPECT_NE(tip, nullptr) << "the status bar has no tool tip";
+    return tip;
+}
+
+bool RestMouseOn(HWND window, HWND tip) {
+    RECT place{};
+    ::GetWindowRect(window, &place);
+    ::SetForegroundWindow(::GetAncestor(window, GA_ROOT));
+    ::SetCursorPos((place.left + place.right) / 2, (place.top + place.bottom) / 2);
+    return PollUntil(
+        [&] {
+            PumpMessages();  // the pointer's moves reach the window, and the tip's timer runs
+            return ::IsWindowVisible(tip) != FALSE;
+        },
+        5000);
+}
+
+std::string StatusTipText(const menu::frmMain& menu) {
+    const HWND tip = StatusTip(menu);
+    NMTTDISPINFOA request{};
+    request.hdr = {tip, reinterpret_cast<UINT_PTR>(menu.StatusBarHandle()), TTN_GETDISPINFOA};
+    ::SendMessageA(menu.Hwnd(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&request));
+    return request.lpszText != nullptr ? request.lpszText : "";
 }
 
 void SaveScreenshot(HWND window, const std::string& name) {

@@ -37,6 +37,14 @@ class RecordingStarter final : public menu::ProgramStarter {
 // Creates and shows the menu window for `folder` and lets it settle.
 std::unique_ptr<menu::frmMain> OpenMenu(const std::string& folder, menu::ProgramStarter* starter = nullptr);
 
+// Sends a menu command to the window and lets whatever it set off run.
+void SendCommand(HWND window, int id);
+
+// The entry editor while it shows, or null; typing into and pressing its controls.
+HWND ShownEditor();
+void TypeInEditor(int id, const std::string& text);
+void PressInEditor(int id);
+
 // Lets pending messages run. A WM_QUIT posted by a closing menu window is dropped: the test runs on.
 void PumpMessages();
 
@@ -97,6 +105,14 @@ bool HasTrayIcon(HWND window);
 bool HadTrayIconWhenDestroyed(HWND window, const std::function<void()>& close);
 
 std::string WindowText(HWND window);
+
+// The status bar's tool tip window, and the text it gets when it asks the menu window what to show.
+HWND StatusTip(const menu::frmMain& menu);
+std::string StatusTipText(const menu::frmMain& menu);
+
+// Moves the real mouse pointer onto the middle of the window and lets it rest there until the tool
+// tip `tip` shows; false if it never does.
+bool RestMouseOn(HWND window, HWND tip);
 
 // Paints the window, lets Wine hand the picture to the display, then saves a screenshot of it.
 void SaveScreenshot(HWND window, const std::string& name);

@@ -48,4 +48,21 @@ std::vector<Row> TestListView::Rows() const {
     return rows;
 }
 
+void TestListView::AcceptOnly(int rows) {
+    accepted_ = rows;
+    ::SetWindowSubclass(list_, &TestListView::Refusing, 1, reinterpret_cast<DWORD_PTR>(this));
+}
+
+LRESULT CALLBACK TestListView::Refusing(HWND list, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                        DWORD_PTR self) {
+    if (message == LVM_INSERTITEMA || message == LVM_INSERTITEMW) {
+        int& accepted = reinterpret_cast<TestListView*>(self)->accepted_;
+        if (accepted <= 0) {
+            return -1;
+        }
+        --accepted;
+    }
+    return ::DefSubclassProc(list, message, wParam, lParam);
+}
+
 }  // namespace corvane::test
