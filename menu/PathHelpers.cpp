@@ -1,5 +1,6 @@
 #include "menu/PathHelpers.h"
 
+#include "common/FileContents.h"
 #include "common/UniqueHandle.h"
 #include "common/core/AnsiText.h"
 #include "common/core/Version.h"
@@ -91,6 +92,9 @@ bool PathFound(const std::string& path) {
 
 std::string ReadSetting(const std::string& section, const std::string& key, const std::string& file,
                         const std::string& defaultValue) {
+    if (IsReparsePoint(file)) {  // the profile functions would follow it
+        return defaultValue;
+    }
     std::vector<char> buffer(kSettingBufferSize, '\0');
     const DWORD length = ::GetPrivateProfileStringA(section.c_str(), ToLowerAscii(key).c_str(), "", buffer.data(),
                                                     kSettingBufferSize, file.c_str());
@@ -104,6 +108,9 @@ std::string ReadSetting(const std::string& section, const std::string& key, cons
 
 void WriteSetting(const std::string& section, const std::string& key, const std::string& value,
                   const std::string& file) {
+    if (IsReparsePoint(file)) {
+        return;
+    }
     ::WritePrivateProfileStringA(section.c_str(), ToUpperAscii(key).c_str(), value.c_str(), file.c_str());
 }
 

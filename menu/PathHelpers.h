@@ -27,11 +27,13 @@ bool FileFound(const std::string& path);
 bool PathFound(const std::string& path);
 
 // Reads a value from an INI file (key looked up in lower case, at most 749 characters). A missing or
-// empty value yields `defaultValue`, which is then written back under the key in upper case.
+// empty value yields `defaultValue`, which is then written back under the key in upper case. A file
+// that is a link (reparse point) is never read or written through: it yields `defaultValue`.
 std::string ReadSetting(const std::string& section, const std::string& key, const std::string& file,
                         const std::string& defaultValue);
 
-// Writes a value under the key in upper case. Failures (write-protected drive) are ignored.
+// Writes a value under the key in upper case. Failures (write-protected drive) are ignored, and a
+// file that is a link is left alone.
 void WriteSetting(const std::string& section, const std::string& key, const std::string& value,
                   const std::string& file);
 

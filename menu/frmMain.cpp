@@ -1,6 +1,7 @@
 #include "menu/frmMain.h"
 
 #include "common/CommonResources.h"
+#include "common/FileContents.h"
 #include "common/SystemError.h"
 #include "common/WindowLayout.h"
 #include "common/core/Twips.h"
@@ -136,6 +137,7 @@ void frmMain::StartUp() {
     ::ModifyMenuA(menuBar_, mnuRootBrowse, MF_BYCOMMAND | MF_STRING, mnuRootBrowse, browseRoot.c_str());
     ::SetWindowTextA(Hwnd(), StartupCaption(modDriveSpace::FreeMB(root_), root_).c_str());
     SetStatusText(VersionStatusText(VersionText()));
+    ReportUnusedSettings();
     // The current row is the first one read from the file, wherever the sort put it.
     const auto current =
         static_cast<int>(::SendMessageA(list_, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED));
@@ -152,6 +154,12 @@ void frmMain::LoadEntries() {
 void frmMain::ApplyRunOption() {
     if (const auto option = StoredRunOption(SettingsFile())) {
         CheckRunOption(*option);
+    }
+}
+
+void frmMain::ReportUnusedSettings() {
+    if (IsReparsePoint(SettingsFile())) {
+        SetStatusText(texts::kSettingsLinkNotUsed);
     }
 }
 

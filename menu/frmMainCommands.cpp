@@ -205,6 +205,7 @@ void frmMain::RefreshList() {
 void frmMain::ChooseRunOption(OnRunOption option) {
     CheckRunOption(option);
     StoreRunOption(option, SettingsFile());
+    ReportUnusedSettings();
 }
 
 void frmMain::CheckRunOption(OnRunOption option) noexcept {

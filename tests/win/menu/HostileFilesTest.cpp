@@ -4,6 +4,8 @@
 #include "common/FileContents.h"
 #include "common/UniqueHandle.h"
 #include "menu/EntryList.h"
+#include "menu/MenuResources.h"
+#include "menu/MenuTexts.h"
 #include "tests/win/menu/MenuWindowHarness.h"
 #include "tests/win/support/TestDrive.h"
 #include "tests/win/support/TestListView.h"
@@ -128,6 +130,20 @@ TEST_F(HostileFiles, LinksOnTheStickAreNeverFollowed) {
     rows.AddRow({"New", "new.exe", ""});
     EXPECT_EQ(SaveList("E:\\Data.dat", rows.Handle()), kReparsePointRefused);
     EXPECT_TRUE(IsReparsePoint("E:\\Data.dat")) << "the link is left as it is";
+
+    // Settings.ini likewise: the menu runs on its defaults, says so, and writes nothing through it.
+    {
+        SymbolicLink linkedSettings("E:\\Settings.ini", pcFolder, true);
+        ASSERT_TRUE(linkedSettings.Made());
+        auto menu = OpenMenu("E:\\");
+        ASSERT_TRUE(menu);
+        EXPECT_EQ(menu->StatusText(), texts::kSettingsLinkNotUsed);
+        ::SendMessageA(menu->Hwnd(), WM_COMMAND, mnuRunClose, 0);
+        EXPECT_EQ(menu->StatusText(), texts::kSettingsLinkNotUsed);
+        EXPECT_TRUE(ItemChecked(menu->Hwnd(), mnuRunClose)) << "the choice holds for this run";
+        ::SendMessageA(menu->Hwnd(), WM_COMMAND, mnuRunNothing, 0);
+    }
+    EXPECT_EQ(FolderEntriesMatching(pcFolder + "\\", "*").size(), 2u) << "only . and .. in the folder of the PC";
     ::RemoveDirectoryA(pcFolder.c_str());
     ::DeleteFileA(pcFile.c_str());
 }
