@@ -48,6 +48,28 @@ bool SearchFinds(const std::string& path, Accept accept) {
     return false;
 }
 
+// A directory search never returns a drive or share root itself (E:, E:\, \\server\share\), yet
+// the folder-browsing commands must find them.
+bool RootFound(const std::string& path) {
+    if (!IsRoot(path)) {
+        return false;
+    }
+    const DWORD attributes = ::GetFileAttributesA(WithTrailingBackslash(path).c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+// GetWindowsDirectory-style calls: the length without the NUL, or the size needed when too small.
+template <typename Query>
+std::string FolderFrom(Query query) {
+    std::vector<char> buffer(MAX_PATH);
+    UINT length = query(buffer.data(), static_cast<UINT>(buffer.size()));
+    if (length >= buffer.size()) {
+        buffer.resize(length + 1);
+        length = query(buffer.data(), static_cast<UINT>(buffer.size()));
+    }
+    return std::string(buffer.data(), length < buffer.size() ? length : 0);
+}
+
 }  // namespace
 
 std::string MenuFolder() { return FolderOfProgram(ModulePath()); }
@@ -73,22 +95,20 @@ bool FileFound(const std::string& path) {
 }
 
 bool PathFound(const std::string& path) {
-    if (path.empty()) {
-        return false;
-    }
-    if (SearchFinds(path, IsVisible)) {
-        return true;
-    }
-    // A directory search never returns a drive or share root itself (E:, E:\, \\server\share\), yet
-    // the folder-browsing commands must find them.
-    if (HasWildcard(path)) {
-        return false;
-    }
-    const std::string root = MenuRootOf(WithTrailingBackslash(path));
-    const bool isRoot = root == WithTrailingBackslash(path);
-    const DWORD attributes = ::GetFileAttributesA(WithTrailingBackslash(path).c_str());
-    return isRoot && attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+    return !path.empty() && (SearchFinds(path, IsVisible) || RootFound(path));
 }
+
+bool FolderFound(const std::string& path) {
+    const auto visibleFolder = [](DWORD attributes) {
+        return IsVisible(attributes) && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+    };
+    return !path.empty() && (SearchFinds(path, visibleFolder) || RootFound(path));
+}
+
+std::string WindowsFolder() { return FolderFrom(::GetSystemWindowsDirectoryA); }
+
+std::string SystemFolder() { return FolderFrom(::GetSystemDirectoryA); }
+
 
 std::string ReadSetting(const std::string& section, const std::string& key, const std::string& file,
                         const std::string& defaultValue) {

@@ -146,9 +146,10 @@ void frmMain::BrowseFileDirectory() {
         return;
     }
     const BrowsePlan plan = PlanBrowse(folder_, RowText(list_, row, 1));
-    const BrowseCandidate* found = PathFound(plan.recorded.folder)      ? &plan.recorded
-                                   : PathFound(plan.onMenuDrive.folder) ? &plan.onMenuDrive
-                                                                        : nullptr;
+    // Folders only: handed a file, Explorer would run it.
+    const BrowseCandidate* found = FolderFound(plan.recorded.folder)      ? &plan.recorded
+                                   : FolderFound(plan.onMenuDrive.folder) ? &plan.onMenuDrive
+                                                                          : nullptr;
     const DWORD error = found != nullptr ? Browse(*found) : ERROR_SUCCESS;
     if (found == nullptr || error != ERROR_SUCCESS) {
         const std::string description = found != nullptr ? SystemErrorText(error) : std::string();
@@ -221,9 +222,12 @@ bool frmMain::IsChecked(int command) const noexcept {
 }
 
 void frmMain::OpenSupportFile(const char* relativePath) const noexcept {
-    // The menu's folder ends in a backslash already: no doubled one for a menu at a drive root.
+    // The menu's folder ends in a backslash already: no doubled one for a menu at a drive root. The
+    // tool starts in the system folder, never in a folder on the stick (the menu's current folder
+    // follows the last launch), which would then stay in use.
     const std::string file = folder_ + relativePath;
-    ::ShellExecuteA(Hwnd(), "open", file.c_str(), "", nullptr, SW_SHOWNORMAL);
+    const std::string system = SystemFolder();
+    ::ShellExecuteA(Hwnd(), "open", file.c_str(), "", system.empty() ? nullptr : system.c_str(), SW_SHOWNORMAL);
 }
 
 void frmMain::ExitProgram() {

@@ -8,7 +8,7 @@ namespace corvane::menu {
 namespace {
 
 BrowseCandidate CandidateFor(std::string folder, std::string statusText) {
-    std::string commandLine = texts::kExplorerCommandPrefix + folder;
+    std::string commandLine = texts::kExplorerCommandPrefix + ("\"" + folder + "\"");
     return {std::move(folder), std::move(commandLine), std::move(statusText)};
 }
 

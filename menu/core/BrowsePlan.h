@@ -9,7 +9,7 @@ namespace corvane::menu {
 
 struct BrowseCandidate {
     std::string folder;
-    std::string commandLine;  // "explorer.exe /e," and the folder, no space, no quotes
+    std::string commandLine;  // "explorer.exe /e," and the folder in quotes (a comma must not split it)
     std::string statusText;
 };
 

@@ -33,6 +33,16 @@ std::string MenuRootOf(std::string_view folder) {
     return first == std::string_view::npos ? WithTrailingBackslash(folder) : std::string(folder.substr(0, first + 1));
 }
 
+bool IsRoot(std::string_view path) {
+    if (IsNetworkPath(path)) {
+        const std::string_view names = path.substr(2);
+        const auto slash = names.find('\\');
+        return slash != std::string_view::npos && slash > 0 && slash + 1 < names.size() &&
+               names.find('\\', slash + 1) >= names.size() - 1;
+    }
+    return (path.size() == 2 || (path.size() == 3 && path[2] == '\\')) && path[1] == ':';
+}
+
 std::string BelowRoot(std::string_view path) {
     if (IsNetworkPath(path)) {
         const auto first = path.find('\\', kAfterDrive);

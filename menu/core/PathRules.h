@@ -22,6 +22,9 @@ std::string WithTrailingBackslash(std::string_view folder);
 // E:\Menus\ gives E:\, \\server\share\Menus\ gives \\server\share\.
 std::string MenuRootOf(std::string_view folder);
 
+// True for the root of a drive or share itself: E:, E:\, \\server\share and \\server\share\.
+bool IsRoot(std::string_view path);
+
 // The path without its root: E:\Apps\tool.exe and \\server\share\Apps\tool.exe give Apps\tool.exe,
 // E:\ gives empty text, \\server\share gives \\server\share (no backslash after the share).
 std::string BelowRoot(std::string_view path);

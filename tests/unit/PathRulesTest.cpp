@@ -28,6 +28,16 @@ TEST(PathRules, MenuRootOfDrivesAndShares) {
     EXPECT_EQ(MenuRootOf("\\\\server\\share\\"), "\\\\server\\share\\");
 }
 
+TEST(PathRules, IsRootOnlyForTheRootItself) {
+    for (const char* root : {"E:", "E:\\", "\\\\server\\share", "\\\\server\\share\\"}) {
+        EXPECT_TRUE(IsRoot(root)) << root;
+    }
+    for (const char* other : {"", "E", "Apps", "Apps\\", "E:\\Apps", "E:x", "\\\\server", "\\\\server\\",
+                              "\\\\\\share", "\\\\server\\share\\x", "\\\\server\\share\\\\"}) {
+        EXPECT_FALSE(IsRoot(other)) << other;
+    }
+}
+
 TEST(PathRules, BelowRootDropsTheRoot) {
     EXPECT_EQ(BelowRoot("E:\\Apps\\tool.exe"), "Apps\\tool.exe");
     EXPECT_EQ(BelowRoot("\\\\server\\share\\Apps\\tool.exe"), "Apps\\tool.exe");

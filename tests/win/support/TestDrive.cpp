@@ -178,6 +178,19 @@ std::vector<std::string> FolderEntriesMatching(const std::string& folder, const 
     return names;
 }
 
+CurrentFolder::CurrentFolder(const std::string& folder) {
+    char previous[MAX_PATH * 4] = {};
+    previous_.assign(previous, ::GetCurrentDirectoryA(sizeof previous, previous));
+    EXPECT_TRUE(::SetCurrentDirectoryA(folder.c_str())) << folder;
+}
+
+CurrentFolder::~CurrentFolder() { ::SetCurrentDirectoryA(previous_.c_str()); }
+
+std::string WindowsSystemFolder() {
+    char folder[MAX_PATH] = {};
+    return std::string(folder, ::GetSystemDirectoryA(folder, MAX_PATH));
+}
+
 std::string TestProgramFolder() {
     char buffer[MAX_PATH * 4] = {};
     const DWORD length = ::GetModuleFileNameA(nullptr, buffer, sizeof buffer);

@@ -80,6 +80,21 @@ private:
 // The names in `folder` (ending in a backslash) that match `pattern` (wildcards as FindFirstFile).
 std::vector<std::string> FolderEntriesMatching(const std::string& folder, const std::string& pattern);
 
+// Makes `folder` the process's current folder and puts the previous one back when destroyed.
+class CurrentFolder {
+public:
+    explicit CurrentFolder(const std::string& folder);
+    ~CurrentFolder();
+    CurrentFolder(const CurrentFolder&) = delete;
+    CurrentFolder& operator=(const CurrentFolder&) = delete;
+
+private:
+    std::string previous_;
+};
+
+// Windows' system folder (GetSystemDirectory).
+std::string WindowsSystemFolder();
+
 // A folder beside the running test program (for files that must not live on a test drive).
 std::string TestProgramFolder();
 
