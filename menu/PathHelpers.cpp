@@ -54,7 +54,7 @@ bool RootFound(const std::string& path) {
     if (!IsRoot(path)) {
         return false;
     }
-    const DWORD attributes = ::GetFileAttributesA(WithTrailingBackslash(path).c_str());
+    const DWORD attributes = ::GetFileAttributesA(WithTrailingBackslash(path, AnsiLeadByte).c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
@@ -72,9 +72,11 @@ std::string FolderFrom(Query query) {
 
 }  // namespace
 
-std::string MenuFolder() { return FolderOfProgram(ModulePath()); }
+bool AnsiLeadByte(char byte) { return ::IsDBCSLeadByte(static_cast<BYTE>(byte)) != FALSE; }
 
-std::string MenuRoot() { return MenuRootOf(MenuFolder()); }
+std::string MenuFolder() { return FolderOfProgram(ModulePath(), AnsiLeadByte); }
+
+std::string MenuRoot() { return MenuRootOf(MenuFolder(), AnsiLeadByte); }
 
 std::string VersionText() {
     return VersionText(CORVANE_VERSION_MAJOR, CORVANE_VERSION_MINOR, CORVANE_VERSION_REVISION);

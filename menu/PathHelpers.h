@@ -10,6 +10,9 @@
 
 namespace corvane::menu {
 
+// The lead bytes of the ANSI code page (IsDBCSLeadByte), for the path rules of menu/core.
+bool AnsiLeadByte(char byte);
+
 // The folder Menu.exe was started from, always ending in a backslash (E:\, E:\Menus\, \\server\share\Menus\).
 std::string MenuFolder();
 

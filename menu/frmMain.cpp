@@ -59,8 +59,8 @@ void MarkRow(HWND list, int row, UINT marks) {
 }  // namespace
 
 frmMain::frmMain(std::string menuFolder, ProgramStarter* starter)
-    : folder_(WithTrailingBackslash(menuFolder)),
-      root_(MenuRootOf(folder_)),
+    : folder_(WithTrailingBackslash(menuFolder, AnsiLeadByte)),
+      root_(MenuRootOf(folder_, AnsiLeadByte)),
       starter_(starter != nullptr ? *starter : windowsStarter_) {
     // Before any control exists, so that the manifest's visual styles apply to them.
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES};

@@ -110,7 +110,7 @@ void frmMain::RunSelectedEntry() {
     if (row >= 0) {
         entry = SelectedEntry{RowText(list_, row, 1), RowText(list_, row, 2)};
     }
-    const LaunchPlan plan = PlanLaunch(folder_, entry);
+    const LaunchPlan plan = PlanLaunch(folder_, entry, AnsiLeadByte);
     if (plan.recorded && FileFound(plan.recorded->path)) {
         Launch(*plan.recorded);
     } else if (plan.onMenuDrive && FileFound(plan.onMenuDrive->path)) {
@@ -145,7 +145,7 @@ void frmMain::BrowseFileDirectory() {
         SetStatusText(BrowseErrorStatus("", texts::kNoEntrySelected));
         return;
     }
-    const BrowsePlan plan = PlanBrowse(folder_, RowText(list_, row, 1));
+    const BrowsePlan plan = PlanBrowse(folder_, RowText(list_, row, 1), AnsiLeadByte);
     // Folders only: handed a file, Explorer would run it.
     const BrowseCandidate* found = FolderFound(plan.recorded.folder)      ? &plan.recorded
                                    : FolderFound(plan.onMenuDrive.folder) ? &plan.onMenuDrive
@@ -160,7 +160,7 @@ void frmMain::BrowseFileDirectory() {
 }
 
 void frmMain::BrowseRootDirectory() {
-    const BrowseCandidate root = PlanRootBrowse(folder_);
+    const BrowseCandidate root = PlanRootBrowse(folder_, AnsiLeadByte);
     if (const DWORD error = Browse(root); error != ERROR_SUCCESS) {
         const std::string description = SystemErrorText(error);
         ShowError(RootBrowseErrorMessage(description));
