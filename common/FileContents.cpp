@@ -28,10 +28,13 @@ DWORD WriteAll(HANDLE file, std::string_view contents) {
 constexpr DWORD kKeptAttributes = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
 constexpr unsigned kTemporaryNameAttempts = 64;
 
+bool IsReparse(DWORD attributes) {
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
+}
+
 bool HandleIsReparsePoint(HANDLE file) {
     BY_HANDLE_FILE_INFORMATION information{};
-    return ::GetFileInformationByHandle(file, &information) &&
-           (information.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
+    return ::GetFileInformationByHandle(file, &information) && IsReparse(information.dwFileAttributes);
 }
 
 // "<path>.<8 hex digits>.tmp": a name no one else is writing to, so a file left behind by another
@@ -85,13 +88,12 @@ DWORD FinishFile(UniqueFile file, std::string_view contents) {
 
 bool IsReparsePoint(const std::string& path) {
     // GetFileAttributes describes the last component itself, not what a link leads to.
-    const DWORD attributes = ::GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
+    return IsReparse(::GetFileAttributesA(path.c_str()));
 }
 
 DWORD ReplaceFileContents(const std::string& path, std::string_view contents) {
     const DWORD existing = ::GetFileAttributesA(path.c_str());
-    if (existing != INVALID_FILE_ATTRIBUTES && (existing & FILE_ATTRIBUTE_REPARSE_POINT) != 0) {
+    if (IsReparse(existing)) {
         return kReparsePointRefused;
     }
     const DWORD attributes =

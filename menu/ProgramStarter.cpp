@@ -14,7 +14,7 @@ DWORD WindowsFolderStarter::Start(const std::string& program, const std::string&
     if (folder.empty() || currentFolder.empty()) {
         return ::GetLastError();
     }
-    const std::string application = folder + (folder.ends_with('\\') ? "" : "\\") + program;
+    const std::string application = WithTrailingBackslash(folder, AnsiLeadByte) + program;
     std::vector<char> line(commandLine.begin(), commandLine.end());  // CreateProcess may write to it
     line.push_back('\0');
     STARTUPINFOA startup{};

@@ -161,8 +161,8 @@ SymbolicLink::~SymbolicLink() {
         if (RunHostCommand("/bin/rm", "-f " + HostPath(link_))) {
             EXPECT_TRUE(PollUntil([&] { return !Exists(link_); }, 10000)) << link_ << " stayed";
         }
-    } else if (made_) {
-        ::RemoveDirectoryA(link_.c_str()) || ::DeleteFileA(link_.c_str());
+    } else if (made_ && !::RemoveDirectoryA(link_.c_str())) {  // a link to a folder is removed as one
+        ::DeleteFileA(link_.c_str());
     }
 }
 
