@@ -96,9 +96,8 @@ DWORD ReplaceFileContents(const std::string& path, std::string_view contents) {
     if (IsReparse(existing)) {
         return kReparsePointRefused;
     }
-    const DWORD attributes =
-        existing != INVALID_FILE_ATTRIBUTES && (existing & kKeptAttributes) != 0 ? existing & kKeptAttributes
-                                                                                 : FILE_ATTRIBUTE_NORMAL;
+    const DWORD kept = existing == INVALID_FILE_ATTRIBUTES ? 0 : existing & kKeptAttributes;
+    const DWORD attributes = kept != 0 ? kept : FILE_ATTRIBUTE_NORMAL;
     std::string temporary;
     UniqueFile file;
     DWORD error = CreateTemporaryFile(path, attributes, temporary, file);
@@ -126,7 +125,8 @@ DWORD ReadWholeFile(const std::string& path, std::string& contents) {
     }
     // Opened as the link itself if it became one since: then its attributes say so.
     UniqueFile file(::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
+                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT,
+                                  nullptr));
     if (!file) {
         return ::GetLastError();
     }

@@ -111,7 +111,6 @@ std::string WindowsFolder() { return FolderFrom(::GetSystemWindowsDirectoryA); }
 
 std::string SystemFolder() { return FolderFrom(::GetSystemDirectoryA); }
 
-
 std::string ReadSetting(const std::string& section, const std::string& key, const std::string& file,
                         const std::string& defaultValue) {
     if (IsReparsePoint(file)) {  // the profile functions would follow it

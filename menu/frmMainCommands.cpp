@@ -227,7 +227,8 @@ void frmMain::OpenSupportFile(const char* relativePath) const noexcept {
     // follows the last launch), which would then stay in use.
     const std::string file = folder_ + relativePath;
     const std::string system = SystemFolder();
-    ::ShellExecuteA(Hwnd(), "open", file.c_str(), "", system.empty() ? nullptr : system.c_str(), SW_SHOWNORMAL);
+    ::ShellExecuteA(Hwnd(), "open", file.c_str(), "", system.empty() ? nullptr : system.c_str(),
+                    SW_SHOWNORMAL);
 }
 
 void frmMain::ExitProgram() {

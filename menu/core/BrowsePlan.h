@@ -24,7 +24,8 @@ struct BrowsePlan {
 // A target recorded without a drive letter or network root is taken from the menu's drive root,
 // as launching does, so that its folder can be found at all.
 // Paths are walked character by character with `isLead` (menu/core/PathRules.h).
-BrowsePlan PlanBrowse(std::string_view menuFolder, std::string_view target, LeadByteTest isLead = NoLeadBytes);
+BrowsePlan PlanBrowse(std::string_view menuFolder, std::string_view target,
+                      LeadByteTest isLead = NoLeadBytes);
 
 // Browse Root Directory: Explorer at the menu's root, no existence test.
 BrowseCandidate PlanRootBrowse(std::string_view menuFolder, LeadByteTest isLead = NoLeadBytes);

@@ -59,10 +59,10 @@ LaunchPlan PlanLaunch(std::string_view menuFolder, const std::optional<SelectedE
     }
     const std::string menuRoot = MenuRootOf(menuFolder, isLead);
     plan.resolvedPath = ResolveTarget(LaunchBase(menuFolder, isLead), entry->target);
-    plan.recorded = CandidateFor(plan.resolvedPath, entry->switches, menuRoot, texts::kRunning + plan.resolvedPath,
-                                 isLead);
-    plan.onMenuDrive = CandidateFor(menuRoot + BelowRoot(plan.resolvedPath, isLead), entry->switches, menuRoot,
-                                    DriveChangedText(menuRoot, plan.resolvedPath), isLead);
+    plan.recorded = CandidateFor(plan.resolvedPath, entry->switches, menuRoot,
+                                 texts::kRunning + plan.resolvedPath, isLead);
+    plan.onMenuDrive = CandidateFor(menuRoot + BelowRoot(plan.resolvedPath, isLead), entry->switches,
+                                    menuRoot, DriveChangedText(menuRoot, plan.resolvedPath), isLead);
     return plan;
 }
 

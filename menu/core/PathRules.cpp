@@ -27,7 +27,8 @@ std::string MenuRootOf(std::string_view folder, LeadByteTest isLead) {
     const auto first = FindCharacter(folder, '\\', kAfterDrive, isLead);
     if (IsNetworkPath(folder)) {
         const auto second = first == npos ? npos : FindCharacter(folder, '\\', first + 1, isLead);
-        return second == npos ? WithTrailingBackslash(folder, isLead) : std::string(folder.substr(0, second + 1));
+        return second == npos ? WithTrailingBackslash(folder, isLead)
+                              : std::string(folder.substr(0, second + 1));
     }
     return first == npos ? WithTrailingBackslash(folder, isLead) : std::string(folder.substr(0, first + 1));
 }

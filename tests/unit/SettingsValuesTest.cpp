@@ -40,8 +40,8 @@ TEST(SettingsValues, StoredTwipsBecomePixelsThatFitWithoutWrappingAround) {
     };
     const long long wrapsAt96 = ((1LL << 32) + 50) * 15;  // 2^32 + 50 pixels
     for (const Case& c : {Case{5910, 96, 394}, Case{5910, 144, 591}, Case{0, 96, 664}, Case{-5, 96, 664},
-                          Case{wrapsAt96, 96, 1024}, Case{wrapsAt96 * 3, 144, 1024}, Case{LLONG_MAX, 96, 1024},
-                          Case{15360, 96, 1024}, Case{15376, 96, 1024}}) {
+                          Case{wrapsAt96, 96, 1024}, Case{wrapsAt96 * 3, 144, 1024},
+                          Case{LLONG_MAX, 96, 1024}, Case{15360, 96, 1024}, Case{15376, 96, 1024}}) {
         EXPECT_EQ(ExtentFromTwips(c.twips, c.dpi, 1024, 664), c.expected) << c.twips << " at " << c.dpi;
     }
 }

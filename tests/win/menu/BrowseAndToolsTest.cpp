@@ -70,7 +70,8 @@ TEST_F(Browsing, OnlyFoldersAreBrowsedAndTheyAreQuoted) {
     auto underAFile = MenuWithEntry("E:\\Apps\\tool.exe\\x.txt");
     ASSERT_TRUE(underAFile);
     ::SendMessageA(underAFile->Hwnd(), WM_COMMAND, mnuBrowse, 0);
-    EXPECT_EQ(starter_.calls.size(), 1u) << "Explorer was handed a file: " << starter_.calls.back().commandLine;
+    EXPECT_EQ(starter_.calls.size(), 1u)
+        << "Explorer was handed a file: " << starter_.calls.back().commandLine;
     EXPECT_EQ(underAFile->StatusText(), "Error browsing E:\\Apps\\tool.exe : ");
 }
 
@@ -186,7 +187,8 @@ TEST_F(SupportTools, OpenFromTheMenuFolderWithoutADoubledBackslash) {
         ASSERT_TRUE(record) << file;
         EXPECT_EQ(record->program, "E:\\Support\\" + file);
         EXPECT_EQ(record->arguments, "");
-        EXPECT_EQ(ToLowerAscii(record->folder), ToLowerAscii(WindowsSystemFolder())) << "never a folder on the stick";
+        EXPECT_EQ(ToLowerAscii(record->folder), ToLowerAscii(WindowsSystemFolder()))
+            << "never a folder on the stick";
         EXPECT_TRUE(::IsWindowVisible(menu->Hwnd()));
     }
     EXPECT_EQ(menu->StatusText(), "Corvane v1.11") << "nothing is written to the status bar";

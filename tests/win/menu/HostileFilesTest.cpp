@@ -94,7 +94,8 @@ TEST_F(HostileFiles, LinksOnTheStickAreNeverFollowed) {
     ::CreateDirectoryA(pcFolder.c_str(), nullptr);
     using Stray = std::unique_ptr<SymbolicLink>;
     const std::vector<std::pair<const char*, std::function<Stray()>>> strays = {
-        {"a link to a file of the PC", [&] { return std::make_unique<SymbolicLink>("E:\\Data.dat.tmp", pcFile, false); }},
+        {"a link to a file of the PC",
+         [&] { return std::make_unique<SymbolicLink>("E:\\Data.dat.tmp", pcFile, false); }},
         {"a folder",
          [] {
              EXPECT_TRUE(::CreateDirectoryA("E:\\Data.dat.tmp", nullptr));
@@ -143,7 +144,8 @@ TEST_F(HostileFiles, LinksOnTheStickAreNeverFollowed) {
         EXPECT_TRUE(ItemChecked(menu->Hwnd(), mnuRunClose)) << "the choice holds for this run";
         ::SendMessageA(menu->Hwnd(), WM_COMMAND, mnuRunNothing, 0);
     }
-    EXPECT_EQ(FolderEntriesMatching(pcFolder + "\\", "*").size(), 2u) << "only . and .. in the folder of the PC";
+    EXPECT_EQ(FolderEntriesMatching(pcFolder + "\\", "*").size(), 2u)
+        << "only . and .. in the folder of the PC";
     ::RemoveDirectoryA(pcFolder.c_str());
     ::DeleteFileA(pcFile.c_str());
 }

@@ -103,8 +103,8 @@ namespace {
 // The Unix name Wine gives a Windows path (wine_get_unix_file_name), empty outside Wine.
 std::string HostPath(const std::string& path) {
     using Convert = char* (*)(const wchar_t*);
-    const auto convert = reinterpret_cast<Convert>(
-        reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
+    const auto convert = reinterpret_cast<Convert>(reinterpret_cast<void*>(
+        ::GetProcAddress(::GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
     if (convert == nullptr) {
         return {};
     }
