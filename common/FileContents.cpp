@@ -3,6 +3,7 @@
 #include "common/UniqueHandle.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace corvane {
 namespace {
@@ -24,12 +25,52 @@ DWORD WriteAll(HANDLE file, std::string_view contents) {
     return ERROR_SUCCESS;
 }
 
-DWORD WriteNewFile(const std::string& path, std::string_view contents) {
-    UniqueFile file(::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
-                                  nullptr));
-    if (!file) {
-        return ::GetLastError();
+constexpr DWORD kKeptAttributes = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+constexpr unsigned kTemporaryNameAttempts = 64;
+
+bool IsReparse(DWORD attributes) {
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
+}
+
+bool HandleIsReparsePoint(HANDLE file) {
+    BY_HANDLE_FILE_INFORMATION information{};
+    return ::GetFileInformationByHandle(file, &information) && IsReparse(information.dwFileAttributes);
+}
+
+// "<path>.<8 hex digits>.tmp": a name no one else is writing to, so a file left behind by another
+// save (read-only, a folder, a link) never stands in the way.
+std::string TemporaryName(const std::string& path, unsigned attempt) {
+    static constexpr char kHex[] = "0123456789abcdef";
+    unsigned value = (::GetCurrentProcessId() << 16) ^ ::GetTickCount() ^ (attempt * 0x9E3779B9u);
+    std::string digits(8, '0');
+    for (char& digit : digits) {
+        digit = kHex[value & 0xF];
+        value >>= 4;
     }
+    return path + "." + digits + ".tmp";
+}
+
+// Creates a temporary file of a fresh name beside `path`; only a file this call created is ever
+// written to (CREATE_NEW fails on any existing name, links included).
+DWORD CreateTemporaryFile(const std::string& path, DWORD attributes, std::string& name, UniqueFile& file) {
+    DWORD error = ERROR_FILE_EXISTS;
+    for (unsigned attempt = 0; attempt < kTemporaryNameAttempts; ++attempt) {
+        name = TemporaryName(path, attempt);
+        file.reset(::CreateFileA(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                 attributes | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
+        if (file) {
+            return ERROR_SUCCESS;
+        }
+        error = ::GetLastError();
+        if (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS) {
+            break;
+        }
+    }
+    name.clear();
+    return error;
+}
+
+DWORD FinishFile(UniqueFile file, std::string_view contents) {
     if (const DWORD error = WriteAll(file.get(), contents); error != ERROR_SUCCESS) {
         return error;
     }
@@ -45,9 +86,28 @@ DWORD WriteNewFile(const std::string& path, std::string_view contents) {
 
 }  // namespace
 
+bool IsReparsePoint(const std::string& path) {
+    // GetFileAttributes describes the last component itself, not what a link leads to.
+    return IsReparse(::GetFileAttributesA(path.c_str()));
+}
+
 DWORD ReplaceFileContents(const std::string& path, std::string_view contents) {
-    const std::string temporary = path + ".tmp";
-    DWORD error = WriteNewFile(temporary, contents);
+    const DWORD existing = ::GetFileAttributesA(path.c_str());
+    if (IsReparse(existing)) {
+        return kReparsePointRefused;
+    }
+    const DWORD kept = existing == INVALID_FILE_ATTRIBUTES ? 0 : existing & kKeptAttributes;
+    const DWORD attributes = kept != 0 ? kept : FILE_ATTRIBUTE_NORMAL;
+    std::string temporary;
+    UniqueFile file;
+    DWORD error = CreateTemporaryFile(path, attributes, temporary, file);
+    if (error != ERROR_SUCCESS) {
+        return error;
+    }
+    error = FinishFile(std::move(file), contents);
+    if (error == ERROR_SUCCESS && IsReparsePoint(path)) {  // became a link while we wrote
+        error = kReparsePointRefused;
+    }
     if (error == ERROR_SUCCESS &&
         !::MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         error = ::GetLastError();
@@ -60,10 +120,18 @@ DWORD ReplaceFileContents(const std::string& path, std::string_view contents) {
 
 DWORD ReadWholeFile(const std::string& path, std::string& contents) {
     contents.clear();
+    if (IsReparsePoint(path)) {
+        return kReparsePointRefused;
+    }
+    // Opened as the link itself if it became one since: then its attributes say so.
     UniqueFile file(::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT,
+                                  nullptr));
     if (!file) {
         return ::GetLastError();
+    }
+    if (HandleIsReparsePoint(file.get())) {
+        return kReparsePointRefused;
     }
     LARGE_INTEGER size{};
     if (!::GetFileSizeEx(file.get(), &size)) {

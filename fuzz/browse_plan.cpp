@@ -12,7 +12,7 @@ namespace {
 
 // `named`: the folder the status line must name (the fallback's names the folder it replaces).
 void CheckCandidate(const BrowseCandidate& candidate, std::string_view named) {
-    FUZZ_REQUIRE(candidate.commandLine == texts::kExplorerCommandPrefix + candidate.folder);
+    FUZZ_REQUIRE(candidate.commandLine == texts::kExplorerCommandPrefix + ("\"" + candidate.folder + "\""));
     FUZZ_REQUIRE(candidate.statusText.find(named) != std::string::npos);
 }
 

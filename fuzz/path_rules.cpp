@@ -65,6 +65,57 @@ void Folders(std::string_view path) {
     FUZZ_REQUIRE(MenuRootOf(folder).size() <= folder.size());
 }
 
+// Shift-JIS (code page 932): the second byte of a character may be a backslash's byte.
+bool ShiftJisLead(char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
+}
+
+// True when a character starts at byte `at` (or `at` is the end): the text is read from its start.
+bool StartsCharacter(std::string_view text, std::size_t at) {
+    std::size_t position = 0;
+    while (position < at) {
+        position += ShiftJisLead(text[position]) && position + 1 < text.size() ? 2 : 1;
+    }
+    return position == at;
+}
+
+// True when the text ends in the first byte of a two-byte character (a text cut short). A backslash
+// appended to it would read as that character's second byte, so the platform never hands such paths.
+bool EndsInCutCharacter(std::string_view text) {
+    std::size_t position = 0;
+    bool cut = false;
+    while (position < text.size()) {
+        cut = ShiftJisLead(text[position]) && position + 1 == text.size();
+        position += ShiftJisLead(text[position]) && position + 1 < text.size() ? 2 : 1;
+    }
+    return cut;
+}
+
+// Read by characters, the rules cut only where a backslash character stands: never inside a
+// two-byte character, so a root or a folder never ends in half of one.
+void DoubleByte(std::string_view path) {
+    if (EndsInCutCharacter(path)) {
+        return;
+    }
+    const std::string parent = ParentFolder(path, ShiftJisLead);
+    FUZZ_REQUIRE(path.starts_with(parent));
+    if (parent.size() < path.size()) {
+        FUZZ_REQUIRE(path[parent.size()] == '\\' && StartsCharacter(path, parent.size()));
+    }
+    const std::string root = MenuRootOf(path, ShiftJisLead);
+    FUZZ_REQUIRE(IsPrefixOrPathWithBackslash(root, path));
+    FUZZ_REQUIRE(StartsCharacter(root, root.size() - 1));
+    const std::string folder = FolderOfProgram(path, ShiftJisLead);
+    FUZZ_REQUIRE(StartsCharacter(folder, folder.size() - 1) && folder.back() == '\\');
+    FUZZ_REQUIRE(WithTrailingBackslash(folder, ShiftJisLead) == folder);
+    const std::string below = BelowRoot(path, ShiftJisLead);
+    FUZZ_REQUIRE(path.ends_with(below));
+    if (IsNetworkPath(path) && below.size() < path.size()) {
+        FUZZ_REQUIRE(StartsCharacter(path, path.size() - below.size()));
+    }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -72,5 +123,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Roots(path);
     Parents(path);
     Folders(path);
+    DoubleByte(path);
     return 0;
 }

@@ -29,8 +29,7 @@ Extents WorkAreaExtents(HWND window) {
 int StoredExtent(HWND window, const char* key, const char* fallback, int workArea, const std::string& file) {
     const int dpi = WindowDpi(window);
     const long long twips = TwipsFromSetting(ReadSetting(kSizeSection, key, file, fallback), fallback);
-    const long long requested = twips > 0 ? TwipsToPixels(twips, dpi) : twips;
-    return ClampExtentToWorkArea(requested, workArea, TwipsToPixels(TwipsFromSetting(fallback, fallback), dpi));
+    return ExtentFromTwips(twips, dpi, workArea, TwipsToPixels(TwipsFromSetting(fallback, fallback), dpi));
 }
 
 }  // namespace

@@ -15,6 +15,10 @@ inline constexpr const char* kListNotSaved =
 
 inline constexpr const char* kDataFileName = "Data.dat";
 
+// Settings.ini is a link to somewhere else: it is neither read nor written (the defaults apply).
+inline constexpr const char* kSettingsLinkNotUsed =
+    "Settings.ini is a link and is not used: default settings apply.";
+
 // Main window: caption, list columns, status line.
 inline constexpr const char* kStartupCaptionArrow = "  ---> ";
 inline constexpr const char* kRefreshCaptionArrow = " >> ";

@@ -1,5 +1,6 @@
 #include "menu/PathHelpers.h"
 
+#include "common/FileContents.h"
 #include "common/UniqueHandle.h"
 #include "common/core/AnsiText.h"
 #include "common/core/Version.h"
@@ -47,11 +48,35 @@ bool SearchFinds(const std::string& path, Accept accept) {
     return false;
 }
 
+// A directory search never returns a drive or share root itself (E:, E:\, \\server\share\), yet
+// the folder-browsing commands must find them.
+bool RootFound(const std::string& path) {
+    if (!IsRoot(path)) {
+        return false;
+    }
+    const DWORD attributes = ::GetFileAttributesA(WithTrailingBackslash(path, AnsiLeadByte).c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+// GetWindowsDirectory-style calls: the length without the NUL, or the size needed when too small.
+template <typename Query>
+std::string FolderFrom(Query query) {
+    std::vector<char> buffer(MAX_PATH);
+    UINT length = query(buffer.data(), static_cast<UINT>(buffer.size()));
+    if (length >= buffer.size()) {
+        buffer.resize(length + 1);
+        length = query(buffer.data(), static_cast<UINT>(buffer.size()));
+    }
+    return std::string(buffer.data(), length < buffer.size() ? length : 0);
+}
+
 }  // namespace
 
-std::string MenuFolder() { return FolderOfProgram(ModulePath()); }
+bool AnsiLeadByte(char byte) { return ::IsDBCSLeadByte(static_cast<BYTE>(byte)) != FALSE; }
 
-std::string MenuRoot() { return MenuRootOf(MenuFolder()); }
+std::string MenuFolder() { return FolderOfProgram(ModulePath(), AnsiLeadByte); }
+
+std::string MenuRoot() { return MenuRootOf(MenuFolder(), AnsiLeadByte); }
 
 std::string VersionText() {
     return VersionText(CORVANE_VERSION_MAJOR, CORVANE_VERSION_MINOR, CORVANE_VERSION_REVISION);
@@ -72,25 +97,25 @@ bool FileFound(const std::string& path) {
 }
 
 bool PathFound(const std::string& path) {
-    if (path.empty()) {
-        return false;
-    }
-    if (SearchFinds(path, IsVisible)) {
-        return true;
-    }
-    // A directory search never returns a drive or share root itself (E:, E:\, \\server\share\), yet
-    // the folder-browsing commands must find them.
-    if (HasWildcard(path)) {
-        return false;
-    }
-    const std::string root = MenuRootOf(WithTrailingBackslash(path));
-    const bool isRoot = root == WithTrailingBackslash(path);
-    const DWORD attributes = ::GetFileAttributesA(WithTrailingBackslash(path).c_str());
-    return isRoot && attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+    return !path.empty() && (SearchFinds(path, IsVisible) || RootFound(path));
 }
+
+bool FolderFound(const std::string& path) {
+    const auto visibleFolder = [](DWORD attributes) {
+        return IsVisible(attributes) && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+    };
+    return !path.empty() && (SearchFinds(path, visibleFolder) || RootFound(path));
+}
+
+std::string WindowsFolder() { return FolderFrom(::GetSystemWindowsDirectoryA); }
+
+std::string SystemFolder() { return FolderFrom(::GetSystemDirectoryA); }
 
 std::string ReadSetting(const std::string& section, const std::string& key, const std::string& file,
                         const std::string& defaultValue) {
+    if (IsReparsePoint(file)) {  // the profile functions would follow it
+        return defaultValue;
+    }
     std::vector<char> buffer(kSettingBufferSize, '\0');
     const DWORD length = ::GetPrivateProfileStringA(section.c_str(), ToLowerAscii(key).c_str(), "", buffer.data(),
                                                     kSettingBufferSize, file.c_str());
@@ -104,6 +129,9 @@ std::string ReadSetting(const std::string& section, const std::string& key, cons
 
 void WriteSetting(const std::string& section, const std::string& key, const std::string& value,
                   const std::string& file) {
+    if (IsReparsePoint(file)) {
+        return;
+    }
     ::WritePrivateProfileStringA(section.c_str(), ToUpperAscii(key).c_str(), value.c_str(), file.c_str());
 }
 

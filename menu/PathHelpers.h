@@ -10,6 +10,9 @@
 
 namespace corvane::menu {
 
+// The lead bytes of the ANSI code page (IsDBCSLeadByte), for the path rules of menu/core.
+bool AnsiLeadByte(char byte);
+
 // The folder Menu.exe was started from, always ending in a backslash (E:\, E:\Menus\, \\server\share\Menus\).
 std::string MenuFolder();
 
@@ -26,12 +29,23 @@ bool FileFound(const std::string& path);
 // True when a visible file or folder of that name exists (drive roots count); false on any failure.
 bool PathFound(const std::string& path);
 
+// True when a visible folder of that name exists, or the root of a drive or share; false for a file
+// and on any failure.
+bool FolderFound(const std::string& path);
+
+// Windows' own folders, where the menu starts programs of Windows from and in (never a folder on
+// the stick). Empty text when the platform does not say.
+std::string WindowsFolder();
+std::string SystemFolder();
+
 // Reads a value from an INI file (key looked up in lower case, at most 749 characters). A missing or
-// empty value yields `defaultValue`, which is then written back under the key in upper case.
+// empty value yields `defaultValue`, which is then written back under the key in upper case. A file
+// that is a link (reparse point) is never read or written through: it yields `defaultValue`.
 std::string ReadSetting(const std::string& section, const std::string& key, const std::string& file,
                         const std::string& defaultValue);
 
-// Writes a value under the key in upper case. Failures (write-protected drive) are ignored.
+// Writes a value under the key in upper case. Failures (write-protected drive) are ignored, and a
+// file that is a link is left alone.
 void WriteSetting(const std::string& section, const std::string& key, const std::string& value,
                   const std::string& file);
 

@@ -15,12 +15,14 @@ class ProgramStarter {
     virtual ~ProgramStarter() = default;
 
     // Starts `program` (a file name such as "explorer.exe") from the Windows folder with `commandLine`
-    // and the window state `showCommand`. Returns ERROR_SUCCESS or the Win32 error.
+    // and the window state `showCommand`, in the system folder. Returns ERROR_SUCCESS or the Win32 error.
     virtual DWORD Start(const std::string& program, const std::string& commandLine, int showCommand) = 0;
 };
 
 // The real thing: a program on removable media must never start a same-named program placed beside
-// it or in the current folder, so the program is named by its full path in the Windows folder.
+// it or in the current folder, so the program is named by its full path in the system's Windows
+// folder (GetSystemWindowsDirectory: on a terminal server GetWindowsDirectory names the user's own).
+// It starts in the system folder, so that it holds no folder on the stick open.
 class WindowsFolderStarter final : public ProgramStarter {
   public:
     DWORD Start(const std::string& program, const std::string& commandLine, int showCommand) override;

@@ -5,6 +5,7 @@
 #include "common/core/AnsiText.h"
 #include "menu/EntryList.h"
 #include "menu/MenuTexts.h"
+#include "menu/PathHelpers.h"
 #include "menu/core/EntryTarget.h"
 
 #include <commctrl.h>
@@ -131,7 +132,7 @@ void frmAdd::Browse() {
         return;  // cancelled
     }
     ::SetDlgItemTextA(Hwnd(), txtPath, dialog.Filename().c_str());
-    ::SetDlgItemTextA(Hwnd(), txtName, ProposedName(dialog.Filename()).c_str());
+    ::SetDlgItemTextA(Hwnd(), txtName, ProposedName(dialog.Filename(), AnsiLeadByte).c_str());
     const HWND name = ::GetDlgItem(Hwnd(), txtName);
     ::SetFocus(name);
     ::SendMessageA(name, EM_SETSEL, 0, -1);
@@ -143,7 +144,7 @@ void frmAdd::Save() {
     if (path.empty()) {
         return;
     }
-    const std::string name = NameToStore(FieldText(txtName), path);
+    const std::string name = NameToStore(FieldText(txtName), path, AnsiLeadByte);
     ::SetDlgItemTextA(Hwnd(), txtName, name.c_str());
     const std::string target = StoredTarget(path, MenuDrivePrefix(host_.Folder()));
     const std::string commandLine = LineBreaksToSpaces(FieldText(txtCommandLine));

@@ -1,6 +1,7 @@
 #include "menu/frmMain.h"
 
 #include "common/CommonResources.h"
+#include "common/FileContents.h"
 #include "common/SystemError.h"
 #include "common/WindowLayout.h"
 #include "common/core/Twips.h"
@@ -65,8 +66,8 @@ void MarkRow(HWND list, int row, UINT marks) {
 }  // namespace
 
 frmMain::frmMain(std::string menuFolder, ProgramStarter* starter)
-    : folder_(WithTrailingBackslash(menuFolder)),
-      root_(MenuRootOf(folder_)),
+    : folder_(WithTrailingBackslash(menuFolder, AnsiLeadByte)),
+      root_(MenuRootOf(folder_, AnsiLeadByte)),
       starter_(starter != nullptr ? *starter : windowsStarter_) {
     // Before any control exists, so that the manifest's visual styles apply to them.
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES};
@@ -146,6 +147,7 @@ void frmMain::StartUp() {
     ::SetWindowTextA(Hwnd(), StartupCaption(modDriveSpace::FreeMB(root_), root_).c_str());
     if (!loadFailed_) {  // a failed load's report stays in view
         SetStatusText(VersionStatusText(VersionText()));
+        ReportUnusedSettings();
     }
     // The current row is the first one read from the file, wherever the sort put it.
     const auto current =
@@ -165,6 +167,12 @@ void frmMain::LoadEntries() {
 void frmMain::ApplyRunOption() {
     if (const auto option = StoredRunOption(SettingsFile())) {
         CheckRunOption(*option);
+    }
+}
+
+void frmMain::ReportUnusedSettings() {
+    if (IsReparsePoint(SettingsFile())) {
+        SetStatusText(texts::kSettingsLinkNotUsed);
     }
 }
 

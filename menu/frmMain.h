@@ -52,6 +52,8 @@ class frmMain : public BaseWindow<frmMain>, public EntryEditorHost {
     // The operations other parts of the program use.
     void LoadEntries();
     void ApplyRunOption();
+    // Says in the status bar when Settings.ini is a link, which the menu neither reads nor writes.
+    void ReportUnusedSettings();
     void RunSelectedEntry();
     [[noreturn]] void EndAfterRun() noexcept;
 

@@ -110,7 +110,7 @@ void frmMain::RunSelectedEntry() {
     if (row >= 0) {
         entry = SelectedEntry{RowText(list_, row, 1), RowText(list_, row, 2)};
     }
-    const LaunchPlan plan = PlanLaunch(folder_, entry);
+    const LaunchPlan plan = PlanLaunch(folder_, entry, AnsiLeadByte);
     if (plan.recorded && FileFound(plan.recorded->path)) {
         Launch(*plan.recorded);
     } else if (plan.onMenuDrive && FileFound(plan.onMenuDrive->path)) {
@@ -145,10 +145,11 @@ void frmMain::BrowseFileDirectory() {
         SetStatusText(BrowseErrorStatus("", texts::kNoEntrySelected));
         return;
     }
-    const BrowsePlan plan = PlanBrowse(folder_, RowText(list_, row, 1));
-    const BrowseCandidate* found = PathFound(plan.recorded.folder)      ? &plan.recorded
-                                   : PathFound(plan.onMenuDrive.folder) ? &plan.onMenuDrive
-                                                                        : nullptr;
+    const BrowsePlan plan = PlanBrowse(folder_, RowText(list_, row, 1), AnsiLeadByte);
+    // Folders only: handed a file, Explorer would run it.
+    const BrowseCandidate* found = FolderFound(plan.recorded.folder)      ? &plan.recorded
+                                   : FolderFound(plan.onMenuDrive.folder) ? &plan.onMenuDrive
+                                                                          : nullptr;
     const DWORD error = found != nullptr ? Browse(*found) : ERROR_SUCCESS;
     if (found == nullptr || error != ERROR_SUCCESS) {
         const std::string description = found != nullptr ? SystemErrorText(error) : std::string();
@@ -159,7 +160,7 @@ void frmMain::BrowseFileDirectory() {
 }
 
 void frmMain::BrowseRootDirectory() {
-    const BrowseCandidate root = PlanRootBrowse(folder_);
+    const BrowseCandidate root = PlanRootBrowse(folder_, AnsiLeadByte);
     if (const DWORD error = Browse(root); error != ERROR_SUCCESS) {
         const std::string description = SystemErrorText(error);
         ShowError(RootBrowseErrorMessage(description));
@@ -205,6 +206,7 @@ void frmMain::RefreshList() {
 void frmMain::ChooseRunOption(OnRunOption option) {
     CheckRunOption(option);
     StoreRunOption(option, SettingsFile());
+    ReportUnusedSettings();
 }
 
 void frmMain::CheckRunOption(OnRunOption option) noexcept {
@@ -220,9 +222,13 @@ bool frmMain::IsChecked(int command) const noexcept {
 }
 
 void frmMain::OpenSupportFile(const char* relativePath) const noexcept {
-    // The menu's folder ends in a backslash already: no doubled one for a menu at a drive root.
+    // The menu's folder ends in a backslash already: no doubled one for a menu at a drive root. The
+    // tool starts in the system folder, never in a folder on the stick (the menu's current folder
+    // follows the last launch), which would then stay in use.
     const std::string file = folder_ + relativePath;
-    ::ShellExecuteA(Hwnd(), "open", file.c_str(), "", nullptr, SW_SHOWNORMAL);
+    const std::string system = SystemFolder();
+    ::ShellExecuteA(Hwnd(), "open", file.c_str(), "", system.empty() ? nullptr : system.c_str(),
+                    SW_SHOWNORMAL);
 }
 
 void frmMain::ExitProgram() {

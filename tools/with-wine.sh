@@ -3,9 +3,11 @@
 # persistent pre-warmed wineserver and test drives mapped to temporary folders. Everything it starts
 # is ended again when the command returns, and only that.
 #
-#   tools/with-wine.sh [--display] -- COMMAND [ARGS...]
+#   tools/with-wine.sh [--display] [--japanese] -- COMMAND [ARGS...]
 #
 #   --display   use the caller's $DISPLAY instead of starting Xvfb (to watch the programs).
+#   --japanese  a prefix whose ANSI code page is 932 (Wine takes it from the locale it is set up in),
+#               for the tests of double-byte paths. Nests inside another session: it makes its own.
 #
 # Inside the command:
 #   WINEPREFIX, WINEDEBUG, DISPLAY    set for Wine
@@ -17,19 +19,33 @@
 set -euo pipefail
 
 use_own_display=0
+japanese=0
 while [ $# -gt 0 ]; do
   case "$1" in
     --display) use_own_display=1; shift ;;
+    --japanese) japanese=1; shift ;;
     --) shift; break ;;
     *) break ;;
   esac
 done
-[ $# -gt 0 ] || { echo "usage: $0 [--display] -- COMMAND [ARGS...]" >&2; exit 2; }
+[ $# -gt 0 ] || { echo "usage: $0 [--display] [--japanese] -- COMMAND [ARGS...]" >&2; exit 2; }
 
 here=$(cd "$(dirname "$0")" && pwd)
 run_dir=$(mktemp -d "${TMPDIR:-/tmp}/corvane-wine.XXXXXX")
 xvfb_pid=""
 mounts=()
+
+if [ "$japanese" -eq 1 ]; then
+  # Wine takes its code pages from the locale, and needs one the C library knows to name files in
+  # UTF-8 on the Unix side. Without an installed ja_JP.UTF-8, build one for this session from the
+  # locale sources (a second or so).
+  if ! locale -a 2>/dev/null | grep -qiE '^ja_JP\.utf-?8$'; then
+    mkdir -p "$run_dir/locale"
+    localedef -i ja_JP -f UTF-8 "$run_dir/locale/ja_JP.UTF-8" >/dev/null 2>&1 || true
+    export LOCPATH="$run_dir/locale"
+  fi
+  { export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8; } 2>/dev/null  # this shell itself need not switch
+fi
 
 export WINEPREFIX="$run_dir/prefix"
 export WINEDEBUG=-all

@@ -10,7 +10,48 @@ char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 
 char UpperAscii(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
+// Calls `visit` with the position and first byte of each character, until it returns false. A lead
+// byte at the very end (a cut text) counts as a character of its own.
+template <typename Visit>
+void ForEachCharacter(std::string_view text, LeadByteTest isLead, Visit visit) {
+    for (std::size_t at = 0; at < text.size(); at += isLead(text[at]) && at + 1 < text.size() ? 2u : 1u) {
+        if (!visit(at, text[at])) {
+            return;
+        }
+    }
+}
+
 }  // namespace
+
+bool NoLeadBytes(char) { return false; }
+
+std::size_t FindCharacter(std::string_view text, char c, std::size_t from, LeadByteTest isLead) {
+    std::size_t found = std::string_view::npos;
+    ForEachCharacter(text, isLead, [&](std::size_t at, char character) {
+        if (at >= from && character == c) {
+            found = at;
+            return false;
+        }
+        return true;
+    });
+    return found;
+}
+
+std::size_t FindLastCharacter(std::string_view text, char c, LeadByteTest isLead) {
+    std::size_t found = std::string_view::npos;
+    ForEachCharacter(text, isLead, [&](std::size_t at, char character) {
+        if (character == c) {
+            found = at;
+        }
+        return true;
+    });
+    return found;
+}
+
+bool EndsWithCharacter(std::string_view text, char c, LeadByteTest isLead) {
+    const std::size_t last = FindLastCharacter(text, c, isLead);
+    return last != std::string_view::npos && last + 1 == text.size();
+}
 
 std::string LineBreaksToSpaces(std::string_view text) {
     std::string result(text);

@@ -8,24 +8,24 @@ namespace corvane::menu {
 namespace {
 
 BrowseCandidate CandidateFor(std::string folder, std::string statusText) {
-    std::string commandLine = texts::kExplorerCommandPrefix + folder;
+    std::string commandLine = texts::kExplorerCommandPrefix + ("\"" + folder + "\"");
     return {std::move(folder), std::move(commandLine), std::move(statusText)};
 }
 
 }  // namespace
 
-BrowsePlan PlanBrowse(std::string_view menuFolder, std::string_view target) {
-    const std::string menuRoot = MenuRootOf(menuFolder);
-    std::string folder = ParentFolder(ResolveTarget(LaunchBase(menuFolder), target));
-    std::string substitute = menuRoot + BelowRoot(folder);
+BrowsePlan PlanBrowse(std::string_view menuFolder, std::string_view target, LeadByteTest isLead) {
+    const std::string menuRoot = MenuRootOf(menuFolder, isLead);
+    std::string folder = ParentFolder(ResolveTarget(LaunchBase(menuFolder, isLead), target), isLead);
+    std::string substitute = menuRoot + BelowRoot(folder, isLead);
     BrowsePlan plan;
     plan.onMenuDrive = CandidateFor(std::move(substitute), DriveChangedText(menuRoot, folder));
     plan.recorded = CandidateFor(folder, texts::kBrowsing + folder);
     return plan;
 }
 
-BrowseCandidate PlanRootBrowse(std::string_view menuFolder) {
-    std::string root = MenuRootOf(menuFolder);
+BrowseCandidate PlanRootBrowse(std::string_view menuFolder, LeadByteTest isLead) {
+    std::string root = MenuRootOf(menuFolder, isLead);
     return CandidateFor(root, texts::kBrowsingRoot + root);
 }
 

@@ -2,6 +2,8 @@
 // line and the failure reports say. Pure text rules; the caller tests which folder exists.
 #pragma once
 
+#include "common/core/AnsiText.h"
+
 #include <string>
 #include <string_view>
 
@@ -9,7 +11,7 @@ namespace corvane::menu {
 
 struct BrowseCandidate {
     std::string folder;
-    std::string commandLine;  // "explorer.exe /e," and the folder, no space, no quotes
+    std::string commandLine;  // "explorer.exe /e," and the folder in quotes (a comma must not split it)
     std::string statusText;
 };
 
@@ -21,10 +23,12 @@ struct BrowsePlan {
 // Browse File Directory for `target` (the entry's "Target File"), menu running from `menuFolder`.
 // A target recorded without a drive letter or network root is taken from the menu's drive root,
 // as launching does, so that its folder can be found at all.
-BrowsePlan PlanBrowse(std::string_view menuFolder, std::string_view target);
+// Paths are walked character by character with `isLead` (menu/core/PathRules.h).
+BrowsePlan PlanBrowse(std::string_view menuFolder, std::string_view target,
+                      LeadByteTest isLead = NoLeadBytes);
 
 // Browse Root Directory: Explorer at the menu's root, no existence test.
-BrowseCandidate PlanRootBrowse(std::string_view menuFolder);
+BrowseCandidate PlanRootBrowse(std::string_view menuFolder, LeadByteTest isLead = NoLeadBytes);
 
 // Failure reports of Browse File Directory: the message (two lines) and the status text.
 std::string BrowseErrorMessage(std::string_view description);

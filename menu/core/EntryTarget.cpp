@@ -5,14 +5,14 @@
 
 namespace corvane::menu {
 
-std::string GetFileName(std::string_view path) {
-    const auto slash = path.rfind('\\');
+std::string GetFileName(std::string_view path, LeadByteTest isLead) {
+    const auto slash = FindLastCharacter(path, '\\', isLead);
     return std::string(slash == std::string_view::npos ? path : path.substr(slash + 1));
 }
 
-std::string ProposedName(std::string_view path) {
-    const std::string name = GetFileName(path);
-    const auto dot = name.rfind('.');
+std::string ProposedName(std::string_view path, LeadByteTest isLead) {
+    const std::string name = GetFileName(path, isLead);
+    const auto dot = FindLastCharacter(name, '.', isLead);
     return dot == std::string::npos ? name : name.substr(0, dot);
 }
 
@@ -25,8 +25,8 @@ std::string StoredTarget(std::string_view path, std::string_view menuDrivePrefix
     return std::string(path.substr(3));
 }
 
-std::string NameToStore(std::string_view typedName, std::string_view path) {
-    return LineBreaksToSpaces(typedName.empty() ? GetFileName(path) : typedName);
+std::string NameToStore(std::string_view typedName, std::string_view path, LeadByteTest isLead) {
+    return LineBreaksToSpaces(typedName.empty() ? GetFileName(path, isLead) : typedName);
 }
 
 }  // namespace corvane::menu

@@ -19,17 +19,17 @@ std::string WithoutTrailingBackslash(std::string_view folder) {
 }
 
 LaunchCandidate CandidateFor(std::string path, std::string_view switches, std::string_view menuRoot,
-                             std::string statusText) {
-    std::string folder = ParentFolder(path);
+                             std::string statusText, LeadByteTest isLead) {
+    std::string folder = ParentFolder(path, isLead);
     std::string parameters = ExpandPlaceholders(switches, menuRoot, folder);
     return {std::move(path), std::move(folder), std::move(parameters), std::move(statusText)};
 }
 
 }  // namespace
 
-std::string LaunchBase(std::string_view menuFolder) {
+std::string LaunchBase(std::string_view menuFolder, LeadByteTest isLead) {
     // The first three characters of \\server\share\... are no root; the share's root is.
-    return IsNetworkPath(menuFolder) ? MenuRootOf(menuFolder) : std::string(menuFolder.substr(0, 3));
+    return IsNetworkPath(menuFolder) ? MenuRootOf(menuFolder, isLead) : std::string(menuFolder.substr(0, 3));
 }
 
 std::string ResolveTarget(std::string_view base, std::string_view target) {
@@ -51,17 +51,18 @@ std::string DriveChangedText(std::string_view menuRoot, std::string_view recorde
            std::string(recorded) + texts::kNotOnSelectedDrive;
 }
 
-LaunchPlan PlanLaunch(std::string_view menuFolder, const std::optional<SelectedEntry>& entry) {
+LaunchPlan PlanLaunch(std::string_view menuFolder, const std::optional<SelectedEntry>& entry,
+                      LeadByteTest isLead) {
     LaunchPlan plan;
     if (!entry) {
         return plan;
     }
-    const std::string menuRoot = MenuRootOf(menuFolder);
-    plan.resolvedPath = ResolveTarget(LaunchBase(menuFolder), entry->target);
-    plan.recorded =
-        CandidateFor(plan.resolvedPath, entry->switches, menuRoot, texts::kRunning + plan.resolvedPath);
-    plan.onMenuDrive = CandidateFor(menuRoot + BelowRoot(plan.resolvedPath), entry->switches, menuRoot,
-                                    DriveChangedText(menuRoot, plan.resolvedPath));
+    const std::string menuRoot = MenuRootOf(menuFolder, isLead);
+    plan.resolvedPath = ResolveTarget(LaunchBase(menuFolder, isLead), entry->target);
+    plan.recorded = CandidateFor(plan.resolvedPath, entry->switches, menuRoot,
+                                 texts::kRunning + plan.resolvedPath, isLead);
+    plan.onMenuDrive = CandidateFor(menuRoot + BelowRoot(plan.resolvedPath, isLead), entry->switches,
+                                    menuRoot, DriveChangedText(menuRoot, plan.resolvedPath), isLead);
     return plan;
 }
 

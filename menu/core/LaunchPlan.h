@@ -3,6 +3,8 @@
 // exists and starts it.
 #pragma once
 
+#include "common/core/AnsiText.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -33,11 +35,13 @@ struct LaunchPlan {
 // `menuFolder` (E:\, E:\Menus\, \\server\share\Menus\). Without a selected entry nothing can be
 // tried. Relative targets are taken from the root of the menu's drive (a share's root for a
 // menu on a network share); drive and network targets are used as recorded.
-LaunchPlan PlanLaunch(std::string_view menuFolder, const std::optional<SelectedEntry>& entry);
+// Paths are walked character by character with `isLead` (menu/core/PathRules.h).
+LaunchPlan PlanLaunch(std::string_view menuFolder, const std::optional<SelectedEntry>& entry,
+                      LeadByteTest isLead = NoLeadBytes);
 
 // The root a relative target is resolved against: the first three characters of the menu's folder
 // (E:\), or the share's root for a menu on a network share.
-std::string LaunchBase(std::string_view menuFolder);
+std::string LaunchBase(std::string_view menuFolder, LeadByteTest isLead = NoLeadBytes);
 
 // A target as the menu resolves it: drive and network paths unchanged, anything else below `base`.
 std::string ResolveTarget(std::string_view base, std::string_view target);

@@ -1,6 +1,7 @@
 #include "menu/core/SettingsValues.h"
 
 #include "common/core/AnsiText.h"
+#include "common/core/Twips.h"
 
 #include <algorithm>
 
@@ -37,6 +38,17 @@ int ClampExtentToWorkArea(long long requested, int workArea, int fallback) {
         return std::min(fallback, workArea);
     }
     return static_cast<int>(std::min<long long>(requested, workArea));
+}
+
+int ExtentFromTwips(long long twips, int dpi, int workArea, int fallback) {
+    if (twips <= 0) {
+        return ClampExtentToWorkArea(twips, workArea, fallback);
+    }
+    const int safeDpi = dpi > 0 ? dpi : kDefaultDpi;
+    if (twips > PixelsToTwips(std::max(workArea, 0), safeDpi)) {
+        return ClampExtentToWorkArea(workArea, workArea, fallback);
+    }
+    return ClampExtentToWorkArea(TwipsToPixels(twips, safeDpi), workArea, fallback);
 }
 
 }  // namespace corvane::menu

@@ -33,4 +33,9 @@ long long TwipsFromSetting(std::string_view value, std::string_view fallback);
 // `fallback`, a value larger than the work area gives the work area's extent.
 int ClampExtentToWorkArea(long long requested, int workArea, int fallback);
 
+// A stored extent in twips as pixels at `dpi`, clamped as ClampExtentToWorkArea does. The twips are
+// clamped before they are converted: a number that large would overflow on the way and could wrap
+// around into a tiny window.
+int ExtentFromTwips(long long twips, int dpi, int workArea, int fallback);
+
 }  // namespace corvane::menu

@@ -9,16 +9,16 @@ namespace {
 TEST(BrowsePlan, RecordedFolderAndItsSubstituteOnTheMenuDrive) {
     const BrowsePlan plan = PlanBrowse("F:\\", "E:\\Apps\\Tool\\tool.exe");
     EXPECT_EQ(plan.recorded.folder, "E:\\Apps\\Tool");
-    EXPECT_EQ(plan.recorded.commandLine, "explorer.exe /e,E:\\Apps\\Tool");
+    EXPECT_EQ(plan.recorded.commandLine, "explorer.exe /e,\"E:\\Apps\\Tool\"");
     EXPECT_EQ(plan.recorded.statusText, "Browsing E:\\Apps\\Tool");
     EXPECT_EQ(plan.onMenuDrive.folder, "F:\\Apps\\Tool");
-    EXPECT_EQ(plan.onMenuDrive.commandLine, "explorer.exe /e,F:\\Apps\\Tool");
+    EXPECT_EQ(plan.onMenuDrive.commandLine, "explorer.exe /e,\"F:\\Apps\\Tool\"");
     EXPECT_EQ(plan.onMenuDrive.statusText,
               "Drive changed to F:\\ because 'E:\\Apps\\Tool' doesn't exist on selected drive.");
 }
 
 TEST(BrowsePlan, ShortTargetsAndRootFilesKeepTheirOddParents) {
-    EXPECT_EQ(PlanBrowse("E:\\", "E:\\tool.exe").recorded.commandLine, "explorer.exe /e,E:");
+    EXPECT_EQ(PlanBrowse("E:\\", "E:\\tool.exe").recorded.commandLine, "explorer.exe /e,\"E:\"");
     EXPECT_EQ(PlanBrowse("E:\\", "E:\\x").recorded.folder, "E:\\x");
     EXPECT_EQ(PlanBrowse("E:\\", "\\\\server\\share\\dir\\file.exe").recorded.folder,
               "\\\\server\\share\\dir");
@@ -30,10 +30,10 @@ TEST(BrowsePlan, RelativeTargetsAreTakenFromTheMenuDriveRoot) {
 
 TEST(BrowsePlan, RootBrowseOpensTheMenuRoot) {
     const BrowseCandidate drive = PlanRootBrowse("E:\\Menus\\");
-    EXPECT_EQ(drive.commandLine, "explorer.exe /e,E:\\");
+    EXPECT_EQ(drive.commandLine, "explorer.exe /e,\"E:\\\"");
     EXPECT_EQ(drive.statusText, "Browsing root directory E:\\");
     EXPECT_EQ(PlanRootBrowse("\\\\server\\share\\Menus\\").commandLine,
-              "explorer.exe /e,\\\\server\\share\\");
+              "explorer.exe /e,\"\\\\server\\share\\\"");
 }
 
 TEST(BrowsePlan, FailureTexts) {

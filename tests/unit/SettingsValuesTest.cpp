@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+
 namespace corvane::menu {
 namespace {
 
@@ -28,6 +30,20 @@ TEST(SettingsValues, ExtentsOutOfReachAreClampedToTheWorkArea) {
     EXPECT_EQ(ClampExtentToWorkArea(-20, 1024, 664), 664);
     EXPECT_EQ(ClampExtentToWorkArea(100000, 1024, 664), 1024);
     EXPECT_EQ(ClampExtentToWorkArea(-1, 500, 664), 500);  // even the default must fit
+}
+
+TEST(SettingsValues, StoredTwipsBecomePixelsThatFitWithoutWrappingAround) {
+    struct Case {
+        long long twips;
+        int dpi;
+        int expected;
+    };
+    const long long wrapsAt96 = ((1LL << 32) + 50) * 15;  // 2^32 + 50 pixels
+    for (const Case& c : {Case{5910, 96, 394}, Case{5910, 144, 591}, Case{0, 96, 664}, Case{-5, 96, 664},
+                          Case{wrapsAt96, 96, 1024}, Case{wrapsAt96 * 3, 144, 1024},
+                          Case{LLONG_MAX, 96, 1024}, Case{15360, 96, 1024}, Case{15376, 96, 1024}}) {
+        EXPECT_EQ(ExtentFromTwips(c.twips, c.dpi, 1024, 664), c.expected) << c.twips << " at " << c.dpi;
+    }
 }
 
 }  // namespace

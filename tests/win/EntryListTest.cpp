@@ -45,7 +45,22 @@ TEST_F(EntryList, SaveThenLoadGivesTheSameRowsInOrder) {
               "Notepad\r\nApps\\Notepad\\notepad.exe\r\n\r\nReadme\r\nE:\\readme.txt\r\n/s\r\n"
               "Share\r\n\\\\server\\share\\t.exe\r\n%drive% %dir%\r\n");
     EXPECT_EQ(Load(kDataFile), kThree);
-    EXPECT_EQ(::GetFileAttributesA("E:\\Data.dat.tmp"), INVALID_FILE_ATTRIBUTES);
+    EXPECT_TRUE(FolderEntriesMatching(kStickRoot, "Data.dat.*tmp").empty()) << "no temporary file left";
+}
+
+TEST_F(EntryList, SaveKeepsAHiddenOrSystemFileSo) {
+    TestListView list;
+    list.AddRow(kThree[0]);
+    for (const DWORD attributes : std::initializer_list<DWORD>{
+             FILE_ATTRIBUTE_HIDDEN, FILE_ATTRIBUTE_SYSTEM, FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM}) {
+        WriteTestFile(kDataFile, "Old\r\nold.exe\r\n\r\n");
+        SetAttributes(kDataFile, attributes);
+        ASSERT_EQ(SaveList(kDataFile, list.Handle()), static_cast<DWORD>(ERROR_SUCCESS));
+        const DWORD after = ::GetFileAttributesA(kDataFile.c_str());
+        EXPECT_EQ(after & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM), attributes) << std::hex << after;
+        EXPECT_EQ(Load(kDataFile), std::vector<Row>{kThree[0]});
+        SetAttributes(kDataFile, FILE_ATTRIBUTE_NORMAL);
+    }
 }
 
 TEST_F(EntryList, EmptyListIsAZeroByteFileThatLoadsNoRows) {
@@ -167,7 +182,7 @@ TEST_F(EntryList, SaveOnAFullDriveFailsAndLeavesTheOldFile) {
     }
     EXPECT_EQ(SaveList(file, list.Handle()), static_cast<DWORD>(ERROR_DISK_FULL));
     EXPECT_EQ(ReadTestFile(file), "Old\r\nold.exe\r\n\r\n");
-    EXPECT_EQ(::GetFileAttributesA("T:\\Data.dat.tmp"), INVALID_FILE_ATTRIBUTES) << "temporary file removed";
+    EXPECT_TRUE(FolderEntriesMatching(kTinyRoot, "Data.dat.*tmp").empty()) << "temporary file removed";
     EmptyDrive(kTinyRoot);
 }
 

@@ -65,6 +65,13 @@ TEST_F(MenuSettings, SizesOutOfReachAreClampedToTheWorkArea) {
     ApplyStoredWindowSize(window_.get(), file_);
     EXPECT_GT(WindowSize().cx, 0);
     EXPECT_GT(WindowSize().cy, 0);
+    // So large that in pixels it no longer fits an int: 2^32 + 50 pixels must not become 50.
+    const long long wraps = ((1LL << 32) + 50) * kTwipsPerInch / dpi_;
+    WriteTestFile(file_, "[MAIN]\r\nWINDOW HEIGHT=" + std::to_string(wraps) +
+                             "\r\nWINDOW WIDTH=" + std::to_string(wraps * 4) + "\r\n");
+    ApplyStoredWindowSize(window_.get(), file_);
+    EXPECT_EQ(WindowSize().cy, WorkArea().cy);
+    EXPECT_EQ(WindowSize().cx, WorkArea().cx);
 }
 
 TEST_F(MenuSettings, SizeIsStoredOnlyInTheNormalState) {

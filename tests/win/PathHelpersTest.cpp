@@ -56,6 +56,11 @@ TEST_F(PathHelpers, PathFoundSeesVisibleFilesFoldersAndRoots) {
     EXPECT_FALSE(PathFound("E:\\missing"));
     EXPECT_FALSE(PathFound("N:"));
     EXPECT_FALSE(PathFound(""));
+
+    // A name of one component is a name in the current folder, never a root.
+    const CurrentFolder stick(kStickRoot);
+    EXPECT_FALSE(PathFound("HiddenFolder"));
+    EXPECT_TRUE(PathFound("Folder"));
 }
 
 TEST(MenuLocation, MenuFolderAndRootComeFromTheRunningProgram) {

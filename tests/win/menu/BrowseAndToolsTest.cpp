@@ -1,4 +1,5 @@
 #include "common/SystemError.h"
+#include "common/core/AnsiText.h"
 #include "menu/MenuResources.h"
 #include "tests/win/menu/MenuWindowHarness.h"
 #include "tests/win/support/LaunchRecord.h"
@@ -33,7 +34,7 @@ TEST_F(Browsing, TheTargetsFolderAsRecordedOrOnTheMenuDrive) {
     ::SendMessageA(menu->Hwnd(), WM_COMMAND, mnuBrowse, 0);
     ASSERT_EQ(starter_.calls.size(), 1u);
     EXPECT_EQ(starter_.calls[0].program, "explorer.exe");
-    EXPECT_EQ(starter_.calls[0].commandLine, "explorer.exe /e,E:\\Apps\\Tool");
+    EXPECT_EQ(starter_.calls[0].commandLine, "explorer.exe /e,\"E:\\Apps\\Tool\"");
     EXPECT_EQ(starter_.calls[0].showCommand, SW_SHOWMAXIMIZED);
     EXPECT_EQ(menu->StatusText(), "Browsing E:\\Apps\\Tool");
 
@@ -41,7 +42,7 @@ TEST_F(Browsing, TheTargetsFolderAsRecordedOrOnTheMenuDrive) {
     ASSERT_TRUE(moved);
     ::SendMessageA(moved->Hwnd(), WM_COMMAND, mnuBrowse, 0);
     ASSERT_EQ(starter_.calls.size(), 2u);
-    EXPECT_EQ(starter_.calls[1].commandLine, "explorer.exe /e,E:\\Apps\\Tool");
+    EXPECT_EQ(starter_.calls[1].commandLine, "explorer.exe /e,\"E:\\Apps\\Tool\"");
     EXPECT_EQ(moved->StatusText(),
               "Drive changed to E:\\ because 'F:\\Apps\\Tool' doesn't exist on selected drive.");
 }
@@ -51,7 +52,27 @@ TEST_F(Browsing, AFileInTheRootBrowsesTheBareDrive) {
     ASSERT_TRUE(menu);
     ::SendMessageA(menu->Hwnd(), WM_COMMAND, mnuBrowse, 0);
     ASSERT_EQ(starter_.calls.size(), 1u);
-    EXPECT_EQ(starter_.calls[0].commandLine, "explorer.exe /e,E:");
+    EXPECT_EQ(starter_.calls[0].commandLine, "explorer.exe /e,\"E:\"");
+}
+
+// Explorer is only ever given a folder, in quotes (a comma would split its arguments): a target
+// under a file browses nothing, since Explorer would run that file.
+TEST_F(Browsing, OnlyFoldersAreBrowsedAndTheyAreQuoted) {
+    ASSERT_TRUE(::CreateDirectoryA("E:\\Apps", nullptr));
+    ASSERT_TRUE(::CreateDirectoryA("E:\\Apps,Tools", nullptr));
+    WriteTestFile("E:\\Apps\\tool.exe", "MZ");
+    auto commas = MenuWithEntry("E:\\Apps,Tools\\tool.exe");
+    ASSERT_TRUE(commas);
+    ::SendMessageA(commas->Hwnd(), WM_COMMAND, mnuBrowse, 0);
+    ASSERT_EQ(starter_.calls.size(), 1u);
+    EXPECT_EQ(starter_.calls[0].commandLine, "explorer.exe /e,\"E:\\Apps,Tools\"");
+
+    auto underAFile = MenuWithEntry("E:\\Apps\\tool.exe\\x.txt");
+    ASSERT_TRUE(underAFile);
+    ::SendMessageA(underAFile->Hwnd(), WM_COMMAND, mnuBrowse, 0);
+    EXPECT_EQ(starter_.calls.size(), 1u)
+        << "Explorer was handed a file: " << starter_.calls.back().commandLine;
+    EXPECT_EQ(underAFile->StatusText(), "Error browsing E:\\Apps\\tool.exe : ");
 }
 
 TEST_F(Browsing, FailuresAreReportedAndNeverHideOrEndTheMenu) {
@@ -93,7 +114,7 @@ TEST_F(Browsing, RootBrowseAndMinimizeToTray) {
     ASSERT_TRUE(menu);
     ::SendMessageA(menu->Hwnd(), WM_COMMAND, mnuRootBrowse, 0);
     ASSERT_EQ(starter_.calls.size(), 1u);
-    EXPECT_EQ(starter_.calls[0].commandLine, "explorer.exe /e,E:\\");
+    EXPECT_EQ(starter_.calls[0].commandLine, "explorer.exe /e,\"E:\\\"");
     EXPECT_FALSE(starter_.calls[0].windowVisible) << "hidden before Explorer starts";
     EXPECT_EQ(menu->StatusText(), "Browsing root directory E:\\");
 }
@@ -129,6 +150,26 @@ TEST_F(RealExplorer, OpensAtTheMenuRootAndNeverFromTheStick) {
     EXPECT_FALSE(::IsWindow(explorer));
 }
 
+// Programs of Windows itself start from the Windows folder, in the system folder.
+TEST_F(RealExplorer, WindowsProgramsStartFromTheWindowsFolderInTheSystemFolder) {
+    char windows[MAX_PATH] = {};
+    ASSERT_GT(::GetSystemWindowsDirectoryA(windows, MAX_PATH), 0u);
+    const std::string program = std::string(windows) + "\\corvane-recorder.exe";
+    InstallLaunchRecorder(program);
+    {
+        const CurrentFolder onTheStick("E:\\");
+        WindowsFolderStarter starter;
+        ASSERT_EQ(starter.Start("corvane-recorder.exe", "corvane-recorder.exe /e,\"E:\\\"", SW_SHOWNORMAL),
+                  static_cast<DWORD>(ERROR_SUCCESS));
+    }
+    const auto record = WaitForLaunchRecord();
+    ::DeleteFileA(program.c_str());
+    ASSERT_TRUE(record);
+    EXPECT_EQ(ToLowerAscii(record->program), ToLowerAscii(program));
+    EXPECT_EQ(record->arguments, "/e,\"E:\\\"");
+    EXPECT_EQ(ToLowerAscii(record->folder), ToLowerAscii(WindowsSystemFolder()));
+}
+
 using SupportTools = MenuWindowTest;
 
 TEST_F(SupportTools, OpenFromTheMenuFolderWithoutADoubledBackslash) {
@@ -138,6 +179,7 @@ TEST_F(SupportTools, OpenFromTheMenuFolderWithoutADoubledBackslash) {
         {mnuRepair, "Tendwell.exe"}, {mnuFormat, "Utility.exe"}, {mnuUsbview, "usbview.exe"}};
     auto menu = OpenMenu("E:\\");
     ASSERT_TRUE(menu);
+    const CurrentFolder onTheStick("E:\\Support");  // where the last launch would have left the menu
     for (const auto& [command, file] : tools) {
         InstallLaunchRecorder("E:\\Support\\" + file);
         ::SendMessageA(menu->Hwnd(), WM_COMMAND, static_cast<WPARAM>(command), 0);
@@ -145,6 +187,8 @@ TEST_F(SupportTools, OpenFromTheMenuFolderWithoutADoubledBackslash) {
         ASSERT_TRUE(record) << file;
         EXPECT_EQ(record->program, "E:\\Support\\" + file);
         EXPECT_EQ(record->arguments, "");
+        EXPECT_EQ(ToLowerAscii(record->folder), ToLowerAscii(WindowsSystemFolder()))
+            << "never a folder on the stick";
         EXPECT_TRUE(::IsWindowVisible(menu->Hwnd()));
     }
     EXPECT_EQ(menu->StatusText(), "Corvane v1.11") << "nothing is written to the status bar";

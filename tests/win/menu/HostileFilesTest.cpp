@@ -1,11 +1,14 @@
 // The menu starts, shows what it can and never crashes, whatever the stick holds: binary garbage,
 // huge lines, paths longer than Windows' usual limit, characters outside the code page, a locked
 // Data.dat, a drive that cannot be written.
+#include "common/FileContents.h"
 #include "common/UniqueHandle.h"
+#include "menu/EntryList.h"
 #include "menu/MenuResources.h"
 #include "menu/MenuTexts.h"
 #include "tests/win/menu/MenuWindowHarness.h"
 #include "tests/win/support/TestDrive.h"
+#include "tests/win/support/TestListView.h"
 
 #include <gtest/gtest.h>
 
@@ -132,6 +135,73 @@ TEST_F(HostileFiles, AHugeStatusTextReachesTheTipWhole) {
     EXPECT_TRUE(RestMouseOn(menu_->StatusBarHandle(), StatusTip(*menu_))) << "the tip shows";
     EXPECT_EQ(StatusTipText(*menu_), expected);
     EXPECT_EQ(menu_->StatusText(), expected);
+}
+
+// A save never writes through whatever sits under the old temporary name (a link to a file of the
+// PC, a folder, a read-only file): it writes a fresh file of its own and leaves the stray alone.
+// A Data.dat that is a link is neither read nor saved over.
+TEST_F(HostileFiles, LinksOnTheStickAreNeverFollowed) {
+    const std::string list = "Kept\r\nkept.exe\r\n\r\n";
+    const std::string pcFile = TestProgramFolder() + "pc-file.txt";
+    const std::string pcFolder = TestProgramFolder() + "pc-folder";
+    WriteTestFile(pcFile, "a file of the PC\r\n");
+    ::CreateDirectoryA(pcFolder.c_str(), nullptr);
+    using Stray = std::unique_ptr<SymbolicLink>;
+    const std::vector<std::pair<const char*, std::function<Stray()>>> strays = {
+        {"a link to a file of the PC",
+         [&] { return std::make_unique<SymbolicLink>("E:\\Data.dat.tmp", pcFile, false); }},
+        {"a folder",
+         [] {
+             EXPECT_TRUE(::CreateDirectoryA("E:\\Data.dat.tmp", nullptr));
+             return Stray();
+         }},
+        {"a read-only file",
+         [] {
+             WriteTestFile("E:\\Data.dat.tmp", "stray");
+             SetAttributes("E:\\Data.dat.tmp", FILE_ATTRIBUTE_READONLY);
+             return Stray();
+         }},
+    };
+    for (const auto& [kind, makeStray] : strays) {
+        {
+            WriteTestFile("E:\\Data.dat", list);
+            const Stray link = makeStray();
+            ASSERT_TRUE(!link || link->Made()) << kind;
+            ASSERT_EQ(OpenAndRead().size(), 1u) << kind;
+            EXPECT_TRUE(menu_->SaveList()) << kind << ": " << menu_->StatusText();
+            EXPECT_EQ(ReadTestFile("E:\\Data.dat"), list) << kind;
+            EXPECT_EQ(ReadTestFile(pcFile), "a file of the PC\r\n") << kind;
+            EXPECT_TRUE(FolderEntriesMatching(kStickRoot, "Data.dat.*.tmp").empty()) << kind;
+            menu_.reset();
+        }
+        EmptyDrive(kStickRoot);  // the link is gone by now: Wine's DeleteFile would remove the PC's file
+    }
+
+    // Wine reports a Unix link to a folder as a reparse point (a link to a file it follows unseen).
+    SymbolicLink linkedList("E:\\Data.dat", pcFolder, true);
+    ASSERT_TRUE(linkedList.Made());
+    TestListView rows;
+    EXPECT_EQ(LoadList("E:\\Data.dat", rows.Handle()), kReparsePointRefused);
+    rows.AddRow({"New", "new.exe", ""});
+    EXPECT_EQ(SaveList("E:\\Data.dat", rows.Handle()), kReparsePointRefused);
+    EXPECT_TRUE(IsReparsePoint("E:\\Data.dat")) << "the link is left as it is";
+
+    // Settings.ini likewise: the menu runs on its defaults, says so, and writes nothing through it.
+    {
+        SymbolicLink linkedSettings("E:\\Settings.ini", pcFolder, true);
+        ASSERT_TRUE(linkedSettings.Made());
+        auto menu = OpenMenu("E:\\");
+        ASSERT_TRUE(menu);
+        EXPECT_EQ(menu->StatusText(), texts::kSettingsLinkNotUsed);
+        ::SendMessageA(menu->Hwnd(), WM_COMMAND, mnuRunClose, 0);
+        EXPECT_EQ(menu->StatusText(), texts::kSettingsLinkNotUsed);
+        EXPECT_TRUE(ItemChecked(menu->Hwnd(), mnuRunClose)) << "the choice holds for this run";
+        ::SendMessageA(menu->Hwnd(), WM_COMMAND, mnuRunNothing, 0);
+    }
+    EXPECT_EQ(FolderEntriesMatching(pcFolder + "\\", "*").size(), 2u)
+        << "only . and .. in the folder of the PC";
+    ::RemoveDirectoryA(pcFolder.c_str());
+    ::DeleteFileA(pcFile.c_str());
 }
 
 TEST_F(HostileFiles, AStickThatCannotBeWrittenStillShowsItsMenu) {

@@ -6,6 +6,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace corvane::test {
 
@@ -56,6 +57,43 @@ private:
     std::string away_;
     std::atomic<bool> pulled_{false};
 };
+
+// A symbolic link at `link` (a Windows path) to `target`, removed again when destroyed. Windows makes
+// it with CreateSymbolicLink; Wine 8 only pretends to, so there the host's ln makes a Unix link,
+// which Wine follows like a link (and reports as a reparse point when it leads to a folder). Wine's
+// DeleteFile would remove what such a link leads to: the link is removed the same way it was made.
+class SymbolicLink {
+public:
+    SymbolicLink(const std::string& link, const std::string& target, bool toFolder);
+    ~SymbolicLink();
+    SymbolicLink(const SymbolicLink&) = delete;
+    SymbolicLink& operator=(const SymbolicLink&) = delete;
+
+    [[nodiscard]] bool Made() const noexcept { return made_; }
+
+private:
+    std::string link_;
+    bool onHost_ = false;
+    bool made_ = false;
+};
+
+// The names in `folder` (ending in a backslash) that match `pattern` (wildcards as FindFirstFile).
+std::vector<std::string> FolderEntriesMatching(const std::string& folder, const std::string& pattern);
+
+// Makes `folder` the process's current folder and puts the previous one back when destroyed.
+class CurrentFolder {
+public:
+    explicit CurrentFolder(const std::string& folder);
+    ~CurrentFolder();
+    CurrentFolder(const CurrentFolder&) = delete;
+    CurrentFolder& operator=(const CurrentFolder&) = delete;
+
+private:
+    std::string previous_;
+};
+
+// Windows' system folder (GetSystemDirectory).
+std::string WindowsSystemFolder();
 
 // A folder beside the running test program (for files that must not live on a test drive).
 std::string TestProgramFolder();

@@ -1,0 +1,54 @@
+// The menu under a double-byte ANSI code page (932, Japanese). The second byte of ソ (83 5C) and of
+// 表 (95 5C) is the byte of a backslash: the menu must find its files, working folders and %dir% as
+// folders named so really are. This program runs in a Wine prefix of its own whose code page is 932
+// (tools/with-wine.sh --japanese).
+#include "menu/MenuResources.h"
+#include "tests/win/menu/MenuWindowHarness.h"
+#include "tests/win/support/LaunchRecord.h"
+#include "tests/win/support/TestDrive.h"
+
+#include <gtest/gtest.h>
+
+namespace corvane::menu {
+namespace {
+
+using namespace corvane::test;
+
+const std::string kSo = "\x83\x5C";
+const std::string kTable = "\x95\x5C";
+const std::string kFolder = "E:\\" + kTable;  // a folder whose name ends in the byte 5C
+
+class JapaneseCodePage : public MenuWindowTest {
+  protected:
+    void SetUp() override {
+        MenuWindowTest::SetUp();
+        ASSERT_EQ(::GetACP(), 932u) << "run this program through tools/with-wine.sh --japanese";
+        ASSERT_TRUE(::CreateDirectoryA(kFolder.c_str(), nullptr));
+    }
+};
+
+TEST_F(JapaneseCodePage, FilesFoldersAndPlaceholdersAreFoundByCharacters) {
+    // The menu's own folder, given without its backslash as the platform reports folders.
+    WriteTestFile(kFolder + "\\Data.dat", "Tool\r\n" + kTable + "\\" + kSo + ".exe\r\n/log=%dir%\r\n");
+    RecordingStarter starter;
+    auto menu = OpenMenu(kFolder, &starter);
+    ASSERT_TRUE(menu);
+    EXPECT_EQ(menu->DataFile(), kFolder + "\\Data.dat");
+    ASSERT_EQ(ListRows(menu->ListView()).size(), 1u) << "Data.dat was looked for beside the folder";
+    SelectRow(menu->ListView(), 0);
+
+    // The target's folder is its working folder and %dir%.
+    InstallLaunchRecorder(kFolder + "\\" + kSo + ".exe");
+    menu->RunSelectedEntry();
+    const auto record = WaitForLaunchRecord();
+    ASSERT_TRUE(record);
+    EXPECT_EQ(record->folder, kFolder);
+    EXPECT_EQ(record->arguments, "/log=" + kFolder);
+
+    ::SendMessageA(menu->Hwnd(), WM_COMMAND, mnuBrowse, 0);
+    ASSERT_EQ(starter.calls.size(), 1u);
+    EXPECT_EQ(starter.calls[0].commandLine, "explorer.exe /e,\"" + kFolder + "\"");
+}
+
+}  // namespace
+}  // namespace corvane::menu
