@@ -24,7 +24,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const StartFiles files = PlanStartFiles(own, system);
     FUZZ_REQUIRE(files.componentFile == system + "\\" + kComponentName);
-    FUZZ_REQUIRE(files.registrationCommandLine == kRegistrationCommand + files.componentFile);
+    // The path is quoted: a space in the system folder's path must not split it.
+    FUZZ_REQUIRE(files.registrationCommandLine == kRegistrationCommand + ("\"" + files.componentFile + "\""));
     FUZZ_REQUIRE(files.menuFile.starts_with(own) &&
                  files.menuFile.ends_with(std::string("\\") + kMenuFileName));
     FUZZ_REQUIRE(files.componentSource.starts_with(own));
