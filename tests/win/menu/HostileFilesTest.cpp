@@ -188,13 +188,15 @@ TEST_F(HostileFiles, LinksOnTheStickAreNeverFollowed) {
     }
 
     // Wine reports a Unix link to a folder as a reparse point (a link to a file it follows unseen).
-    SymbolicLink linkedList("E:\\Data.dat", pcFolder, true);
-    ASSERT_TRUE(linkedList.Made());
-    TestListView rows;
-    EXPECT_EQ(LoadList("E:\\Data.dat", rows.Handle()), kReparsePointRefused);
-    rows.AddRow({"New", "new.exe", ""});
-    EXPECT_EQ(SaveList("E:\\Data.dat", rows.Handle()), kReparsePointRefused);
-    EXPECT_TRUE(IsReparsePoint("E:\\Data.dat")) << "the link is left as it is";
+    {
+        SymbolicLink linkedList("E:\\Data.dat", pcFolder, true);
+        ASSERT_TRUE(linkedList.Made());
+        TestListView rows;
+        EXPECT_EQ(LoadList("E:\\Data.dat", rows.Handle()), kReparsePointRefused);
+        rows.AddRow({"New", "new.exe", ""});
+        EXPECT_EQ(SaveList("E:\\Data.dat", rows.Handle()), kReparsePointRefused);
+        EXPECT_TRUE(IsReparsePoint("E:\\Data.dat")) << "the link is left as it is";
+    }
 
     // Settings.ini likewise: the menu runs on its defaults, says so, and writes nothing through it.
     {
