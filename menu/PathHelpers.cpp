@@ -76,8 +76,6 @@ bool AnsiLeadByte(char byte) { return ::IsDBCSLeadByte(static_cast<BYTE>(byte)) 
 
 std::string MenuFolder() { return FolderOfProgram(ModulePath(), AnsiLeadByte); }
 
-std::string MenuRoot() { return MenuRootOf(MenuFolder(), AnsiLeadByte); }
-
 std::string VersionText() {
     return VersionText(CORVANE_VERSION_MAJOR, CORVANE_VERSION_MINOR, CORVANE_VERSION_REVISION);
 }
