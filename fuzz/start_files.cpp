@@ -1,6 +1,7 @@
 // The start program's files for any folders: the registration program is only ever named by its
 // full path in the system folder, never by a bare name that could be found on the stick, and the
 // files it installs and starts are where they belong.
+#include "common/core/PathText.h"
 #include "fuzz/FuzzSupport.h"
 #include "start/core/StartFiles.h"
 
@@ -19,7 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     FUZZ_REQUIRE(!system.ends_with('\\'));
 
-    const std::string own = OwnFolderOf(programPath);
+    const std::string own = corvane::FolderOf(programPath);
     FUZZ_REQUIRE(programPath.starts_with(own));
 
     const StartFiles files = PlanStartFiles(own, system);

@@ -1,6 +1,7 @@
 #include "menu/PathHelpers.h"
 
 #include "common/FileContents.h"
+#include "common/ProgramPath.h"
 #include "common/UniqueHandle.h"
 #include "common/core/AnsiText.h"
 #include "common/core/Version.h"
@@ -13,20 +14,6 @@ namespace corvane::menu {
 namespace {
 
 constexpr DWORD kSettingBufferSize = 750;
-
-std::string ModulePath() {
-    std::vector<char> buffer(MAX_PATH);
-    while (true) {
-        const DWORD length = ::GetModuleFileNameA(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
-        if (length == 0) {
-            return {};
-        }
-        if (length < buffer.size()) {
-            return std::string(buffer.data(), length);
-        }
-        buffer.resize(buffer.size() * 2);  // a long path was cut: ask again with room for it
-    }
-}
 
 bool HasWildcard(const std::string& path) { return path.find_first_of("*?") != std::string::npos; }
 
@@ -74,7 +61,7 @@ std::string FolderFrom(Query query) {
 
 bool AnsiLeadByte(char byte) { return ::IsDBCSLeadByte(static_cast<BYTE>(byte)) != FALSE; }
 
-std::string MenuFolder() { return FolderOfProgram(ModulePath(), AnsiLeadByte); }
+std::string MenuFolder() { return FolderOfProgram(ProgramPath(), AnsiLeadByte); }
 
 std::string VersionText() {
     return VersionText(CORVANE_VERSION_MAJOR, CORVANE_VERSION_MINOR, CORVANE_VERSION_REVISION);

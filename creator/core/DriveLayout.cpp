@@ -1,6 +1,7 @@
 #include "creator/core/DriveLayout.h"
 
 #include "common/core/AnsiText.h"
+#include "common/core/PathText.h"
 
 namespace corvane::creator {
 
@@ -42,9 +43,7 @@ std::string TargetPath(std::string_view targetRoot, std::string_view relativeNam
 }
 
 std::string SourcePath(std::string_view creatorFolder, std::string_view relativeName) {
-    std::string path(creatorFolder);
-    path += '\\';
-    return path.append(relativeName);
+    return JoinPath(creatorFolder, relativeName);
 }
 
 }  // namespace corvane::creator

@@ -44,7 +44,7 @@ std::string TargetRootWithSeparator(std::string_view targetRoot);
 // Where an item goes on the drive: the root (given a trailing backslash) followed by its name.
 std::string TargetPath(std::string_view targetRoot, std::string_view relativeName);
 
-// Where an item comes from: the creator folder (without a trailing backslash), a backslash, the name.
+// Where an item comes from: the name below the creator folder.
 std::string SourcePath(std::string_view creatorFolder, std::string_view relativeName);
 
 }  // namespace corvane::creator

@@ -30,9 +30,6 @@ struct StartFiles {
 // without a trailing backslash. An empty buffer (the query failed) gives empty text.
 std::string SystemFolderFromBuffer(std::string_view buffer);
 
-// The folder of a program's full path, without a trailing backslash (E:\Kindel.exe gives E:).
-std::string OwnFolderOf(std::string_view programPath);
-
 // The start program's files. With an empty system folder the component file is "\mscomctl.ocx",
 // the root of the current drive, as the query's failure leaves it.
 StartFiles PlanStartFiles(std::string_view ownFolder, std::string_view systemFolder);
