@@ -1,13 +1,14 @@
 #include "menu/PathHelpers.h"
 
 #include "common/FileContents.h"
+#include "common/MyMod.h"
 #include "common/ProgramPath.h"
-#include "common/UniqueHandle.h"
 #include "common/core/AnsiText.h"
 #include "common/core/Version.h"
 
 #include <shellapi.h>
 
+#include <functional>
 #include <vector>
 
 namespace corvane::menu {
@@ -19,20 +20,9 @@ bool HasWildcard(const std::string& path) { return path.find_first_of("*?") != s
 
 bool IsVisible(DWORD attributes) { return (attributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) == 0; }
 
-// True when the search for `path` returns an entry that `accept` takes.
-template <typename Accept>
-bool SearchFinds(const std::string& path, Accept accept) {
-    WIN32_FIND_DATAA entry{};
-    UniqueFind find(::FindFirstFileA(path.c_str(), &entry));
-    if (!find) {
-        return false;
-    }
-    do {
-        if (accept(entry.dwFileAttributes)) {
-            return true;
-        }
-    } while (::FindNextFileA(find.get(), &entry));
-    return false;
+// True when the search for `path` returns an entry that `accept` takes; false on any failure.
+bool SearchFinds(const std::string& path, const std::function<bool(DWORD attributes)>& accept) {
+    return MyMod::Search(path, accept).result == MyMod::SearchResult::Found;
 }
 
 // A directory search never returns a drive or share root itself (E:, E:\, \\server\share\), yet
