@@ -22,6 +22,8 @@ std::string ProgramPath() {
     }
 }
 
-std::string ProgramFolder() { return FolderOf(ProgramPath()); }
+std::string ProgramFolder() {
+    return FolderOf(ProgramPath());
+}
 
 }  // namespace corvane
