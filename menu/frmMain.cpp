@@ -4,6 +4,8 @@
 #include "common/FileContents.h"
 #include "common/SystemError.h"
 #include "common/WindowLayout.h"
+#include "common/core/DriveFiles.h"
+#include "common/core/PathText.h"
 #include "common/core/Twips.h"
 #include "menu/EntryList.h"
 #include "menu/ListSorting.h"
@@ -75,11 +77,11 @@ frmMain::frmMain(std::string menuFolder, ProgramStarter* starter)
 }
 
 std::string frmMain::DataFile() const {
-    return folder_ + texts::kDataFileName;
+    return JoinPath(folder_, drive::kDataFileName, AnsiLeadByte);
 }
 
 std::string frmMain::SettingsFile() const {
-    return folder_ + kSettingsFileName;
+    return JoinPath(folder_, drive::kSettingsFileName, AnsiLeadByte);
 }
 
 void frmMain::ConfigureClass(WNDCLASSEXA& windowClass) {

@@ -1,5 +1,6 @@
 #include "start/core/StartFiles.h"
 
+#include "common/core/DriveFiles.h"
 #include "common/core/PathText.h"
 
 namespace corvane::start {
@@ -13,9 +14,9 @@ StartFiles PlanStartFiles(std::string_view ownFolder, std::string_view systemFol
     const std::string system = WithoutTrailingBackslash(systemFolder);
     StartFiles files;
     files.systemFolder = system;
-    files.componentFile = JoinPath(system, kComponentName);
-    files.componentSource = JoinPath(JoinPath(own, kSupportFolderName), kComponentName);
-    files.menuFile = JoinPath(own, kMenuFileName);
+    files.componentFile = JoinPath(system, drive::kComponentName);
+    files.componentSource = JoinPath(own, drive::kComponentFile);
+    files.menuFile = JoinPath(own, drive::kMenuName);
     if (!system.empty()) {
         files.registrar = JoinPath(system, kRegistrarName);
     }

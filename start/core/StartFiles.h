@@ -7,9 +7,6 @@
 
 namespace corvane::start {
 
-inline constexpr const char* kComponentName = "mscomctl.ocx";
-inline constexpr const char* kSupportFolderName = "Support";
-inline constexpr const char* kMenuFileName = "Menu.exe";
 inline constexpr const char* kRegistrarName = "regsvr32.exe";
 // The registration command line: this text followed by the component file in quotes (a system
 // folder may hold spaces).
