@@ -11,10 +11,10 @@
 #include "menu/ListSorting.h"
 #include "menu/MenuResources.h"
 #include "menu/MenuSettings.h"
-#include "menu/MenuTexts.h"
 #include "menu/modDriveSpace.h"
 #include "menu/modTray.h"
 #include "menu/core/MainWindowTexts.h"
+#include "menu/core/MenuTexts.h"
 #include "menu/core/PathRules.h"
 
 #include <commctrl.h>

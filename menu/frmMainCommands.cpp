@@ -8,12 +8,12 @@
 #include "menu/EntryList.h"
 #include "menu/MenuResources.h"
 #include "menu/MenuSettings.h"
-#include "menu/MenuTexts.h"
 #include "menu/modDriveSpace.h"
 #include "menu/modTray.h"
 #include "menu/core/BrowsePlan.h"
 #include "menu/core/LaunchPlan.h"
 #include "menu/core/MainWindowTexts.h"
+#include "menu/core/MenuTexts.h"
 #include "menu/core/PathRules.h"
 
 #include <shellapi.h>
@@ -175,7 +175,7 @@ DWORD frmMain::Browse(const BrowseCandidate& candidate) {
     if (minimize) {
         modTray::MinimizeToTray(Hwnd());  // hidden before Explorer starts
     }
-    const DWORD error = starter_.Start(texts::kExplorerProgram, candidate.commandLine, SW_SHOWMAXIMIZED);
+    const DWORD error = starter_.Start(kExplorerProgram, candidate.commandLine, SW_SHOWMAXIMIZED);
     if (error != ERROR_SUCCESS) {
         if (minimize) {
             modTray::RestoreFromTray(Hwnd());  // a failure report never leaves the menu hidden

@@ -2,7 +2,7 @@
 
 #include "common/core/AnsiText.h"
 #include "common/core/PathText.h"
-#include "menu/MenuTexts.h"
+#include "menu/core/MenuTexts.h"
 #include "menu/core/PathRules.h"
 
 namespace corvane::menu {

@@ -5,7 +5,7 @@
 #include "common/UniqueHandle.h"
 #include "menu/EntryList.h"
 #include "menu/MenuResources.h"
-#include "menu/MenuTexts.h"
+#include "menu/core/MenuTexts.h"
 #include "tests/win/menu/MenuWindowHarness.h"
 #include "tests/win/support/TestDrive.h"
 #include "tests/win/support/TestListView.h"

@@ -46,8 +46,6 @@ inline constexpr const char* kBrowsingRoot = "Browsing root directory ";
 inline constexpr const char* kErrorBrowsingToDirectory = "Error browsing to the directory : ";
 inline constexpr const char* kCheckFolderExists = "Check the folder exists at the specified location.";
 inline constexpr const char* kErrorBrowsing = "Error browsing ";
-inline constexpr const char* kExplorerProgram = "explorer.exe";
-inline constexpr const char* kExplorerCommandPrefix = "explorer.exe /e,";
 
 // Entry editor.
 inline constexpr const char* kEditorDesignCaption = "Add/Edit Entry";
