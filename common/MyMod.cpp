@@ -29,7 +29,9 @@ SearchOutcome FindFile(const std::string& path) {
     return Search(path, [](DWORD attributes) { return (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0; });
 }
 
-bool FileExists(const std::string& path) { return FindFile(path).result == SearchResult::Found; }
+bool FileExists(const std::string& path) {
+    return FindFile(path).result == SearchResult::Found;
+}
 
 bool FolderExists(const std::string& path) {
     return Search(path, [](DWORD) { return true; }).result == SearchResult::Found;

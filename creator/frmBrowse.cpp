@@ -204,7 +204,8 @@ void frmBrowse::AddToolTip(HWND tool) {
 
 void frmBrowse::OpenCreatorFile(HWND owner, std::string_view relativePath) const {
     // The shell's answer is not looked at: a missing tool simply does not start.
-    ::ShellExecuteA(owner, "open", SourcePath(creatorFolder_, relativePath).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    ::ShellExecuteA(owner, "open", SourcePath(creatorFolder_, relativePath).c_str(), nullptr, nullptr,
+                    SW_SHOWNORMAL);
 }
 
 void frmBrowse::OnCommand(int id, int notification) {

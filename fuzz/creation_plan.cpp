@@ -27,8 +27,9 @@ bool Contains(const std::vector<std::string>& names, std::string_view name) {
 void Plan(std::uint16_t presentBits) {
     const CreationPlan plan = PlanCreation([presentBits](std::string_view name) {
         FUZZ_REQUIRE(name != drive::kAutorunName);  // the run writes it; it is never looked for
-        const auto index = static_cast<std::size_t>(std::find(drive::kDriveFiles.begin(), drive::kDriveFiles.end(), name) -
-                                                    drive::kDriveFiles.begin());
+        const auto index =
+            static_cast<std::size_t>(std::find(drive::kDriveFiles.begin(), drive::kDriveFiles.end(), name) -
+                                     drive::kDriveFiles.begin());
         FUZZ_REQUIRE(index < drive::kDriveFiles.size());
         return ((presentBits >> index) & 1U) != 0;
     });

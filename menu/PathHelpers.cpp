@@ -51,7 +51,9 @@ std::string FolderFrom(Query query) {
 
 bool AnsiLeadByte(char byte) { return ::IsDBCSLeadByte(static_cast<BYTE>(byte)) != FALSE; }
 
-std::string MenuFolder() { return FolderOfProgram(ProgramPath(), AnsiLeadByte); }
+std::string MenuFolder() {
+    return FolderOfProgram(ProgramPath(), AnsiLeadByte);
+}
 
 std::string VersionText() {
     return VersionText(CORVANE_VERSION_MAJOR, CORVANE_VERSION_MINOR, CORVANE_VERSION_REVISION);
