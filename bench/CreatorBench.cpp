@@ -18,9 +18,6 @@
 namespace corvane::bench {
 namespace {
 
-using creator::kDriveFiles;
-using creator::kDriveFolders;
-
 constexpr std::size_t kMiB = 1024 * 1024;
 
 // The support files and their sizes: 200 MiB in all, and the small text file.
@@ -56,8 +53,8 @@ class QuietFeedback final : public creator::CreationFeedback {
 void MakeCreatorFolder(const std::string& folder, const std::string& menuExe, const std::string& kindelExe) {
     MakeFolderOrDie(folder);
     MakeFolderOrDie(folder + "\\Support");
-    if (!::CopyFileA(menuExe.c_str(), creator::SourcePath(folder, creator::kMenuName).c_str(), FALSE) ||
-        !::CopyFileA(kindelExe.c_str(), creator::SourcePath(folder, creator::kKindelName).c_str(), FALSE)) {
+    if (!::CopyFileA(menuExe.c_str(), creator::SourcePath(folder, drive::kMenuName).c_str(), FALSE) ||
+        !::CopyFileA(kindelExe.c_str(), creator::SourcePath(folder, drive::kKindelName).c_str(), FALSE)) {
         Die("cannot copy the programs into " + folder);
     }
     std::mt19937_64 random(7);
@@ -72,12 +69,12 @@ void MakeCreatorFolder(const std::string& folder, const std::string& menuExe, co
 }
 
 void RemoveDriveFiles(const std::string& root) {
-    for (const std::string_view name : kDriveFiles) {
+    for (const std::string_view name : drive::kDriveFiles) {
         const std::string path = creator::TargetPath(root + "\\", name);
         ::SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
         ::DeleteFileA(path.c_str());
     }
-    for (const std::string_view name : kDriveFolders) {
+    for (const std::string_view name : drive::kDriveFolders) {
         ::RemoveDirectoryA(creator::TargetPath(root + "\\", name).c_str());
     }
     ::RemoveDirectoryA(root.c_str());
@@ -101,7 +98,7 @@ double TimeCopyLoop(const std::string& creatorFolder, const std::string& target)
     MakeFolderOrDie(target);
     const double started = NowMs();
     MakeFolderOrDie(target + "\\Support");
-    for (const std::string_view name : kDriveFiles) {
+    for (const std::string_view name : drive::kDriveFiles) {
         if (!::CopyFileA(creator::SourcePath(creatorFolder, name).c_str(),
                          creator::TargetPath(target + "\\", name).c_str(), FALSE)) {
             Die("cannot copy " + std::string(name));

@@ -2,46 +2,39 @@
 
 #include "common/UniqueHandle.h"
 
-#include <functional>
-
 namespace MyMod {
-namespace {
 
-using corvane::UniqueFind;
-
-// Runs the directory search and reports whether any entry passes `accept`.
-SearchResult Search(const std::string& path, const std::function<bool(const WIN32_FIND_DATAA&)>& accept) {
+SearchOutcome Search(const std::string& path, const std::function<bool(DWORD attributes)>& accept) {
     if (path.empty()) {
-        return SearchResult::NotFound;
+        return {SearchResult::NotFound, ERROR_SUCCESS};
     }
     WIN32_FIND_DATAA entry{};
-    UniqueFind find(::FindFirstFileA(path.c_str(), &entry));
+    corvane::UniqueFind find(::FindFirstFileA(path.c_str(), &entry));
     if (!find) {
         const DWORD error = ::GetLastError();
-        return (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND || error == ERROR_NO_MORE_FILES)
-                   ? SearchResult::NotFound
-                   : SearchResult::Failed;
+        if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND || error == ERROR_NO_MORE_FILES) {
+            return {SearchResult::NotFound, ERROR_SUCCESS};
+        }
+        return {SearchResult::Failed, error};
     }
     do {
-        if (accept(entry)) {
-            return SearchResult::Found;
+        if (accept(entry.dwFileAttributes)) {
+            return {SearchResult::Found, ERROR_SUCCESS};
         }
     } while (::FindNextFileA(find.get(), &entry));
-    return SearchResult::NotFound;
+    return {SearchResult::NotFound, ERROR_SUCCESS};
 }
 
-}  // namespace
-
-SearchResult FindFile(const std::string& path) {
-    return Search(path, [](const WIN32_FIND_DATAA& entry) {
-        return (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
-    });
+SearchOutcome FindFile(const std::string& path) {
+    return Search(path, [](DWORD attributes) { return (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0; });
 }
 
-bool FileExists(const std::string& path) { return FindFile(path) == SearchResult::Found; }
+bool FileExists(const std::string& path) {
+    return FindFile(path).result == SearchResult::Found;
+}
 
 bool FolderExists(const std::string& path) {
-    return Search(path, [](const WIN32_FIND_DATAA&) { return true; }) == SearchResult::Found;
+    return Search(path, [](DWORD) { return true; }).result == SearchResult::Found;
 }
 
 }  // namespace MyMod

@@ -62,16 +62,15 @@ class CreationRun {
 
     // The file test of the run: a search that fails (drive gone, not ready) fails the step.
     bool Present(const std::string& path, bool& present) {
-        const MyMod::SearchResult found = MyMod::FindFile(path);
-        if (found == MyMod::SearchResult::Failed) {
-            const DWORD error = ::GetLastError();
+        const MyMod::SearchOutcome found = MyMod::FindFile(path);
+        if (found.result == MyMod::SearchResult::Failed) {
             // A plain file where a folder of the path should be (a file named "Support") or a name that
             // cannot exist: no file of that name is there. Creating or copying it then fails and says why.
-            if (error != ERROR_DIRECTORY && error != ERROR_INVALID_NAME) {
-                return Fail(texts::kErrorSearching, path, error);
+            if (found.error != ERROR_DIRECTORY && found.error != ERROR_INVALID_NAME) {
+                return Fail(texts::kErrorSearching, path, found.error);
             }
         }
-        present = found == MyMod::SearchResult::Found;
+        present = found.result == MyMod::SearchResult::Found;
         return true;
     }
 

@@ -1,5 +1,6 @@
 // Stickwright.exe: prepares a USB drive as a self-starting menu drive.
 #include "common/MessageLoop.h"
+#include "common/ProgramPath.h"
 #include "common/SafeDllSearch.h"
 #include "creator/frmBrowse.h"
 
@@ -10,19 +11,6 @@
 namespace {
 
 // The folder Stickwright.exe runs from, without a trailing backslash: it holds what goes onto drives.
-std::string CreatorFolder() {
-    std::string path(MAX_PATH, '\0');
-    for (;;) {
-        const DWORD length = ::GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
-        if (length < path.size()) {
-            path.resize(length);
-            break;
-        }
-        path.resize(path.size() * 2);
-    }
-    return path.substr(0, path.rfind('\\'));
-}
-
 int Run(int showCommand) {
     // Visual styles of the manifest's common controls 6 for the buttons and boxes.
     ::InitCommonControls();
@@ -30,7 +18,7 @@ int Run(int showCommand) {
     const HRESULT com = ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE);
     int exitCode = 1;
     {
-        corvane::creator::frmBrowse window(CreatorFolder(), [] { ::PostQuitMessage(0); });
+        corvane::creator::frmBrowse window(corvane::ProgramFolder(), [] { ::PostQuitMessage(0); });
         if (window.Open(showCommand)) {
             exitCode = corvane::RunMessageLoop();
         }

@@ -3,11 +3,13 @@
 #include "common/CommonResources.h"
 #include "common/MessageLoop.h"
 #include "common/WindowLayout.h"
+#include "common/core/DriveFiles.h"
 #include "common/core/Twips.h"
 #include "creator/Artwork.h"
 #include "creator/BrowseFldrXP.h"
 #include "creator/ExamplePictures.h"
 #include "creator/core/CreatorTexts.h"
+#include "creator/core/DriveLayout.h"
 
 #include <commctrl.h>
 #include <shellapi.h>
@@ -60,12 +62,6 @@ constexpr std::array<LinkPlace, 4> kLinks = {{
      art::LinkIcon::Help},
 }};
 
-// The support tools the first three links start, relative to the creator folder.
-constexpr const char* kRepairTool = "\\Support\\Tendwell.exe";
-constexpr const char* kFormatTool = "\\Support\\Utility.exe";
-constexpr const char* kUsbViewTool = "\\Support\\usbview.exe";
-constexpr const char* kHelpFile = "\\Support\\Corvane.chm";
-
 std::string ControlText(HWND parent, int id) {
     const HWND control = ::GetDlgItem(parent, id);
     const int length = ::GetWindowTextLengthA(control);
@@ -114,7 +110,7 @@ frmBrowse::frmBrowse(std::string creatorFolder, std::function<void()> onClosed, 
       run_(std::move(run)),
       frmAction_(texts::kActionExampleCaption, 5190, 5415, &DrawActionExample),
       frmMyComp_(texts::kVolumeExampleCaption, 5850, 4530, &DrawVolumeExample),
-      miniAbout_([this] { OpenCreatorFile(miniAbout_.Hwnd(), kHelpFile); }) {}
+      miniAbout_([this] { OpenCreatorFile(miniAbout_.Hwnd(), drive::kHelpFile); }) {}
 
 void frmBrowse::ConfigureClass(WNDCLASSEXA& windowClass) {
     windowClass.hIcon = ::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_PROGRAM));
@@ -184,9 +180,9 @@ void frmBrowse::CreateLinks(int dpi) {
     LinkLabel::Style onWhite;
     onWhite.background = kWhite;
     const std::array<std::function<void()>, 4> actions = {
-        [this] { OpenCreatorFile(Hwnd(), kRepairTool); },
-        [this] { OpenCreatorFile(Hwnd(), kFormatTool); },
-        [this] { OpenCreatorFile(Hwnd(), kUsbViewTool); },
+        [this] { OpenCreatorFile(Hwnd(), drive::kRepairWizardFile); },
+        [this] { OpenCreatorFile(Hwnd(), drive::kFormatUtilityFile); },
+        [this] { OpenCreatorFile(Hwnd(), drive::kUsbViewFile); },
         [this] { miniAbout_.Show(); },
     };
     for (std::size_t i = 0; i < kLinks.size(); ++i) {
@@ -206,9 +202,10 @@ void frmBrowse::AddToolTip(HWND tool) {
     ::SendMessageA(toolTip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&info));
 }
 
-void frmBrowse::OpenCreatorFile(HWND owner, const char* relativePath) const {
+void frmBrowse::OpenCreatorFile(HWND owner, std::string_view relativePath) const {
     // The shell's answer is not looked at: a missing tool simply does not start.
-    ::ShellExecuteA(owner, "open", (creatorFolder_ + relativePath).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    ::ShellExecuteA(owner, "open", SourcePath(creatorFolder_, relativePath).c_str(), nullptr, nullptr,
+                    SW_SHOWNORMAL);
 }
 
 void frmBrowse::OnCommand(int id, int notification) {

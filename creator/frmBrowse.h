@@ -14,6 +14,7 @@
 #include <array>
 #include <functional>
 #include <string>
+#include <string_view>
 
 namespace corvane::creator {
 
@@ -75,8 +76,8 @@ class frmBrowse : public BaseWindow<frmBrowse>, private CreationFeedback {
     LRESULT OnDrawItem(const DRAWITEMSTRUCT& item) noexcept;
     LRESULT OnColorStatic(HDC dc, HWND control) noexcept;
     void OnWindowDestroyed() noexcept override;
-    // Asks the shell to open a file of the creator folder, named from it (\Support\Utility.exe).
-    void OpenCreatorFile(HWND owner, const char* relativePath) const;
+    // Asks the shell to open a file of the creator folder, named from it (Support\Utility.exe).
+    void OpenCreatorFile(HWND owner, std::string_view relativePath) const;
 
     // CreationFeedback
     void SetStatus(const std::string& text) override;

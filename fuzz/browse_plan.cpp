@@ -1,7 +1,6 @@
 // Browse planning for any entry: Explorer is opened at the folder that holds the resolved target or
 // at the same folder below the menu's own root, and the command line names exactly that folder.
 #include "fuzz/FuzzSupport.h"
-#include "menu/MenuTexts.h"
 #include "menu/core/BrowsePlan.h"
 #include "menu/core/LaunchPlan.h"
 #include "menu/core/PathRules.h"
@@ -12,7 +11,7 @@ namespace {
 
 // `named`: the folder the status line must name (the fallback's names the folder it replaces).
 void CheckCandidate(const BrowseCandidate& candidate, std::string_view named) {
-    FUZZ_REQUIRE(candidate.commandLine == texts::kExplorerCommandPrefix + ("\"" + candidate.folder + "\""));
+    FUZZ_REQUIRE(candidate.commandLine == kExplorerCommandPrefix + ("\"" + candidate.folder + "\""));
     FUZZ_REQUIRE(candidate.statusText.find(named) != std::string::npos);
 }
 

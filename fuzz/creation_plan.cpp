@@ -9,6 +9,7 @@
 #include <algorithm>
 
 using namespace corvane::creator;
+namespace drive = corvane::drive;
 
 namespace {
 
@@ -25,10 +26,11 @@ bool Contains(const std::vector<std::string>& names, std::string_view name) {
 
 void Plan(std::uint16_t presentBits) {
     const CreationPlan plan = PlanCreation([presentBits](std::string_view name) {
-        FUZZ_REQUIRE(name != kAutorunName);  // the run writes it; it is never looked for
-        const auto index = static_cast<std::size_t>(std::find(kDriveFiles.begin(), kDriveFiles.end(), name) -
-                                                    kDriveFiles.begin());
-        FUZZ_REQUIRE(index < kDriveFiles.size());
+        FUZZ_REQUIRE(name != drive::kAutorunName);  // the run writes it; it is never looked for
+        const auto index =
+            static_cast<std::size_t>(std::find(drive::kDriveFiles.begin(), drive::kDriveFiles.end(), name) -
+                                     drive::kDriveFiles.begin());
+        FUZZ_REQUIRE(index < drive::kDriveFiles.size());
         return ((presentBits >> index) & 1U) != 0;
     });
     if (!plan.missingPrograms.empty()) {
@@ -38,7 +40,7 @@ void Plan(std::uint16_t presentBits) {
     const std::size_t end = plan.steps.size();
     const std::size_t staged = IndexOf(plan, StepKind::StageAutorun);
     FUZZ_REQUIRE(staged < end);
-    for (const std::string_view name : kDriveFiles) {
+    for (const std::string_view name : drive::kDriveFiles) {
         const std::size_t deleted = IndexOf(plan, StepKind::DeleteOldFile, name);
         const std::size_t copied = IndexOf(plan, StepKind::CopyNewFile, name);
         if (Contains(plan.missingSupportFiles, name)) {
@@ -48,7 +50,7 @@ void Plan(std::uint16_t presentBits) {
         // Autorun.inf is staged before anything on the drive is removed: a creator folder that
         // cannot be written then leaves the drive's menu as it was.
         FUZZ_REQUIRE(staged < deleted && deleted < copied && copied < end);
-        for (const std::string_view folder : kDriveFolders) {
+        for (const std::string_view folder : drive::kDriveFolders) {
             FUZZ_REQUIRE(IndexOf(plan, StepKind::CreateFolder, folder) < copied);
         }
     }

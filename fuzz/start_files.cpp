@@ -1,10 +1,13 @@
 // The start program's files for any folders: the registration program is only ever named by its
 // full path in the system folder, never by a bare name that could be found on the stick, and the
 // files it installs and starts are where they belong.
+#include "common/core/DriveFiles.h"
+#include "common/core/PathText.h"
 #include "fuzz/FuzzSupport.h"
 #include "start/core/StartFiles.h"
 
 using namespace corvane::start;
+namespace drive = corvane::drive;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     corvane::fuzz::FuzzFields fields(data, size);
@@ -19,15 +22,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     FUZZ_REQUIRE(!system.ends_with('\\'));
 
-    const std::string own = OwnFolderOf(programPath);
+    const std::string own = corvane::FolderOf(programPath);
     FUZZ_REQUIRE(programPath.starts_with(own));
 
     const StartFiles files = PlanStartFiles(own, system);
-    FUZZ_REQUIRE(files.componentFile == system + "\\" + kComponentName);
+    FUZZ_REQUIRE(files.componentFile == system + "\\" + std::string(drive::kComponentName));
     // The path is quoted: a space in the system folder's path must not split it.
     FUZZ_REQUIRE(files.registrationCommandLine == kRegistrationCommand + ("\"" + files.componentFile + "\""));
     FUZZ_REQUIRE(files.menuFile.starts_with(own) &&
-                 files.menuFile.ends_with(std::string("\\") + kMenuFileName));
+                 files.menuFile.ends_with("\\" + std::string(drive::kMenuName)));
     FUZZ_REQUIRE(files.componentSource.starts_with(own));
     if (system.empty()) {
         FUZZ_REQUIRE(files.registrar.empty());

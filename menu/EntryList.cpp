@@ -3,8 +3,8 @@
 #include "common/FileContents.h"
 #include "common/SystemError.h"
 #include "menu/ListSorting.h"
-#include "menu/MenuTexts.h"
 #include "menu/core/DataFile.h"
+#include "menu/core/MenuTexts.h"
 
 #include <commctrl.h>
 

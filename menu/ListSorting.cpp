@@ -97,10 +97,6 @@ int CALLBACK CompareByRank(LPARAM first, LPARAM second, LPARAM ranksAddress) noe
 
 }  // namespace
 
-int CompareForPeople(const std::string& first, const std::string& second) noexcept {
-    return CompareTexts(first, second, true);
-}
-
 std::vector<std::size_t> OrderForPeople(std::span<const std::string_view> texts, bool descending) {
     const bool digitsAsNumbers = SystemComparesDigitsAsNumbers();
     std::vector<std::size_t> order(texts.size());

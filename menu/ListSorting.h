@@ -5,19 +5,15 @@
 
 #include <cstddef>
 #include <span>
-#include <string>
 #include <string_view>
 #include <vector>
 
 namespace corvane::menu {
 
-// Compares two texts the way Windows sorts names for people: letter case ignored and, where the
-// system supports it, digits compared as numbers ("Item 9" before "Item 10"). Never by byte.
-int CompareForPeople(const std::string& first, const std::string& second) noexcept;
-
-// The positions of `texts` in the order CompareForPeople gives, ascending or descending; equal texts
-// keep their relative order. SortListView puts rows in exactly this order, so rows can also be
-// inserted in it directly.
+// The positions of `texts` in the order Windows sorts names for people, ascending or descending:
+// letter case ignored and, where the system supports it, digits compared as numbers ("Item 9"
+// before "Item 10"), never by byte. Equal texts keep their relative order. SortListView puts rows
+// in exactly this order, so rows can also be inserted in it directly.
 std::vector<std::size_t> OrderForPeople(std::span<const std::string_view> texts, bool descending);
 
 // Sorts the rows by the text of `column`, ascending or descending (rows with equal texts keep their

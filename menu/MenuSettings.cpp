@@ -34,8 +34,6 @@ int StoredExtent(HWND window, const char* key, const char* fallback, int workAre
 
 }  // namespace
 
-std::string SettingsFile() { return MenuFolder() + kSettingsFileName; }
-
 void ApplyStoredWindowSize(HWND window, const std::string& settingsFile) {
     const Extents workArea = WorkAreaExtents(window);
     constexpr UINT kResizeOnly = SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE;

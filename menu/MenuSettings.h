@@ -10,9 +10,6 @@
 
 namespace corvane::menu {
 
-// Settings.ini beside Menu.exe.
-std::string SettingsFile();
-
 // Start-up: sets the window's height, then its width, from the file (defaults written back when
 // missing). A value that is not a number counts as the default; a size out of reach is clamped to
 // the work area on screen while the file keeps what it holds.

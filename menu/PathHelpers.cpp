@@ -1,12 +1,14 @@
 #include "menu/PathHelpers.h"
 
 #include "common/FileContents.h"
-#include "common/UniqueHandle.h"
+#include "common/MyMod.h"
+#include "common/ProgramPath.h"
 #include "common/core/AnsiText.h"
 #include "common/core/Version.h"
 
 #include <shellapi.h>
 
+#include <functional>
 #include <vector>
 
 namespace corvane::menu {
@@ -14,38 +16,13 @@ namespace {
 
 constexpr DWORD kSettingBufferSize = 750;
 
-std::string ModulePath() {
-    std::vector<char> buffer(MAX_PATH);
-    while (true) {
-        const DWORD length = ::GetModuleFileNameA(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
-        if (length == 0) {
-            return {};
-        }
-        if (length < buffer.size()) {
-            return std::string(buffer.data(), length);
-        }
-        buffer.resize(buffer.size() * 2);  // a long path was cut: ask again with room for it
-    }
-}
-
 bool HasWildcard(const std::string& path) { return path.find_first_of("*?") != std::string::npos; }
 
 bool IsVisible(DWORD attributes) { return (attributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) == 0; }
 
-// True when the search for `path` returns an entry that `accept` takes.
-template <typename Accept>
-bool SearchFinds(const std::string& path, Accept accept) {
-    WIN32_FIND_DATAA entry{};
-    UniqueFind find(::FindFirstFileA(path.c_str(), &entry));
-    if (!find) {
-        return false;
-    }
-    do {
-        if (accept(entry.dwFileAttributes)) {
-            return true;
-        }
-    } while (::FindNextFileA(find.get(), &entry));
-    return false;
+// True when the search for `path` returns an entry that `accept` takes; false on any failure.
+bool SearchFinds(const std::string& path, const std::function<bool(DWORD attributes)>& accept) {
+    return MyMod::Search(path, accept).result == MyMod::SearchResult::Found;
 }
 
 // A directory search never returns a drive or share root itself (E:, E:\, \\server\share\), yet
@@ -74,9 +51,9 @@ std::string FolderFrom(Query query) {
 
 bool AnsiLeadByte(char byte) { return ::IsDBCSLeadByte(static_cast<BYTE>(byte)) != FALSE; }
 
-std::string MenuFolder() { return FolderOfProgram(ModulePath(), AnsiLeadByte); }
-
-std::string MenuRoot() { return MenuRootOf(MenuFolder(), AnsiLeadByte); }
+std::string MenuFolder() {
+    return FolderOfProgram(ProgramPath(), AnsiLeadByte);
+}
 
 std::string VersionText() {
     return VersionText(CORVANE_VERSION_MAJOR, CORVANE_VERSION_MINOR, CORVANE_VERSION_REVISION);

@@ -16,9 +16,6 @@ bool AnsiLeadByte(char byte);
 // The folder Menu.exe was started from, always ending in a backslash (E:\, E:\Menus\, \\server\share\Menus\).
 std::string MenuFolder();
 
-// Root of the drive or share the menu runs from, with a trailing backslash.
-std::string MenuRoot();
-
 // The program's version as the menu shows it ("1.11" for 1.1.1).
 std::string VersionText();
 

@@ -1,14 +1,13 @@
 #include "menu/cFileDialog.h"
 
+#include "common/ProgramPath.h"
 #include "menu/core/EntryTarget.h"
 
 namespace corvane::menu {
 namespace {
 
 std::string ProgramName() {
-    char path[MAX_PATH] = {};
-    ::GetModuleFileNameA(nullptr, path, MAX_PATH);
-    const std::string name = GetFileName(path);
+    const std::string name = GetFileName(ProgramPath());
     return name.substr(0, name.rfind('.'));
 }
 

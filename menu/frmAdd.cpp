@@ -4,9 +4,9 @@
 #include "common/WindowText.h"
 #include "common/core/AnsiText.h"
 #include "menu/EntryList.h"
-#include "menu/MenuTexts.h"
 #include "menu/PathHelpers.h"
 #include "menu/core/EntryTarget.h"
+#include "menu/core/MenuTexts.h"
 
 #include <commctrl.h>
 

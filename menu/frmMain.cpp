@@ -4,15 +4,17 @@
 #include "common/FileContents.h"
 #include "common/SystemError.h"
 #include "common/WindowLayout.h"
+#include "common/core/DriveFiles.h"
+#include "common/core/PathText.h"
 #include "common/core/Twips.h"
 #include "menu/EntryList.h"
 #include "menu/ListSorting.h"
 #include "menu/MenuResources.h"
 #include "menu/MenuSettings.h"
-#include "menu/MenuTexts.h"
 #include "menu/modDriveSpace.h"
 #include "menu/modTray.h"
 #include "menu/core/MainWindowTexts.h"
+#include "menu/core/MenuTexts.h"
 #include "menu/core/PathRules.h"
 
 #include <commctrl.h>
@@ -75,11 +77,11 @@ frmMain::frmMain(std::string menuFolder, ProgramStarter* starter)
 }
 
 std::string frmMain::DataFile() const {
-    return folder_ + texts::kDataFileName;
+    return JoinPath(folder_, drive::kDataFileName, AnsiLeadByte);
 }
 
 std::string frmMain::SettingsFile() const {
-    return folder_ + kSettingsFileName;
+    return JoinPath(folder_, drive::kSettingsFileName, AnsiLeadByte);
 }
 
 void frmMain::ConfigureClass(WNDCLASSEXA& windowClass) {

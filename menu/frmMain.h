@@ -16,6 +16,7 @@
 #include <windows.h>
 
 #include <string>
+#include <string_view>
 
 namespace corvane::menu {
 
@@ -92,7 +93,7 @@ class frmMain : public BaseWindow<frmMain>, public EntryEditorHost {
     void ChooseRunOption(OnRunOption option);
     void CheckRunOption(OnRunOption option) noexcept;
     [[nodiscard]] bool IsChecked(int command) const noexcept;
-    void OpenSupportFile(const char* relativePath) const noexcept;
+    void OpenSupportFile(std::string_view relativePath) const noexcept;
     void ExitProgram();
     void ShowError(const std::string& text) const noexcept;
     [[nodiscard]] int SelectedRow() const noexcept;

@@ -3,15 +3,17 @@
 #include "menu/frmMain.h"
 
 #include "common/SystemError.h"
+#include "common/core/DriveFiles.h"
+#include "common/core/PathText.h"
 #include "menu/EntryList.h"
 #include "menu/MenuResources.h"
 #include "menu/MenuSettings.h"
-#include "menu/MenuTexts.h"
 #include "menu/modDriveSpace.h"
 #include "menu/modTray.h"
 #include "menu/core/BrowsePlan.h"
 #include "menu/core/LaunchPlan.h"
 #include "menu/core/MainWindowTexts.h"
+#include "menu/core/MenuTexts.h"
 #include "menu/core/PathRules.h"
 
 #include <shellapi.h>
@@ -88,16 +90,16 @@ void frmMain::OnCommand(int id) {
             ExitProgram();
             break;
         case mnuRepair:
-            OpenSupportFile(texts::kRepairWizardFile);
+            OpenSupportFile(drive::kRepairWizardFile);
             break;
         case mnuFormat:
-            OpenSupportFile(texts::kFormatUtilityFile);
+            OpenSupportFile(drive::kFormatUtilityFile);
             break;
         case mnuUsbview:
-            OpenSupportFile(texts::kUsbViewFile);
+            OpenSupportFile(drive::kUsbViewFile);
             break;
         case mnuHelp2:
-            OpenSupportFile(texts::kHelpFile);
+            OpenSupportFile(drive::kHelpFile);
             break;
         default:  // MnuOnRun is a heading: nothing
             break;
@@ -173,7 +175,7 @@ DWORD frmMain::Browse(const BrowseCandidate& candidate) {
     if (minimize) {
         modTray::MinimizeToTray(Hwnd());  // hidden before Explorer starts
     }
-    const DWORD error = starter_.Start(texts::kExplorerProgram, candidate.commandLine, SW_SHOWMAXIMIZED);
+    const DWORD error = starter_.Start(kExplorerProgram, candidate.commandLine, SW_SHOWMAXIMIZED);
     if (error != ERROR_SUCCESS) {
         if (minimize) {
             modTray::RestoreFromTray(Hwnd());  // a failure report never leaves the menu hidden
@@ -221,11 +223,10 @@ bool frmMain::IsChecked(int command) const noexcept {
     return (::GetMenuState(menuBar_, static_cast<UINT>(command), MF_BYCOMMAND) & MF_CHECKED) != 0;
 }
 
-void frmMain::OpenSupportFile(const char* relativePath) const noexcept {
-    // The menu's folder ends in a backslash already: no doubled one for a menu at a drive root. The
-    // tool starts in the system folder, never in a folder on the stick (the menu's current folder
-    // follows the last launch), which would then stay in use.
-    const std::string file = folder_ + relativePath;
+void frmMain::OpenSupportFile(std::string_view relativePath) const noexcept {
+    // The tool starts in the system folder, never in a folder on the stick (the menu's current
+    // folder follows the last launch), which would then stay in use.
+    const std::string file = JoinPath(folder_, relativePath, AnsiLeadByte);
     const std::string system = SystemFolder();
     ::ShellExecuteA(Hwnd(), "open", file.c_str(), "", system.empty() ? nullptr : system.c_str(),
                     SW_SHOWNORMAL);

@@ -60,7 +60,7 @@ class TemporaryFile {
 }  // namespace
 
 ComponentPlace ProbeComponentFile(const std::string& componentFile) {
-    switch (MyMod::FindFile(componentFile)) {
+    switch (MyMod::FindFile(componentFile).result) {
         case MyMod::SearchResult::Found:
             return ComponentPlace::Present;
         case MyMod::SearchResult::Failed:

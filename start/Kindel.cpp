@@ -1,6 +1,7 @@
 // Kindel: started by AutoPlay from the drive root. Puts the common-controls component into the
 // system folder when the computer lacks it, then opens the menu beside it and ends.
 #include "common/MessageLoop.h"
+#include "common/ProgramPath.h"
 #include "common/SafeDllSearch.h"
 #include "start/ComponentInstall.h"
 #include "start/ShellStart.h"
@@ -30,7 +31,7 @@ void PrepareComputer(frmStart& window, const StartFiles& files) {
 }
 
 void Run() {
-    const StartFiles files = PlanStartFiles(OwnFolder(), SystemFolder());
+    const StartFiles files = PlanStartFiles(ProgramFolder(), SystemFolder());
     frmStart window;
     window.Create();  // without a window the menu is still started, only without an owner
     // Only the presence of the file counts as "prepared"; whether it is registered is not examined.

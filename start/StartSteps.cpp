@@ -34,20 +34,6 @@ bool WaitForProcessEnd(HANDLE process, DWORD timeoutMs) {
 
 }  // namespace
 
-std::string OwnFolder() {
-    std::vector<char> path(MAX_PATH);
-    for (;;) {
-        const DWORD length = ::GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
-        if (length == 0) {
-            return {};
-        }
-        if (length < path.size()) {
-            return OwnFolderOf(std::string_view(path.data(), length));
-        }
-        path.resize(path.size() * 2);  // truncated: a long path
-    }
-}
-
 std::string SystemFolder() {
     char buffer[MAX_PATH] = {};
     if (::GetSystemDirectoryA(buffer, MAX_PATH) == 0) {

@@ -11,9 +11,6 @@ namespace corvane::start {
 // How long the registration may take before the menu is started regardless.
 inline constexpr DWORD kRegistrationWaitMs = 30000;
 
-// The folder Kindel.exe runs from, without a trailing backslash.
-std::string OwnFolder();
-
 // The system folder as GetSystemDirectoryA reports it; empty text when the query fails.
 std::string SystemFolder();
 

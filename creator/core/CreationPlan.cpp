@@ -27,8 +27,8 @@ bool InputsComplete(const CreationInputs& inputs) {
 
 CreationPlan PlanCreation(const std::function<bool(std::string_view relativeName)>& presentBesideCreator) {
     CreationPlan plan;
-    for (const std::string_view name : kDriveFiles) {
-        if (name == kAutorunName || presentBesideCreator(name)) {
+    for (const std::string_view name : drive::kDriveFiles) {
+        if (name == drive::kAutorunName || presentBesideCreator(name)) {
             continue;
         }
         (IsProgramFile(name) ? plan.missingPrograms : plan.missingSupportFiles).emplace_back(name);
@@ -47,20 +47,20 @@ CreationPlan PlanCreation(const std::function<bool(std::string_view relativeName
     steps.push_back({StepKind::LetRepaint, {}});
     // Autorun.inf is staged before anything is removed: a creator folder that cannot be written
     // stops the run while the drive still has its working menu.
-    steps.push_back({StepKind::StageAutorun, std::string(kAutorunName)});
+    steps.push_back({StepKind::StageAutorun, std::string(drive::kAutorunName)});
     steps.push_back({StepKind::LetRepaint, {}});
-    for (const std::string_view name : kDriveFiles) {
+    for (const std::string_view name : drive::kDriveFiles) {
         if (supplied(name)) {
             steps.push_back({StepKind::DeleteOldFile, std::string(name)});
         }
     }
     steps.push_back({StepKind::LetRepaint, {}});
-    for (const std::string_view name : kDriveFolders) {
+    for (const std::string_view name : drive::kDriveFolders) {
         steps.push_back({StepKind::CreateFolder, std::string(name)});
     }
     steps.push_back({StepKind::SetStatus, texts::kCopyingFiles});
     steps.push_back({StepKind::LetRepaint, {}});
-    for (const std::string_view name : kDriveFiles) {
+    for (const std::string_view name : drive::kDriveFiles) {
         if (supplied(name)) {
             steps.push_back({StepKind::CopyNewFile, std::string(name)});
         }

@@ -1,26 +1,28 @@
 #include "creator/core/DriveLayout.h"
 
 #include "common/core/AnsiText.h"
+#include "common/core/DriveFiles.h"
 
 namespace corvane::creator {
 
 bool IsProgramFile(std::string_view relativeName) {
-    return relativeName == kMenuName || relativeName == kKindelName;
+    return relativeName == drive::kMenuName || relativeName == drive::kKindelName;
 }
 
 std::string AutorunInfText(std::string_view actionLabel, std::string_view volumeLabel) {
     const std::string action = LineBreaksToSpaces(actionLabel);
     const std::string volume = LineBreaksToSpaces(volumeLabel);
+    const std::string kindel(drive::kKindelName);
     std::string text;
     for (const std::string& line : {
              std::string("[autorun]"),
-             std::string("open=Kindel.exe"),
-             std::string("ShellExecute=Kindel.exe"),
-             std::string("Icon=Menu.exe"),
+             "open=" + kindel,
+             "ShellExecute=" + kindel,
+             "Icon=" + std::string(drive::kMenuName),
              "Label=" + volume,
              "action=" + action,
              "shell\\menu=" + action,
-             std::string("shell\\menu\\command=Kindel.exe"),
+             "shell\\menu\\command=" + kindel,
              std::string("Shell=Menu"),
          }) {
         text += line;
@@ -42,6 +44,8 @@ std::string TargetPath(std::string_view targetRoot, std::string_view relativeNam
 }
 
 std::string SourcePath(std::string_view creatorFolder, std::string_view relativeName) {
+    // The folder comes from the program's own path and never ends in a backslash; a byte 0x5C at
+    // its end is the second byte of a double-byte character and must stay.
     std::string path(creatorFolder);
     path += '\\';
     return path.append(relativeName);

@@ -1,34 +1,13 @@
-// What a prepared drive holds and the Autorun.inf that makes Windows offer the menu on it.
+// Where the creator puts a prepared drive's files (common/core/DriveFiles.h names them) and the
+// Autorun.inf that makes Windows offer the menu on it.
 #pragma once
 
-#include <array>
+#include "common/core/DriveFiles.h"
+
 #include <string>
 #include <string_view>
 
 namespace corvane::creator {
-
-inline constexpr std::string_view kAutorunName = "Autorun.inf";
-inline constexpr std::string_view kMenuName = "Menu.exe";
-inline constexpr std::string_view kKindelName = "Kindel.exe";
-
-// The files the creator owns on a drive, relative to its root, in the order they are removed and
-// copied. Autorun.inf comes first; the two programs follow; then the support files.
-inline constexpr std::array<std::string_view, 9> kDriveFiles = {
-    kAutorunName,
-    kMenuName,
-    kKindelName,
-    "Support\\Tendwell.exe",
-    "Support\\DO NOT DELETE.txt",
-    "Support\\Utility.exe",
-    "Support\\usbview.exe",
-    "Support\\mscomctl.ocx",
-    "Support\\Corvane.chm",
-};
-
-// The folders of a prepared drive, in the order they are created.
-inline constexpr std::array<std::string_view, 6> kDriveFolders = {
-    "Support", "My Documents", "My Music", "My Pictures", "My Programs", "My Video",
-};
 
 // The files without which a drive would not start its menu.
 bool IsProgramFile(std::string_view relativeName);

@@ -15,11 +15,11 @@ TargetDecision CheckTarget(const TargetFacts& facts,
     }
     // Attributes are cleared and files deleted through these names: behind a link they would be
     // someone else's files.
-    const std::string_view supportFolder = kDriveFolders.front();
+    const std::string_view supportFolder = drive::kSupportFolderName;
     if (isLink(supportFolder)) {
         return {TargetVerdict::Link, std::string(supportFolder)};
     }
-    for (const std::string_view name : kDriveFiles) {
+    for (const std::string_view name : drive::kDriveFiles) {
         if (isLink(name)) {
             return {TargetVerdict::Link, std::string(name)};
         }

@@ -1,14 +1,14 @@
 #include "menu/core/BrowsePlan.h"
 
-#include "menu/MenuTexts.h"
 #include "menu/core/LaunchPlan.h"
+#include "menu/core/MenuTexts.h"
 #include "menu/core/PathRules.h"
 
 namespace corvane::menu {
 namespace {
 
 BrowseCandidate CandidateFor(std::string folder, std::string statusText) {
-    std::string commandLine = texts::kExplorerCommandPrefix + ("\"" + folder + "\"");
+    std::string commandLine = kExplorerCommandPrefix + ("\"" + folder + "\"");
     return {std::move(folder), std::move(commandLine), std::move(statusText)};
 }
 

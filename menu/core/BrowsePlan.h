@@ -9,6 +9,11 @@
 
 namespace corvane::menu {
 
+// Explorer, started by name from the system's search path, and the start of its command line: a
+// folder pane (/e) opened at the folder that follows.
+inline constexpr const char* kExplorerProgram = "explorer.exe";
+inline constexpr const char* kExplorerCommandPrefix = "explorer.exe /e,";
+
 struct BrowseCandidate {
     std::string folder;
     std::string commandLine;  // "explorer.exe /e," and the folder in quotes (a comma must not split it)

@@ -1,7 +1,8 @@
 #include "menu/core/LaunchPlan.h"
 
 #include "common/core/AnsiText.h"
-#include "menu/MenuTexts.h"
+#include "common/core/PathText.h"
+#include "menu/core/MenuTexts.h"
 #include "menu/core/PathRules.h"
 
 namespace corvane::menu {
@@ -12,10 +13,6 @@ constexpr std::string_view kDirPlaceholder = "%dir%";
 
 bool IsDrivePath(std::string_view path) {
     return path.size() >= 2 && path[1] == ':';
-}
-
-std::string WithoutTrailingBackslash(std::string_view folder) {
-    return std::string(folder.ends_with('\\') ? folder.substr(0, folder.size() - 1) : folder);
 }
 
 LaunchCandidate CandidateFor(std::string path, std::string_view switches, std::string_view menuRoot,

@@ -1,6 +1,6 @@
 #include "menu/core/MainWindowTexts.h"
 
-#include "menu/MenuTexts.h"
+#include "menu/core/MenuTexts.h"
 
 namespace corvane::menu {
 namespace {

@@ -1,4 +1,5 @@
-// Names, defaults and value rules of Settings.ini (section MAIN beside Menu.exe).
+// Names, defaults and value rules of Settings.ini (section MAIN beside Menu.exe, named in
+// common/core/DriveFiles.h).
 #pragma once
 
 #include <optional>
@@ -7,7 +8,6 @@
 
 namespace corvane::menu {
 
-inline constexpr const char* kSettingsFileName = "Settings.ini";
 inline constexpr const char* kSizeSection = "MAIN";   // the window-size steps name it so ...
 inline constexpr const char* kRunSection = "Main";    // ... and the on-run steps so; one section either way
 inline constexpr const char* kWindowHeightKey = "Window Height";

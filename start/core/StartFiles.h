@@ -7,9 +7,6 @@
 
 namespace corvane::start {
 
-inline constexpr const char* kComponentName = "mscomctl.ocx";
-inline constexpr const char* kSupportFolderName = "Support";
-inline constexpr const char* kMenuFileName = "Menu.exe";
 inline constexpr const char* kRegistrarName = "regsvr32.exe";
 // The registration command line: this text followed by the component file in quotes (a system
 // folder may hold spaces).
@@ -29,9 +26,6 @@ struct StartFiles {
 // The system folder from the buffer GetSystemDirectoryA filled: the text before the first NUL,
 // without a trailing backslash. An empty buffer (the query failed) gives empty text.
 std::string SystemFolderFromBuffer(std::string_view buffer);
-
-// The folder of a program's full path, without a trailing backslash (E:\Kindel.exe gives E:).
-std::string OwnFolderOf(std::string_view programPath);
 
 // The start program's files. With an empty system folder the component file is "\mscomctl.ocx",
 // the root of the current drive, as the query's failure leaves it.

@@ -1,3 +1,4 @@
+#include "common/core/DriveFiles.h"
 #include "creator/core/CreationPlan.h"
 #include "creator/core/CreatorTexts.h"
 #include "creator/core/DriveLayout.h"
@@ -5,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 #include <string>
 #include <vector>
@@ -52,6 +54,20 @@ TEST(DriveLayout, PathsJoinNamesToTheRootAndTheCreatorFolder) {
     EXPECT_EQ(TargetRootWithSeparator(""), "");
     EXPECT_EQ(SourcePath("C:\\Tools\\Corvane", "Support\\Corvane.chm"),
               "C:\\Tools\\Corvane\\Support\\Corvane.chm");
+}
+
+// The menu's Utilities and Kindel open these files from a prepared drive: each must be one the
+// creator copies, into the folder it creates first.
+TEST(DriveLayout, EveryFileTheProgramsOpenIsOneTheCreatorCopies) {
+    EXPECT_EQ(drive::kDriveFolders.front(), drive::kSupportFolderName);
+    const std::string supportPrefix = std::string(drive::kSupportFolderName) + "\\";
+    for (const std::string_view name : {drive::kRepairWizardFile, drive::kFormatUtilityFile, drive::kUsbViewFile,
+                                        drive::kHelpFile, drive::kComponentFile}) {
+        EXPECT_NE(std::find(drive::kDriveFiles.begin(), drive::kDriveFiles.end(), name), drive::kDriveFiles.end())
+            << name;
+        EXPECT_TRUE(name.starts_with(supportPrefix)) << name;
+    }
+    EXPECT_TRUE(drive::kComponentFile.ends_with(drive::kComponentName));
 }
 
 TEST(CreationInputs, NeedADriveAndAtLeastOneLabel) {

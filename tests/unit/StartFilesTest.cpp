@@ -1,5 +1,6 @@
-#include "start/core/StartFiles.h"
+#include "common/core/PathText.h"
 #include "start/core/ComponentRules.h"
+#include "start/core/StartFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +13,7 @@ namespace corvane::start {
 namespace {
 
 TEST(StartFiles, FilesOfAStickStartedFromItsRoot) {
-    const StartFiles files = PlanStartFiles(OwnFolderOf("E:\\Kindel.exe"), "C:\\WINDOWS\\system32");
+    const StartFiles files = PlanStartFiles(FolderOf("E:\\Kindel.exe"), "C:\\WINDOWS\\system32");
     EXPECT_EQ(files.componentFile, "C:\\WINDOWS\\system32\\mscomctl.ocx");
     EXPECT_EQ(files.componentSource, "E:\\Support\\mscomctl.ocx");
     EXPECT_EQ(files.menuFile, "E:\\Menu.exe");
@@ -21,9 +22,9 @@ TEST(StartFiles, FilesOfAStickStartedFromItsRoot) {
 }
 
 TEST(StartFiles, FoldersBelowARootAndOnAShare) {
-    EXPECT_EQ(OwnFolderOf("E:\\Menus\\Kindel.exe"), "E:\\Menus");
-    EXPECT_EQ(OwnFolderOf("\\\\server\\share\\Kindel.exe"), "\\\\server\\share");
-    EXPECT_EQ(OwnFolderOf("Kindel.exe"), "");
+    EXPECT_EQ(FolderOf("E:\\Menus\\Kindel.exe"), "E:\\Menus");
+    EXPECT_EQ(FolderOf("\\\\server\\share\\Kindel.exe"), "\\\\server\\share");
+    EXPECT_EQ(FolderOf("Kindel.exe"), "");
     const StartFiles files = PlanStartFiles("\\\\server\\share\\Menus\\", "C:\\Windows\\System32\\");
     EXPECT_EQ(files.menuFile, "\\\\server\\share\\Menus\\Menu.exe");
     EXPECT_EQ(files.componentSource, "\\\\server\\share\\Menus\\Support\\mscomctl.ocx");

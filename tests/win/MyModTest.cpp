@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <string>
+
 namespace {
 
 using namespace corvane::test;
@@ -32,8 +34,29 @@ TEST_F(MyModTest, FileExistsCountsHiddenAndSystemFilesButNoFolders) {
     EXPECT_FALSE(MyMod::FileExists("E:\\Support"));
     EXPECT_FALSE(MyMod::FileExists("E:\\missing.txt"));
     EXPECT_FALSE(MyMod::FileExists(""));
-    EXPECT_EQ(MyMod::FindFile("E:\\NoSuchFolder\\x.txt"), MyMod::SearchResult::NotFound);
-    EXPECT_EQ(MyMod::FindFile("N:\\x.txt"), MyMod::SearchResult::NotFound);
+}
+
+TEST_F(MyModTest, FindFileReturnsTheErrorOfAFailedSearch) {
+    const std::string longName = "E:\\" + std::string(300, 'a');
+    struct Case {
+        const char* path;
+        MyMod::SearchResult result;
+        DWORD error;
+    };
+    const Case cases[] = {
+        {"E:\\hidden.ocx", MyMod::SearchResult::Found, ERROR_SUCCESS},
+        {"E:\\Support", MyMod::SearchResult::NotFound, ERROR_SUCCESS},
+        {"E:\\NoSuchFolder\\x.txt", MyMod::SearchResult::NotFound, ERROR_SUCCESS},
+        {"N:\\x.txt", MyMod::SearchResult::NotFound, ERROR_SUCCESS},
+        // A plain file where a folder of the path should be, and a name longer than any can be.
+        {"E:\\plain.txt\\x.txt", MyMod::SearchResult::Failed, ERROR_INVALID_NAME},
+        {longName.c_str(), MyMod::SearchResult::Failed, ERROR_FILENAME_EXCED_RANGE},
+    };
+    for (const Case& c : cases) {
+        const MyMod::SearchOutcome found = MyMod::FindFile(c.path);
+        EXPECT_EQ(found.result, c.result) << c.path;
+        EXPECT_EQ(found.error, c.error) << c.path;
+    }
 }
 
 TEST_F(MyModTest, FolderExistsCountsFoldersAndPlainFiles) {

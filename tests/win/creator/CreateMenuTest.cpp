@@ -34,13 +34,13 @@ class CreateMenuTest : public ::testing::Test {
 
     // The nine files with the creator's contents (Autorun.inf as given) and the six folders.
     static void ExpectPrepared(const std::string& root, const std::string& autorun) {
-        for (const std::string_view name : creator::kDriveFiles) {
+        for (const std::string_view name : drive::kDriveFiles) {
             const std::string relative(name);
             EXPECT_EQ(ReadTestFile(root + relative),
-                      name == creator::kAutorunName ? autorun : CreatorCopyOf(relative))
+                      name == drive::kAutorunName ? autorun : CreatorCopyOf(relative))
                 << relative;
         }
-        for (const std::string_view folder : creator::kDriveFolders) {
+        for (const std::string_view folder : drive::kDriveFolders) {
             const DWORD attributes = ::GetFileAttributesA((root + std::string(folder)).c_str());
             EXPECT_TRUE(attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY))
                 << folder;
@@ -58,7 +58,7 @@ TEST_F(CreateMenuTest, FreshDriveGetsTheWholeLayoutStatusesAndReadyMessage) {
 
     ExpectPrepared("E:\\", kAutorunBytes);
     // Nothing else: the five user folders are empty.
-    EXPECT_EQ(Snapshot("E:\\").size(), creator::kDriveFiles.size() + creator::kDriveFolders.size());
+    EXPECT_EQ(Snapshot("E:\\").size(), drive::kDriveFiles.size() + drive::kDriveFolders.size());
     // Staged in the creator folder and left there.
     EXPECT_EQ(ReadTestFile(kCreator + "\\Autorun.inf"), kAutorunBytes);
     EXPECT_EQ(feedback.statuses,
@@ -69,10 +69,10 @@ TEST_F(CreateMenuTest, FreshDriveGetsTheWholeLayoutStatusesAndReadyMessage) {
 }
 
 TEST_F(CreateMenuTest, DriveWithAMenuGetsNewCopiesAndKeepsEverythingElse) {
-    for (const std::string_view name : creator::kDriveFolders) {
+    for (const std::string_view name : drive::kDriveFolders) {
         ASSERT_TRUE(::CreateDirectoryA(("E:\\" + std::string(name)).c_str(), nullptr));
     }
-    for (const std::string_view name : creator::kDriveFiles) {
+    for (const std::string_view name : drive::kDriveFiles) {
         WriteTestFile("E:\\" + std::string(name), "older " + std::string(name));
     }
     SetAttributes("E:\\Menu.exe", FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_READONLY);
@@ -89,7 +89,7 @@ TEST_F(CreateMenuTest, DriveWithAMenuGetsNewCopiesAndKeepsEverythingElse) {
 
     ExpectPrepared("E:\\", kAutorunBytes);
     auto after = Snapshot("E:\\");
-    for (const std::string_view name : creator::kDriveFiles) {
+    for (const std::string_view name : drive::kDriveFiles) {
         before.erase(std::string(name));
         after.erase(std::string(name));
     }
@@ -354,8 +354,8 @@ TEST_F(CreateMenuTest, CreatorFolderThatCannotBeWrittenStopsBeforeTheDriveIsTouc
     }
     ASSERT_TRUE(::CreateDirectoryA(writable.c_str(), nullptr));
     ASSERT_TRUE(::CreateDirectoryA((writable + "\\Support").c_str(), nullptr));
-    for (const std::string_view name : creator::kDriveFiles) {
-        if (name != creator::kAutorunName) {
+    for (const std::string_view name : drive::kDriveFiles) {
+        if (name != drive::kAutorunName) {
             WriteTestFile(creator::SourcePath(writable, name), CreatorCopyOf(std::string(name)));
         }
     }

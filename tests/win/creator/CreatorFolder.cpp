@@ -81,8 +81,8 @@ void BuildCreatorFolder(const std::string& folder) {
         ASSERT_TRUE(::CreateDirectoryA(folder.c_str(), nullptr));
     }
     ASSERT_TRUE(::CreateDirectoryA((folder + "\\Support").c_str(), nullptr));
-    for (const std::string_view name : creator::kDriveFiles) {
-        if (name != creator::kAutorunName) {
+    for (const std::string_view name : drive::kDriveFiles) {
+        if (name != drive::kAutorunName) {
             WriteTestFile(creator::SourcePath(folder, name), CreatorCopyOf(std::string(name)));
         }
     }

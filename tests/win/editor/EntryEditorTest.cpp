@@ -1,6 +1,6 @@
 #include "menu/frmAdd.h"
 
-#include "menu/MenuTexts.h"
+#include "menu/core/MenuTexts.h"
 #include "tests/win/editor/EditorTestHost.h"
 #include "tests/win/support/DialogAnswerer.h"
 #include "tests/win/support/Screenshot.h"

@@ -1,6 +1,6 @@
 // Add, Edit and Delete Entry through the menu window's own commands, with the real editor.
 #include "menu/MenuResources.h"
-#include "menu/MenuTexts.h"
+#include "menu/core/MenuTexts.h"
 #include "tests/win/menu/MenuWindowHarness.h"
 #include "tests/win/support/DialogAnswerer.h"
 #include "tests/win/support/TestDrive.h"

@@ -13,8 +13,6 @@ inline constexpr const char* kErrorLoadingList = "Error loading list : ";
 inline constexpr const char* kListNotSaved =
     "List not saved : Data.dat could not be read when the menu started.";
 
-inline constexpr const char* kDataFileName = "Data.dat";
-
 // Settings.ini is a link to somewhere else: it is neither read nor written (the defaults apply).
 inline constexpr const char* kSettingsLinkNotUsed =
     "Settings.ini is a link and is not used: default settings apply.";
@@ -48,14 +46,6 @@ inline constexpr const char* kBrowsingRoot = "Browsing root directory ";
 inline constexpr const char* kErrorBrowsingToDirectory = "Error browsing to the directory : ";
 inline constexpr const char* kCheckFolderExists = "Check the folder exists at the specified location.";
 inline constexpr const char* kErrorBrowsing = "Error browsing ";
-inline constexpr const char* kExplorerProgram = "explorer.exe";
-inline constexpr const char* kExplorerCommandPrefix = "explorer.exe /e,";
-
-// Support tools, below the menu's folder.
-inline constexpr const char* kRepairWizardFile = "Support\\Tendwell.exe";
-inline constexpr const char* kFormatUtilityFile = "Support\\Utility.exe";
-inline constexpr const char* kUsbViewFile = "Support\\usbview.exe";
-inline constexpr const char* kHelpFile = "Support\\Corvane.chm";
 
 // Entry editor.
 inline constexpr const char* kEditorDesignCaption = "Add/Edit Entry";
