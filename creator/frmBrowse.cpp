@@ -81,19 +81,6 @@ RECT PixelRect(const TwipsRect& place, int dpi) {
     return {left, top, left + TwipsToPixels(place.width, dpi), top + TwipsToPixels(place.height, dpi)};
 }
 
-// Frees a dropped file list however the handler leaves.
-class DropList {
-  public:
-    explicit DropList(HDROP drop) noexcept : drop_(drop) {}
-    ~DropList() { ::DragFinish(drop_); }
-    DropList(const DropList&) = delete;
-    DropList& operator=(const DropList&) = delete;
-    [[nodiscard]] HDROP get() const noexcept { return drop_; }
-
-  private:
-    HDROP drop_;
-};
-
 // Sets a flag for the life of a scope.
 class RunningFlag {
   public:

@@ -15,7 +15,7 @@ SIZE TextExtent(HFONT font, const char* text) noexcept {
     SIZE size{};
     const UniqueMemoryDc dc(::CreateCompatibleDC(nullptr));
     if (dc) {
-        ::SelectObject(dc.get(), font);
+        const SelectedObject withFont(dc.get(), font);  // let go of the font before the DC is deleted
         ::GetTextExtentPoint32A(dc.get(), text, ::lstrlenA(text), &size);
     }
     return size;
