@@ -33,8 +33,8 @@ public:
     explicit AboutWindow(std::function<void()> onHelp = {});
 
     // Shows the window, creating it on first use; a second call brings the open window to the front.
+    // Destroy() closes it.
     void Show();
-    void Close();
 
     // "Corvane - Version 1.1.1"
     static std::string TitleText();
@@ -43,11 +43,10 @@ public:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
 private:
-    void CreateControls();
+    void OnCreate();
     void OpenMakerPage() const;
 
     std::function<void()> onHelp_;
-    UniqueWindow hiddenOwner_;  // an owned window stays off the task bar
     LinkLabel makerLink_;
     UniqueFont font_;
     UniqueFont titleFont_;

@@ -31,7 +31,7 @@ int Run(int showCommand) {
     int exitCode = 1;
     {
         corvane::creator::frmBrowse window(CreatorFolder(), [] { ::PostQuitMessage(0); });
-        if (window.Open(showCommand)) {
+        if (window.Create(showCommand)) {
             exitCode = corvane::RunMessageLoop();
         }
     }

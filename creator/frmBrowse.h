@@ -51,7 +51,7 @@ class frmBrowse : public BaseWindow<frmBrowse>, private CreationFeedback {
     frmBrowse(std::string creatorFolder, std::function<void()> onClosed, CreationRunner run = &CreateMenu);
 
     // Creates and shows the window, centred on the screen. Returns false when it could not be created.
-    bool Open(int showCommand);
+    bool Create(int showCommand);
 
     // The windows this one opens, for the tests.
     [[nodiscard]] const ExampleWindow& ActionExample() const noexcept { return frmAction_; }
@@ -63,7 +63,7 @@ class frmBrowse : public BaseWindow<frmBrowse>, private CreationFeedback {
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
   private:
-    void CreateControls();
+    void OnCreate();
     void CreateLinks(int dpi);
     void AddToolTip(HWND tool);
     void OnCommand(int id, int notification);

@@ -21,10 +21,9 @@ public:
 
     explicit frmAdd(EntryEditorHost& host) : host_(host) {}
 
-    // Opens the editor in `mode`; in Edit mode it takes the selected entry (if any). When the editor
-    // is already open it keeps its mode and entry and only comes to the front.
-    void Open(Mode mode);
-    void Close() noexcept;
+    // Shows the editor in `mode`; in Edit mode it takes the selected entry (if any). When the editor
+    // is already open it keeps its mode and entry and only comes to the front. Destroy() closes it.
+    void Show(Mode mode);
 
     [[nodiscard]] Mode CurrentMode() const noexcept { return mode_; }
 
@@ -36,7 +35,7 @@ public:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
 private:
-    void CreateControls();
+    void OnCreate();
     void FillFromSelectedEntry();
     [[nodiscard]] std::string FieldText(int id) const;
     void OnWindowDestroyed() noexcept override;

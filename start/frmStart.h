@@ -29,10 +29,10 @@ class frmStart : public BaseWindow<frmStart> {
     // Makes the window visible and lets it paint before the slow work begins.
     void ShowAndPaint() noexcept;
 
-    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) noexcept;
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
   private:
-    LRESULT OnCreate() noexcept;
+    void OnCreate();
 
     UniqueFont font_;
 };
