@@ -27,7 +27,14 @@ inline constexpr const char* kHelp = "&Help";
 
 class AboutWindow : public BaseWindow<AboutWindow> {
 public:
-    enum ControlId { lblTitle = 100, Label2, lblDisclaimer, fraDisclaimer, cmdClose = IDCANCEL, cmdHelp = 110 };
+    enum ControlId {
+        lblTitle = 100,       // the program's title and version
+        Label2,               // the link to the maker's web page
+        lblDisclaimer,        // the copyright notice
+        fraDisclaimer,        // the frame around the notice
+        cmdClose = IDCANCEL,  // "Close" (Escape too)
+        cmdHelp = 110,        // "&Help", the creator's copy only
+    };
 
     // `onHelp` empty: the menu's window, without the Help button.
     explicit AboutWindow(std::function<void()> onHelp = {});

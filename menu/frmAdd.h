@@ -16,8 +16,18 @@ namespace corvane::menu {
 class frmAdd : public BaseWindow<frmAdd> {
 public:
     enum class Mode { Add, Edit };
-    enum ControlId { Label4 = 100, Label3, cmdBrowse, txtPath, Label2, txtName, Label1, txtCommandLine, cmdSave,
-                     cmdCancel };
+    enum ControlId {
+        Label4 = 100,    // the hint about where files may be
+        Label3,          // "File Path", caption of txtPath
+        cmdBrowse,       // "....": picks the target file
+        txtPath,         // the target
+        Label2,          // "Menu Name", caption of txtName
+        txtName,         // the display name
+        Label1,          // "Command Line Switch: (Optional)", caption of txtCommandLine
+        txtCommandLine,  // the command-line switch
+        cmdSave,         // "&Save": stores the entry and closes the editor
+        cmdCancel,       // "&Cancel": closes the editor, storing nothing
+    };
 
     explicit frmAdd(EntryEditorHost& host) : host_(host) {}
 

@@ -11,7 +11,10 @@
 namespace corvane::start {
 
 // Control ids of the labels.
-enum frmStartControl : int { Label1 = 1, Label2 = 2 };
+enum frmStartControl : int {
+    Label1 = 1,  // "Preparing for first use on this Computer"
+    Label2 = 2,  // "Please Wait...."
+};
 
 inline constexpr int kClientWidthTwips = 4680;
 inline constexpr int kClientHeightTwips = 1545;
