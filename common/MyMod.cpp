@@ -4,7 +4,7 @@
 
 #include <functional>
 
-namespace MyMod {
+namespace corvane::MyMod {
 namespace {
 
 using corvane::UniqueFind;
@@ -44,4 +44,4 @@ bool FolderExists(const std::string& path) {
     return Search(path, [](const WIN32_FIND_DATAA&) { return true; }) == SearchResult::Found;
 }
 
-}  // namespace MyMod
+}  // namespace corvane::MyMod

@@ -3,7 +3,7 @@
 
 #include <string>
 
-namespace MyMod {
+namespace corvane::MyMod {
 
 enum class SearchResult { Found, NotFound, Failed };
 
@@ -17,4 +17,4 @@ bool FileExists(const std::string& path);
 // True when a folder or a file of that name exists; false on any failure of the search.
 bool FolderExists(const std::string& path);
 
-}  // namespace MyMod
+}  // namespace corvane::MyMod

@@ -8,6 +8,7 @@
 namespace {
 
 using namespace corvane::test;
+using namespace corvane;
 
 class MyModTest : public ::testing::Test {
 protected:
