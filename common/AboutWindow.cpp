@@ -6,6 +6,8 @@
 
 #include <shellapi.h>
 
+#include <array>
+
 namespace corvane {
 namespace {
 
@@ -13,6 +15,22 @@ constexpr int kClientWidth = 4305;  // twips
 constexpr int kClientHeight = 3075;
 constexpr COLORREF kTitleBlue = RGB(0, 0, 192);
 constexpr DWORD kWindowStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;  // no clipping: the frame is see-through
+
+namespace text = about_texts;
+constexpr DWORD kTitleStyle = SS_CENTER | SS_NOPREFIX;
+constexpr DWORD kNoticeStyle = SS_LEFT | SS_NOPREFIX;
+constexpr DWORD kButtonStyle = BS_PUSHBUTTON | WS_TABSTOP;
+constexpr DWORD kDefaultButtonStyle = BS_DEFPUSHBUTTON | WS_TABSTOP;
+
+// In tab order. The title is filled in at creation; the Help button is only in the creator's copy.
+const std::array<ControlSpec, 6> kControls = {{
+    {AboutWindow::lblTitle, "STATIC", "", kTitleStyle, 0, {240, 240, 3825, 300}},
+    {AboutWindow::Label2, LinkLabel::ClassName(), text::kMakerLink, WS_TABSTOP, 0, {240, 660, 3825, 255}},
+    {AboutWindow::fraDisclaimer, "BUTTON", "", BS_GROUPBOX, 0, {240, 1020, 3825, 1395}},
+    {AboutWindow::lblDisclaimer, "STATIC", text::kDisclaimer, kNoticeStyle, 0, {390, 1260, 3525, 1035}},
+    {AboutWindow::cmdHelp, "BUTTON", text::kHelp, kButtonStyle, 0, {1665, 2580, 1140, 360}},
+    {AboutWindow::cmdClose, "BUTTON", text::kClose, kDefaultButtonStyle, 0, {2925, 2580, 1140, 360}},
+}};
 
 }  // namespace
 
@@ -25,53 +43,43 @@ std::string AboutWindow::TitleText() {
 
 void AboutWindow::Show() {
     if (!IsOpen()) {
-        hiddenOwner_.reset(::CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
-                                             ::GetModuleHandleA(nullptr), nullptr));
         const std::string caption = std::string(about_texts::kCaptionPrefix) + CORVANE_PRODUCT_NAME;
         if (!CreateWindowObject(WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT, caption.c_str(), kWindowStyle,
-                                CW_USEDEFAULT, CW_USEDEFAULT, 100, 100, hiddenOwner_.get())) {
+                                CW_USEDEFAULT, CW_USEDEFAULT, 100, 100, HiddenOwner())) {
             return;
         }
-        const int dpi = WindowDpi(Hwnd());
-        SetClientSizeTwips(Hwnd(), kClientWidth, kClientHeight, dpi);
-        CreateControls();
+        SetClientSizeTwips(Hwnd(), kClientWidth, kClientHeight, WindowDpi(Hwnd()));
         CentreOnScreen(Hwnd());
     }
     ::ShowWindow(Hwnd(), SW_SHOWNORMAL);
     ::SetForegroundWindow(Hwnd());
 }
 
-void AboutWindow::Close() {
-    if (IsOpen()) {
-        ::DestroyWindow(Hwnd());
-    }
-}
-
-void AboutWindow::CreateControls() {
+void AboutWindow::OnCreate() {
     const HWND hwnd = Hwnd();
     const int dpi = WindowDpi(hwnd);
     font_ = CreateDialogFont(dpi);
     titleFont_ = CreateDialogFont(dpi, false, /*bold=*/true);
 
-    CreateChild(hwnd, "STATIC", TitleText().c_str(), SS_CENTER | SS_NOPREFIX, 0, {240, 240, 3825, 300}, lblTitle,
-                dpi);
-    makerLink_.Create(hwnd, Label2, about_texts::kMakerLink, {240, 660, 3825, 255}, dpi, {},
-                      [this] { OpenMakerPage(); });
-    // The tip window is owned by the about window and goes with it.
-    AddToolTip(CreateToolTip(hwnd), hwnd, makerLink_.Hwnd(), about_texts::kMakerLinkTip);
-    CreateChild(hwnd, "BUTTON", "", BS_GROUPBOX, 0, {240, 1020, 3825, 1395}, fraDisclaimer, dpi);
-    CreateChild(hwnd, "STATIC", about_texts::kDisclaimer, SS_LEFT | SS_NOPREFIX, 0, {390, 1260, 3525, 1035},
-                lblDisclaimer, dpi);
-    const bool withHelp = static_cast<bool>(onHelp_);
-    if (withHelp) {
-        CreateChild(hwnd, "BUTTON", about_texts::kHelp, BS_PUSHBUTTON | WS_TABSTOP, 0, {1665, 2580, 1140, 360},
-                    cmdHelp, dpi);
+    for (const ControlSpec& control : kControls) {
+        if (control.id == cmdHelp && !onHelp_) {
+            continue;  // the menu's copy
+        }
+        if (control.id == Label2) {
+            LinkLabel::Style style;
+            style.tabStop = (control.style & WS_TABSTOP) != 0;
+            makerLink_.Create(hwnd, control.id, control.text, control.place, dpi, style,
+                              [this] { OpenMakerPage(); });
+            // The tip window is owned by the about window and goes with it.
+            AddToolTip(CreateToolTip(hwnd), hwnd, makerLink_.Hwnd(), about_texts::kMakerLinkTip);
+            continue;
+        }
+        CreateChild(hwnd, control, dpi);
     }
-    const HWND close = CreateChild(hwnd, "BUTTON", about_texts::kClose, BS_DEFPUSHBUTTON | WS_TABSTOP, 0,
-                                   {2925, 2580, 1140, 360}, cmdClose, dpi);
+    ::SetDlgItemTextA(hwnd, lblTitle, TitleText().c_str());
     ApplyFontToChildren(hwnd, font_.get());
     ::SendDlgItemMessageA(hwnd, lblTitle, WM_SETFONT, reinterpret_cast<WPARAM>(titleFont_.get()), TRUE);
-    ::SetFocus(close);
+    ::SetFocus(::GetDlgItem(hwnd, cmdClose));
 }
 
 void AboutWindow::OpenMakerPage() const {
@@ -80,11 +88,14 @@ void AboutWindow::OpenMakerPage() const {
 
 LRESULT AboutWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
+        case WM_CREATE:
+            OnCreate();
+            return 0;
         case WM_COMMAND:
             switch (LOWORD(wParam)) {
                 case cmdClose:
                 case IDOK:  // Enter on the default button
-                    Close();
+                    Destroy();
                     return 0;
                 case cmdHelp:
                     if (onHelp_) {
@@ -104,7 +115,7 @@ LRESULT AboutWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             }
             break;
         case WM_CLOSE:
-            Close();
+            Destroy();
             return 0;
         default:
             break;

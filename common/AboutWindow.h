@@ -27,14 +27,21 @@ inline constexpr const char* kHelp = "&Help";
 
 class AboutWindow : public BaseWindow<AboutWindow> {
 public:
-    enum ControlId { lblTitle = 100, Label2, lblDisclaimer, fraDisclaimer, cmdClose = IDCANCEL, cmdHelp = 110 };
+    enum ControlId {
+        lblTitle = 100,       // the program's title and version
+        Label2,               // the link to the maker's web page
+        lblDisclaimer,        // the copyright notice
+        fraDisclaimer,        // the frame around the notice
+        cmdClose = IDCANCEL,  // "Close" (Escape too)
+        cmdHelp = 110,        // "&Help", the creator's copy only
+    };
 
     // `onHelp` empty: the menu's window, without the Help button.
     explicit AboutWindow(std::function<void()> onHelp = {});
 
     // Shows the window, creating it on first use; a second call brings the open window to the front.
+    // Destroy() closes it.
     void Show();
-    void Close();
 
     // "Corvane - Version 1.1.1"
     static std::string TitleText();
@@ -43,11 +50,10 @@ public:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
 private:
-    void CreateControls();
+    void OnCreate();
     void OpenMakerPage() const;
 
     std::function<void()> onHelp_;
-    UniqueWindow hiddenOwner_;  // an owned window stays off the task bar
     LinkLabel makerLink_;
     UniqueFont font_;
     UniqueFont titleFont_;

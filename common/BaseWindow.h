@@ -7,7 +7,15 @@
 //   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);   // DefaultHandling() for the rest
 // and optionally
 //   static void ConfigureClass(WNDCLASSEXA& windowClass);                 // icon, cursor, background
+//
+// Every window has the same shape: it builds its controls in WM_CREATE from a table in tab order
+// (ControlSpec, common/WindowLayout.h), so that a creation whose handler throws fails as a whole;
+// HandleMessage is not noexcept, since the barrier here is what handles a throw. A program's main
+// window is opened by `Create(showCommand)`, a window opened on request by `Show(...)` (created on
+// first use, brought to the front after), and any of them is closed by `Destroy()`.
 #pragma once
+
+#include "common/UniqueHandle.h"
 
 #include <windows.h>
 
@@ -35,6 +43,13 @@ public:
     [[nodiscard]] HWND Hwnd() const noexcept { return hwnd_; }
     [[nodiscard]] bool IsOpen() const noexcept { return hwnd_ != nullptr; }
 
+    // Destroys the window when it is open; the object can create it again afterwards.
+    void Destroy() noexcept {
+        if (hwnd_ != nullptr) {
+            ::DestroyWindow(hwnd_);
+        }
+    }
+
 protected:
     // Registers the class on first use and creates the window. Returns false when creation failed.
     bool CreateWindowObject(DWORD exStyle, const char* title, DWORD style, int x, int y, int width, int height,
@@ -61,6 +76,16 @@ protected:
             return false;
         }
         return true;
+    }
+
+    // A hidden top-level window to own this one: an owned window stays off the task bar. Created on
+    // first use and kept for the object's life; it goes after the window it owns.
+    HWND HiddenOwner() {
+        if (!hiddenOwner_) {
+            hiddenOwner_.reset(::CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                                                 ::GetModuleHandleA(nullptr), nullptr));
+        }
+        return hiddenOwner_.get();
     }
 
     LRESULT DefaultHandling(UINT message, WPARAM wParam, LPARAM lParam) noexcept {
@@ -105,6 +130,7 @@ private:
     }
 
     HWND hwnd_ = nullptr;
+    UniqueWindow hiddenOwner_;  // destroyed after the destructor has destroyed hwnd_
 };
 
 }  // namespace corvane

@@ -2,14 +2,14 @@
 
 #include "common/UniqueHandle.h"
 
-namespace MyMod {
+namespace corvane::MyMod {
 
 SearchOutcome Search(const std::string& path, const std::function<bool(DWORD attributes)>& accept) {
     if (path.empty()) {
         return {SearchResult::NotFound, ERROR_SUCCESS};
     }
     WIN32_FIND_DATAA entry{};
-    corvane::UniqueFind find(::FindFirstFileA(path.c_str(), &entry));
+    UniqueFind find(::FindFirstFileA(path.c_str(), &entry));
     if (!find) {
         const DWORD error = ::GetLastError();
         if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND || error == ERROR_NO_MORE_FILES) {
@@ -37,4 +37,4 @@ bool FolderExists(const std::string& path) {
     return Search(path, [](DWORD) { return true; }).result == SearchResult::Found;
 }
 
-}  // namespace MyMod
+}  // namespace corvane::MyMod

@@ -6,7 +6,7 @@
 #include <functional>
 #include <string>
 
-namespace MyMod {
+namespace corvane::MyMod {
 
 enum class SearchResult { Found, NotFound, Failed };
 
@@ -31,4 +31,4 @@ bool FileExists(const std::string& path);
 // True when a folder or a file of that name exists; false on any failure of the search.
 bool FolderExists(const std::string& path);
 
-}  // namespace MyMod
+}  // namespace corvane::MyMod

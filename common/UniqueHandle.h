@@ -1,7 +1,9 @@
-// Move-only owners for Windows handles: one template, a traits type per kind of handle.
+// Move-only owners for Windows handles: one template, a traits type per kind of handle; and the
+// guard that keeps a GDI object selected into a DC for a scope.
 #pragma once
 
 #include <windows.h>
+#include <shellapi.h>
 #include <shlobj.h>
 
 #include <utility>
@@ -93,6 +95,11 @@ struct Pidl {  // item lists returned by the shell
     static Handle Invalid() noexcept { return nullptr; }
     static void Close(Handle h) noexcept { ::CoTaskMemFree(h); }
 };
+struct Drop {  // the file list of WM_DROPFILES, freed by the window that received it
+    using Handle = HDROP;
+    static Handle Invalid() noexcept { return nullptr; }
+    static void Close(Handle h) noexcept { ::DragFinish(h); }
+};
 
 }  // namespace handle_traits
 
@@ -103,10 +110,31 @@ using UniqueModule = UniqueHandle<handle_traits::Module>;
 using UniqueFont = UniqueHandle<handle_traits::GdiObject<HFONT>>;
 using UniqueBrush = UniqueHandle<handle_traits::GdiObject<HBRUSH>>;
 using UniqueBitmap = UniqueHandle<handle_traits::GdiObject<HBITMAP>>;
+using UniquePen = UniqueHandle<handle_traits::GdiObject<HPEN>>;
 using UniqueMemoryDc = UniqueHandle<handle_traits::MemoryDc>;
 using UniqueIcon = UniqueHandle<handle_traits::Icon>;
 using UniqueMenu = UniqueHandle<handle_traits::Menu>;
 using UniqueWindow = UniqueHandle<handle_traits::Window>;
 using UniquePidl = UniqueHandle<handle_traits::Pidl>;
+using DropList = UniqueHandle<handle_traits::Drop>;
+
+// Selects a GDI object into a DC and puts the DC's previous object back when the scope ends. Declare
+// it after the owners of the DC and of the object, so that the DC lets go of the object before
+// either is deleted.
+class SelectedObject {
+public:
+    SelectedObject(HDC dc, HGDIOBJ object) noexcept : dc_(dc), old_(::SelectObject(dc, object)) {}
+    ~SelectedObject() {
+        if (old_ != nullptr) {  // nothing was selected when the selection failed
+            ::SelectObject(dc_, old_);
+        }
+    }
+    SelectedObject(const SelectedObject&) = delete;
+    SelectedObject& operator=(const SelectedObject&) = delete;
+
+private:
+    HDC dc_;
+    HGDIOBJ old_;
+};
 
 }  // namespace corvane

@@ -30,6 +30,11 @@ HWND CreateChild(HWND parent, const char* className, const char* text, DWORD sty
                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), ::GetModuleHandleA(nullptr), nullptr);
 }
 
+HWND CreateChild(HWND parent, const ControlSpec& control, int dpi) noexcept {
+    return CreateChild(parent, control.className, control.text, control.style, control.exStyle, control.place,
+                       control.id, dpi);
+}
+
 void PlaceChild(HWND child, const TwipsRect& place, int dpi) noexcept {
     ::MoveWindow(child, TwipsToPixels(place.left, dpi), TwipsToPixels(place.top, dpi), TwipsToPixels(place.width, dpi),
                  TwipsToPixels(place.height, dpi), TRUE);

@@ -21,6 +21,20 @@ int WindowDpi(HWND hwnd) noexcept;
 HWND CreateChild(HWND parent, const char* className, const char* text, DWORD style, DWORD exStyle,
                  const TwipsRect& place, int id, int dpi) noexcept;
 
+// One row of a window's table of controls. Windows list their controls in tab order and create them
+// from the table in WM_CREATE.
+struct ControlSpec {
+    int id;
+    const char* className;
+    const char* text;
+    DWORD style;  // WS_CHILD and WS_VISIBLE are added
+    DWORD exStyle;
+    TwipsRect place;
+};
+
+// Creates the child a table row describes.
+HWND CreateChild(HWND parent, const ControlSpec& control, int dpi) noexcept;
+
 // Moves a child to a twips position.
 void PlaceChild(HWND child, const TwipsRect& place, int dpi) noexcept;
 

@@ -5,8 +5,6 @@
 namespace corvane::creator::art {
 namespace {
 
-using UniquePen = UniqueHandle<handle_traits::GdiObject<HPEN>>;
-
 constexpr COLORREF kInk = RGB(27, 38, 51);
 constexpr COLORREF kBlue = RGB(43, 108, 196);
 constexpr COLORREF kLightBlue = RGB(91, 155, 232);
@@ -14,19 +12,6 @@ constexpr COLORREF kSteel = RGB(184, 194, 204);
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr COLORREF kGreen = RGB(46, 160, 67);
 constexpr COLORREF kGold = RGB(245, 197, 24);
-
-// Selects a GDI object for the lifetime of the guard.
-class Selected {
-  public:
-    Selected(HDC dc, HGDIOBJ object) : dc_(dc), old_(::SelectObject(dc, object)) {}
-    ~Selected() { ::SelectObject(dc_, old_); }
-    Selected(const Selected&) = delete;
-    Selected& operator=(const Selected&) = delete;
-
-  private:
-    HDC dc_;
-    HGDIOBJ old_;
-};
 
 // A USB stick seen from the side: grey plug on the left, blue body.
 void DrawStick(HDC dc, const RECT& r) {
@@ -64,20 +49,20 @@ void Frame(HDC dc, const RECT& area, COLORREF colour, int thickness) {
 void Ellipse(HDC dc, const RECT& area, COLORREF fill, COLORREF outline) {
     const UniqueBrush brush(::CreateSolidBrush(fill));
     const UniquePen pen(::CreatePen(PS_SOLID, 1, outline));
-    const Selected withBrush(dc, brush.get());
-    const Selected withPen(dc, pen.get());
+    const SelectedObject withBrush(dc, brush.get());
+    const SelectedObject withPen(dc, pen.get());
     ::Ellipse(dc, area.left, area.top, area.right, area.bottom);
 }
 
 void Line(HDC dc, POINT from, POINT to, COLORREF colour, int thickness) {
     const UniquePen pen(::CreatePen(PS_SOLID, thickness, colour));
-    const Selected withPen(dc, pen.get());
+    const SelectedObject withPen(dc, pen.get());
     ::MoveToEx(dc, from.x, from.y, nullptr);
     ::LineTo(dc, to.x, to.y);
 }
 
 void Text(HDC dc, const RECT& area, const char* text, COLORREF colour, HFONT font, UINT format) {
-    const Selected withFont(dc, font);
+    const SelectedObject withFont(dc, font);
     const int oldMode = ::SetBkMode(dc, TRANSPARENT);
     const COLORREF oldColour = ::SetTextColor(dc, colour);
     RECT box = area;

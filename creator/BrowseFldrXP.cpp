@@ -5,7 +5,7 @@
 
 #include <shlobj.h>
 
-namespace BrowseFldrXP {
+namespace corvane::creator::BrowseFldrXP {
 
 std::string BrowseForFolder(HWND owner, int pathBoxId) {
     char displayName[MAX_PATH] = {};
@@ -33,4 +33,4 @@ std::string BrowseForFolder(HWND owner, int pathBoxId) {
     return path;
 }
 
-}  // namespace BrowseFldrXP
+}  // namespace corvane::creator::BrowseFldrXP

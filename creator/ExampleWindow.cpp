@@ -13,26 +13,16 @@ ExampleWindow::ExampleWindow(const char* caption, int clientWidthTwips, int clie
 
 void ExampleWindow::Show() {
     if (!IsOpen()) {
-        if (!hiddenOwner_) {
-            hiddenOwner_.reset(::CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
-                                                 ::GetModuleHandleA(nullptr), nullptr));
-        }
         // A fixed dialog frame: no sizing, no minimise or maximise box; placed where Windows puts new
-        // windows.
+        // windows; owned, so that it stays off the task bar.
         if (!CreateWindowObject(WS_EX_DLGMODALFRAME, caption_, WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU,
-                                CW_USEDEFAULT, CW_USEDEFAULT, 100, 100, hiddenOwner_.get())) {
+                                CW_USEDEFAULT, CW_USEDEFAULT, 100, 100, HiddenOwner())) {
             return;
         }
         SetClientSizeTwips(Hwnd(), clientWidth_, clientHeight_, WindowDpi(Hwnd()));
     }
     ::ShowWindow(Hwnd(), SW_SHOWNORMAL);
     ::SetForegroundWindow(Hwnd());
-}
-
-void ExampleWindow::Close() noexcept {
-    if (IsOpen()) {
-        ::DestroyWindow(Hwnd());
-    }
 }
 
 void ExampleWindow::Paint() noexcept {
@@ -52,7 +42,7 @@ LRESULT ExampleWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         case WM_COMMAND:
             // A picture to glance at: Escape puts it away (the message loop turns it into IDCANCEL).
             if (LOWORD(wParam) == IDCANCEL) {
-                Close();
+                Destroy();
                 return 0;
             }
             break;

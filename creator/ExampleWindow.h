@@ -3,7 +3,6 @@
 #pragma once
 
 #include "common/BaseWindow.h"
-#include "common/UniqueHandle.h"
 
 namespace corvane::creator {
 
@@ -13,8 +12,7 @@ class ExampleWindow : public BaseWindow<ExampleWindow> {
 
     ExampleWindow(const char* caption, int clientWidthTwips, int clientHeightTwips, Painter painter) noexcept;
 
-    void Show();
-    void Close() noexcept;
+    void Show();  // Destroy() closes it
 
     static const char* ClassName() { return "CorvaneLabelExample"; }
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
@@ -26,7 +24,6 @@ class ExampleWindow : public BaseWindow<ExampleWindow> {
     int clientWidth_;
     int clientHeight_;
     Painter painter_;
-    UniqueWindow hiddenOwner_;  // an owned window stays off the task bar
 };
 
 }  // namespace corvane::creator

@@ -19,7 +19,7 @@ int Run(int showCommand) {
     int exitCode = 1;
     {
         corvane::creator::frmBrowse window(corvane::ProgramFolder(), [] { ::PostQuitMessage(0); });
-        if (window.Open(showCommand)) {
+        if (window.Create(showCommand)) {
             exitCode = corvane::RunMessageLoop();
         }
     }

@@ -24,6 +24,34 @@ constexpr TwipsRect kWhiteStrip{1455, 0, 5280, 855};
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr COLORREF kStatusBlue = RGB(0, 0, 255);
 constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+constexpr DWORD kEditStyle = WS_TABSTOP | ES_AUTOHSCROLL;
+constexpr DWORD kButtonStyle = WS_TABSTOP | BS_PUSHBUTTON;
+constexpr DWORD kDefaultButtonStyle = WS_TABSTOP | BS_DEFPUSHBUTTON;
+constexpr DWORD kWhatsThisStyle = SS_OWNERDRAW | SS_NOTIFY;
+
+// In tab order: the boxes and buttons first, then the labels and pictures, which take no focus; the
+// links of the white panel (kLinks), created last, follow them.
+constexpr std::array<ControlSpec, 16> kControls = {{
+    {frmBrowse::txtAction, "EDIT", "", kEditStyle, WS_EX_CLIENTEDGE, {2040, 1800, 3855, 285}},
+    {frmBrowse::txtMyComp, "EDIT", "", kEditStyle, WS_EX_CLIENTEDGE, {2040, 2640, 3855, 285}},
+    {frmBrowse::BrowseFldr, "BUTTON", texts::kSelectUsb, kButtonStyle, 0, {1680, 3600, 1215, 375}},
+    // The drive box is filled by "Select USB" or a drop, or clicked into: Tab passes it by.
+    {frmBrowse::txtPath, "EDIT", "", ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, {3050, 3645, 495, 285}},
+    {frmBrowse::cmdCreate, "BUTTON", texts::kCreateMenu, kDefaultButtonStyle, 0, {3720, 3600, 1215, 375}},
+    {frmBrowse::Command1, "BUTTON", texts::kClose, kButtonStyle, 0, {5280, 3600, 1215, 375}},
+    // Centred where the layout puts it (1920 + 4125 / 2), wider so that the whole line shows in any
+    // dialog font.
+    {frmBrowse::Label9, "STATIC", texts::kInstruction, SS_CENTER | SS_NOPREFIX, 0, {1500, 1080, 4965, 195}},
+    {frmBrowse::Label1, "STATIC", texts::kActionLabelCaption, SS_LEFT, 0, {2040, 1560, 1815, 195}},
+    {frmBrowse::Label2, "STATIC", texts::kVolumeLabelCaption, SS_LEFT, 0, {2040, 2400, 1815, 195}},
+    {frmBrowse::lblStatus, "STATIC", "", SS_CENTER | SS_NOPREFIX, 0, {2040, 3120, 3855, 195}},
+    {frmBrowse::Image8, "STATIC", "", SS_OWNERDRAW, 0, {1800, 0, 3750, 750}},
+    {frmBrowse::SeparatorVertical, "STATIC", "", SS_ETCHEDVERT, 0, {1440, 0, 30, kClientHeight}},
+    {frmBrowse::SeparatorHorizontal, "STATIC", "", SS_ETCHEDHORZ, 0, {1455, 855, kClientWidth - 1455, 30}},
+    {frmBrowse::Image7, "STATIC", "", SS_ICON | SS_REALSIZECONTROL, 0, {5760, 45, 720, 720}},
+    {frmBrowse::Image1, "STATIC", "", kWhatsThisStyle, 0, {6000, 1815, 240, 240}},
+    {frmBrowse::Image2, "STATIC", "", kWhatsThisStyle, 0, {6000, 2655, 240, 240}},
+}};
 
 struct LinkPlace {
     int id;
@@ -77,19 +105,6 @@ RECT PixelRect(const TwipsRect& place, int dpi) {
     return {left, top, left + TwipsToPixels(place.width, dpi), top + TwipsToPixels(place.height, dpi)};
 }
 
-// Frees a dropped file list however the handler leaves.
-class DropList {
-  public:
-    explicit DropList(HDROP drop) noexcept : drop_(drop) {}
-    ~DropList() { ::DragFinish(drop_); }
-    DropList(const DropList&) = delete;
-    DropList& operator=(const DropList&) = delete;
-    [[nodiscard]] HDROP get() const noexcept { return drop_; }
-
-  private:
-    HDROP drop_;
-};
-
 // Sets a flag for the life of a scope.
 class RunningFlag {
   public:
@@ -116,60 +131,36 @@ void frmBrowse::ConfigureClass(WNDCLASSEXA& windowClass) {
     windowClass.hIcon = ::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_PROGRAM));
 }
 
-bool frmBrowse::Open(int showCommand) {
+bool frmBrowse::Create(int showCommand) {
     if (!CreateWindowObject(WS_EX_ACCEPTFILES | WS_EX_CONTROLPARENT, texts::kProgramTitle, kWindowStyle,
                             CW_USEDEFAULT, CW_USEDEFAULT, 100, 100)) {
         return false;
     }
     SetClientSizeTwips(Hwnd(), kClientWidth, kClientHeight, WindowDpi(Hwnd()));
-    CreateControls();
     CentreOnScreen(Hwnd());
     ::ShowWindow(Hwnd(), showCommand);
     ::UpdateWindow(Hwnd());
     return true;
 }
 
-void frmBrowse::CreateControls() {
+void frmBrowse::OnCreate() {
     const HWND hwnd = Hwnd();
     const int dpi = WindowDpi(hwnd);
     font_ = CreateDialogFont(dpi);
-    constexpr DWORD kEdit = WS_TABSTOP | ES_AUTOHSCROLL;
-    constexpr DWORD kButton = WS_TABSTOP | BS_PUSHBUTTON;
-
-    // Created in tab order: the boxes and buttons first; the links, created last, follow them.
-    CreateChild(hwnd, "EDIT", "", kEdit, WS_EX_CLIENTEDGE, {2040, 1800, 3855, 285}, txtAction, dpi);
-    CreateChild(hwnd, "EDIT", "", kEdit, WS_EX_CLIENTEDGE, {2040, 2640, 3855, 285}, txtMyComp, dpi);
-    CreateChild(hwnd, "BUTTON", texts::kSelectUsb, kButton, 0, {1680, 3600, 1215, 375}, BrowseFldr, dpi);
-    // The drive box is filled by "Select USB" or a drop, or clicked into: Tab passes it by.
-    CreateChild(hwnd, "EDIT", "", ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, {3050, 3645, 495, 285}, txtPath, dpi);
-    CreateChild(hwnd, "BUTTON", texts::kCreateMenu, WS_TABSTOP | BS_DEFPUSHBUTTON, 0, {3720, 3600, 1215, 375},
-                cmdCreate, dpi);
-    CreateChild(hwnd, "BUTTON", texts::kClose, kButton, 0, {5280, 3600, 1215, 375}, Command1, dpi);
-
-    // Centred where the layout puts it (1920 + 4125 / 2), wider so that the whole line shows in any
-    // dialog font.
-    CreateChild(hwnd, "STATIC", texts::kInstruction, SS_CENTER | SS_NOPREFIX, 0, {1500, 1080, 4965, 195},
-                Label9, dpi);
-    CreateChild(hwnd, "STATIC", texts::kActionLabelCaption, SS_LEFT, 0, {2040, 1560, 1815, 195}, Label1, dpi);
-    CreateChild(hwnd, "STATIC", texts::kVolumeLabelCaption, SS_LEFT, 0, {2040, 2400, 1815, 195}, Label2, dpi);
-    CreateChild(hwnd, "STATIC", "", SS_CENTER | SS_NOPREFIX, 0, {2040, 3120, 3855, 195}, lblStatus, dpi);
-    CreateChild(hwnd, "STATIC", "", SS_OWNERDRAW, 0, {1800, 0, 3750, 750}, Image8, dpi);
-    CreateChild(hwnd, "STATIC", "", SS_ETCHEDVERT, 0, {1440, 0, 30, kClientHeight}, SeparatorVertical, dpi);
-    CreateChild(hwnd, "STATIC", "", SS_ETCHEDHORZ, 0, {1455, 855, kClientWidth - 1455, 30},
-                SeparatorHorizontal, dpi);
-    const HWND image7 =
-        CreateChild(hwnd, "STATIC", "", SS_ICON | SS_REALSIZECONTROL, 0, {5760, 45, 720, 720}, Image7, dpi);
-    const int iconSize = TwipsToPixels(720, dpi);
-    programIcon_.reset(static_cast<HICON>(::LoadImageA(
-        ::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_PROGRAM), IMAGE_ICON, iconSize, iconSize, 0)));
-    ::SendMessageA(image7, STM_SETICON, reinterpret_cast<WPARAM>(programIcon_.get()), 0);
-
     toolTip_ = ::CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP,
                                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd, nullptr,
                                  ::GetModuleHandleA(nullptr), nullptr);
-    for (const auto& [id, place] : {std::pair{Image1, TwipsRect{6000, 1815, 240, 240}},
-                                    std::pair{Image2, TwipsRect{6000, 2655, 240, 240}}}) {
-        AddToolTip(CreateChild(hwnd, "STATIC", "", SS_OWNERDRAW | SS_NOTIFY, 0, place, id, dpi));
+    for (const ControlSpec& control : kControls) {
+        const HWND child = CreateChild(hwnd, control, dpi);
+        if (control.id == Image7) {
+            const int iconSize = TwipsToPixels(control.place.width, dpi);
+            programIcon_.reset(
+                static_cast<HICON>(::LoadImageA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_PROGRAM),
+                                                IMAGE_ICON, iconSize, iconSize, 0)));
+            ::SendMessageA(child, STM_SETICON, reinterpret_cast<WPARAM>(programIcon_.get()), 0);
+        } else if (control.id == Image1 || control.id == Image2) {
+            AddToolTip(child);
+        }
     }
     ApplyFontToChildren(hwnd, font_.get());
     CreateLinks(dpi);
@@ -187,7 +178,7 @@ void frmBrowse::CreateLinks(int dpi) {
     };
     for (std::size_t i = 0; i < kLinks.size(); ++i) {
         const LinkPlace& link = kLinks[i];
-        CreateChild(Hwnd(), "STATIC", "", SS_OWNERDRAW, 0, link.icon, link.iconId, dpi);
+        CreateChild(Hwnd(), {link.iconId, "STATIC", "", SS_OWNERDRAW, 0, link.icon}, dpi);
         links_[i].Create(Hwnd(), link.id, link.text, link.label, dpi, onWhite, actions[i]);
     }
 }
@@ -275,7 +266,7 @@ void frmBrowse::OnClose() noexcept {
         closeRequested_ = true;
         return;
     }
-    ::DestroyWindow(Hwnd());
+    Destroy();
 }
 
 void frmBrowse::Paint() noexcept {
@@ -321,6 +312,9 @@ LRESULT frmBrowse::OnColorStatic(HDC dc, HWND control) noexcept {
 
 LRESULT frmBrowse::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
+        case WM_CREATE:
+            OnCreate();
+            return 0;
         case WM_COMMAND:
             OnCommand(LOWORD(wParam), HIWORD(wParam));
             return 0;
@@ -339,9 +333,9 @@ LRESULT frmBrowse::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_DESTROY:
             // Every window of the program goes with this one.
-            frmAction_.Close();
-            frmMyComp_.Close();
-            miniAbout_.Close();
+            frmAction_.Destroy();
+            frmMyComp_.Destroy();
+            miniAbout_.Destroy();
             return 0;
         default:
             break;

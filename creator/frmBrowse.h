@@ -21,25 +21,25 @@ namespace corvane::creator {
 class frmBrowse : public BaseWindow<frmBrowse>, private CreationFeedback {
   public:
     enum ControlId {
-        txtAction = 101,
-        txtMyComp,
-        BrowseFldr,
-        txtPath,
-        cmdCreate = IDOK,  // Enter in a box creates the menu
-        Command1 = 110,
-        Label1,
-        Label2,
-        Label9,
-        lblStatus,
-        Image1,
-        Image2,
-        Image7,
-        Image8,
-        Label4,
-        Label5,
-        Label6,
-        Label7,
-        Icon4,  // the pictures above the four links
+        txtAction = 101,   // the action label for Autorun.inf
+        txtMyComp,         // the volume label for Autorun.inf
+        BrowseFldr,        // "&Select USB": picks the drive
+        txtPath,           // the drive to prepare
+        cmdCreate = IDOK,  // "Create Menu" (Enter in a box creates the menu)
+        Command1 = 110,    // "&Close": closes the window and ends the program
+        Label1,            // "Action Label", caption of txtAction
+        Label2,            // "Volume Label", caption of txtMyComp
+        Label9,            // the instruction line under the banner
+        lblStatus,         // the creation run's status line
+        Image1,            // "What's this?" beside txtAction: opens the action label example
+        Image2,            // "What's this?" beside txtMyComp: opens the volume label example
+        Image7,            // the program's icon at the top right
+        Image8,            // the banner with the product name
+        Label4,            // link "Autorun Repair"
+        Label5,            // link "Format Utility"
+        Label6,            // link "USB View"
+        Label7,            // link "Help": opens the about window
+        Icon4,             // the pictures above the four links
         Icon5,
         Icon6,
         Icon7,
@@ -52,7 +52,7 @@ class frmBrowse : public BaseWindow<frmBrowse>, private CreationFeedback {
     frmBrowse(std::string creatorFolder, std::function<void()> onClosed, CreationRunner run = &CreateMenu);
 
     // Creates and shows the window, centred on the screen. Returns false when it could not be created.
-    bool Open(int showCommand);
+    bool Create(int showCommand);
 
     // The windows this one opens, for the tests.
     [[nodiscard]] const ExampleWindow& ActionExample() const noexcept { return frmAction_; }
@@ -64,7 +64,7 @@ class frmBrowse : public BaseWindow<frmBrowse>, private CreationFeedback {
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
   private:
-    void CreateControls();
+    void OnCreate();
     void CreateLinks(int dpi);
     void AddToolTip(HWND tool);
     void OnCommand(int id, int notification);

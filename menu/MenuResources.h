@@ -6,28 +6,28 @@
 #define IDR_ACCELERATORS 202
 
 // "&Actions" (mnuPopup)
-#define mnuRun 1001
-#define mnuBrowse 1002
-#define mnuRootBrowse 1003
-#define mnuAdd 1004
-#define mnuEdit 1005
-#define mnuDelete 1006
-#define mnuRefresh 1007
-#define MnuOnRun 1008
-#define mnuRunNothing 1009
-#define mnuRunMinimize 1010
-#define mnuRunClose 1011
-#define mnuExit2 1012
+#define mnuRun 1001          // "Run/Open File": runs the selected entry
+#define mnuBrowse 1002       // "Browse File Directory": opens the selected entry's folder
+#define mnuRootBrowse 1003   // "Browse Root Directory": opens the menu's root
+#define mnuAdd 1004          // "Add Entry": opens the editor to add an entry
+#define mnuEdit 1005         // "Edit Entry": opens the editor on the selected entry
+#define mnuDelete 1006       // "Delete Entry": removes the selected entry
+#define mnuRefresh 1007      // "Refresh List": reads Data.dat again
+#define MnuOnRun 1008        // "On Run File Option": heading of the three items below, does nothing
+#define mnuRunNothing 1009   // " - Do Nothing" after a run
+#define mnuRunMinimize 1010  // " - Minimize to tray" after a run
+#define mnuRunClose 1011     // " - Close Menu" after a run
+#define mnuExit2 1012        // "Exit" in the Actions menu: ends the program
 
 // "Popup Menu" (mnuTrayPopup)
-#define mnuOpenMenu 1020
-#define mnuAdd2 1021
-#define mnuAbout2 1022
-#define mnuExit 1023
+#define mnuOpenMenu 1020  // "Show Menu": brings the menu window back
+#define mnuAdd2 1021      // "Add Entry" in the tray menu, as mnuAdd
+#define mnuAbout2 1022    // "About" in the tray menu, as mnuAbout
+#define mnuExit 1023      // "Exit" in the tray menu: ends the program
 
 // "&Utilities" (mnuUtilities)
-#define mnuRepair 1030
-#define mnuFormat 1031
-#define mnuUsbview 1032
-#define mnuHelp2 1033
-#define mnuAbout 1034
+#define mnuRepair 1030   // "Autorun Repair Wizard": starts the repair tool
+#define mnuFormat 1031   // "Format Utility": starts the format tool
+#define mnuUsbview 1032  // "USB View": starts the USB viewer
+#define mnuHelp2 1033    // "Corvane Help": opens the help file
+#define mnuAbout 1034    // "About Corvane": shows the about window

@@ -21,15 +21,6 @@ constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBO
 constexpr DWORD kEditStyle = WS_TABSTOP | ES_AUTOHSCROLL;
 constexpr DWORD kButtonStyle = WS_TABSTOP | BS_PUSHBUTTON;
 
-struct ControlSpec {
-    int id;
-    const char* className;
-    const char* text;
-    DWORD style;
-    DWORD exStyle;
-    TwipsRect place;
-};
-
 // In tab order: the labels take no focus, the rest follow the order users fill the form in.
 const std::array<ControlSpec, 10> kControls = {{
     {frmAdd::Label4, "STATIC", texts::kEditorHint, SS_LEFT | SS_NOPREFIX, 0, {413, 360, 5775, 615}},
@@ -50,7 +41,7 @@ int SelectedRow(HWND list) {
 
 }  // namespace
 
-void frmAdd::Open(Mode mode) {
+void frmAdd::Show(Mode mode) {
     if (IsOpen()) {
         ::ShowWindow(Hwnd(), SW_RESTORE);
         ::SetForegroundWindow(Hwnd());
@@ -64,7 +55,6 @@ void frmAdd::Open(Mode mode) {
         return;
     }
     SetClientSizeTwips(Hwnd(), kClientWidth, kClientHeight, WindowDpi(Hwnd()));
-    CreateControls();
     ::SetWindowTextA(Hwnd(), mode == Mode::Add ? texts::kAddEntryCaption : texts::kEditEntryCaption);
     if (mode == Mode::Edit) {
         FillFromSelectedEntry();
@@ -75,22 +65,15 @@ void frmAdd::Open(Mode mode) {
     ::SetFocus(::GetDlgItem(Hwnd(), txtPath));
 }
 
-void frmAdd::Close() noexcept {
-    if (IsOpen()) {
-        ::DestroyWindow(Hwnd());
-    }
-}
-
 void frmAdd::OnWindowDestroyed() noexcept {
     fileDialog_.reset();
     editedRowId_.reset();
 }
 
-void frmAdd::CreateControls() {
+void frmAdd::OnCreate() {
     const int dpi = WindowDpi(Hwnd());
     for (const ControlSpec& control : kControls) {
-        CreateChild(Hwnd(), control.className, control.text, control.style, control.exStyle, control.place, control.id,
-                    dpi);
+        CreateChild(Hwnd(), control, dpi);
     }
     font_ = CreateDialogFont(dpi);
     ApplyFontToChildren(Hwnd(), font_.get());
@@ -164,11 +147,14 @@ void frmAdd::Save() {
     host_.SortRows();
     host_.SaveList();
     ::InvalidateRect(list, nullptr, TRUE);
-    Close();
+    Destroy();
 }
 
 LRESULT frmAdd::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
+        case WM_CREATE:
+            OnCreate();
+            return 0;
         case WM_COMMAND:
             switch (LOWORD(wParam)) {
                 case cmdBrowse:
@@ -182,13 +168,13 @@ LRESULT frmAdd::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                     Save();
                     return 0;
                 case cmdCancel:
-                    Close();
+                    Destroy();
                     return 0;
                 default:
                     return 0;  // Enter and Escape are not bound to Save and Cancel
             }
         case WM_CLOSE:
-            Close();
+            Destroy();
             return 0;
         default:
             break;

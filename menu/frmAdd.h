@@ -16,15 +16,24 @@ namespace corvane::menu {
 class frmAdd : public BaseWindow<frmAdd> {
 public:
     enum class Mode { Add, Edit };
-    enum ControlId { Label4 = 100, Label3, cmdBrowse, txtPath, Label2, txtName, Label1, txtCommandLine, cmdSave,
-                     cmdCancel };
+    enum ControlId {
+        Label4 = 100,    // the hint about where files may be
+        Label3,          // "File Path", caption of txtPath
+        cmdBrowse,       // "....": picks the target file
+        txtPath,         // the target
+        Label2,          // "Menu Name", caption of txtName
+        txtName,         // the display name
+        Label1,          // "Command Line Switch: (Optional)", caption of txtCommandLine
+        txtCommandLine,  // the command-line switch
+        cmdSave,         // "&Save": stores the entry and closes the editor
+        cmdCancel,       // "&Cancel": closes the editor, storing nothing
+    };
 
     explicit frmAdd(EntryEditorHost& host) : host_(host) {}
 
-    // Opens the editor in `mode`; in Edit mode it takes the selected entry (if any). When the editor
-    // is already open it keeps its mode and entry and only comes to the front.
-    void Open(Mode mode);
-    void Close() noexcept;
+    // Shows the editor in `mode`; in Edit mode it takes the selected entry (if any). When the editor
+    // is already open it keeps its mode and entry and only comes to the front. Destroy() closes it.
+    void Show(Mode mode);
 
     [[nodiscard]] Mode CurrentMode() const noexcept { return mode_; }
 
@@ -36,7 +45,7 @@ public:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
 private:
-    void CreateControls();
+    void OnCreate();
     void FillFromSelectedEntry();
     [[nodiscard]] std::string FieldText(int id) const;
     void OnWindowDestroyed() noexcept override;

@@ -20,6 +20,8 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
+#include <array>
+
 namespace corvane::menu {
 namespace {
 
@@ -27,7 +29,11 @@ constexpr DWORD kWindowStyle =
     WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;  // fixed single border
 constexpr int kDesignClientWidth = 9840;
 constexpr int kDesignClientHeight = 5400;
-constexpr TwipsRect kListPlace{0, 0, 9790, 4960};
+constexpr DWORD kListStyle = LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | WS_TABSTOP;
+// The window's controls in tab order; the status bar (StatusBar) follows them.
+constexpr std::array<ControlSpec, 1> kControls = {{
+    {frmMain::lstApp, WC_LISTVIEWA, "", kListStyle, WS_EX_CLIENTEDGE, {0, 0, 9790, 4960}},
+}};
 constexpr int kColumnCount = 3;
 
 HICON ProgramIcon(int metricX, int metricY) {
@@ -112,8 +118,10 @@ bool frmMain::OnCreate() {
     }
     menuBar_ = bar.release();  // the window destroys its menu bar
     const int dpi = WindowDpi(Hwnd());
-    list_ = CreateChild(Hwnd(), WC_LISTVIEWA, "", LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | WS_TABSTOP,
-                        WS_EX_CLIENTEDGE, kListPlace, lstApp, dpi);
+    for (const ControlSpec& control : kControls) {
+        CreateChild(Hwnd(), control, dpi);
+    }
+    list_ = ::GetDlgItem(Hwnd(), lstApp);
     if (list_ == nullptr || !status_.Create(Hwnd(), Status)) {
         return false;
     }
@@ -232,8 +240,8 @@ void frmMain::OnEndSession(bool ending) {
 
 void frmMain::CloseOtherWindows() noexcept {
     // Every other window of the program closes with the menu window; an open editor saves nothing.
-    editor_.Close();
-    about_.Close();
+    editor_.Destroy();
+    about_.Destroy();
 }
 
 void frmMain::OnWindowDestroyed() noexcept {
@@ -282,7 +290,7 @@ LRESULT frmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_CLOSE:
             Unload();
-            ::DestroyWindow(Hwnd());
+            Destroy();
             return 0;
         case WM_QUERYENDSESSION:
             return TRUE;

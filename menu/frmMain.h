@@ -25,7 +25,10 @@ struct BrowseCandidate;
 
 class frmMain : public BaseWindow<frmMain>, public EntryEditorHost {
   public:
-    enum ControlId { lstApp = 100, Status };
+    enum ControlId {
+        lstApp = 100,  // the list of entries
+        Status,        // the status bar
+    };
 
     // `menuFolder` is where Data.dat and Settings.ini live and what the menu's root, the support
     // folder and relative targets derive from (E:\ or E:\Menus\, always with a trailing backslash).

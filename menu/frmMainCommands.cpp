@@ -189,11 +189,11 @@ DWORD frmMain::Browse(const BrowseCandidate& candidate) {
     return ERROR_SUCCESS;
 }
 
-void frmMain::OnAddEntry() { editor_.Open(frmAdd::Mode::Add); }
+void frmMain::OnAddEntry() { editor_.Show(frmAdd::Mode::Add); }
 
 void frmMain::OnEditEntry() {
     if (RowCount() > 0) {
-        editor_.Open(frmAdd::Mode::Edit);
+        editor_.Show(frmAdd::Mode::Edit);
     }
 }
 

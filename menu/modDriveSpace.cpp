@@ -3,7 +3,7 @@
 #include "common/UniqueHandle.h"
 #include "menu/core/FreeSpaceMath.h"
 
-namespace modDriveSpace {
+namespace corvane::menu::modDriveSpace {
 
 using corvane::menu::ClusterBytes;
 using corvane::menu::ThousandTwentyFourthsOf;
@@ -43,4 +43,4 @@ std::string FreeKB(const std::string& root) { return ThousandTwentyFourthsOf(Fre
 
 std::string FreeMB(const std::string& root) { return ThousandTwentyFourthsOf(FreeKB(root)); }
 
-}  // namespace modDriveSpace
+}  // namespace corvane::menu::modDriveSpace

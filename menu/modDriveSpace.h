@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-namespace modDriveSpace {
+namespace corvane::menu::modDriveSpace {
 
 // Whole megabytes free (remainder dropped); "0" for a root that is missing or not ready.
 std::string FreeMB(const std::string& root);
@@ -21,4 +21,4 @@ std::string FreeBytesEx(const std::string& root);
 // Bytes free by the cluster query, computed in 64 bits; 0 when the query fails.
 std::uint64_t FreeBytesLegacy(const std::string& root);
 
-}  // namespace modDriveSpace
+}  // namespace corvane::menu::modDriveSpace

@@ -2,7 +2,7 @@
 
 #include <shellapi.h>
 
-namespace modTray {
+namespace corvane::menu::modTray {
 namespace {
 
 constexpr UINT kIconId = 1;
@@ -51,4 +51,4 @@ void ShowTrayMenu(HWND window, HMENU menu) noexcept {
     ::PostMessageA(window, WM_NULL, 0, 0);
 }
 
-}  // namespace modTray
+}  // namespace corvane::menu::modTray

@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-namespace modTray {
+namespace corvane::menu::modTray {
 
 // The private message the icon's notifications arrive with; lParam holds the mouse message.
 inline constexpr UINT kTrayNotification = WM_APP + 1;
@@ -26,4 +26,4 @@ void RestoreFromTray(HWND window) noexcept;
 // clicks elsewhere. Commands go to `window` as WM_COMMAND.
 void ShowTrayMenu(HWND window, HMENU menu) noexcept;
 
-}  // namespace modTray
+}  // namespace corvane::menu::modTray

@@ -5,17 +5,25 @@
 #include "start/KindelTexts.h"
 
 #include <algorithm>
-#include <tuple>
+#include <array>
 
 namespace corvane::start {
 namespace {
+
+constexpr DWORD kLabelStyle = SS_CENTER | SS_NOPREFIX;
+
+// The two labels; neither takes the focus.
+constexpr std::array<ControlSpec, 2> kControls = {{
+    {Label1, "STATIC", texts::kPreparing, kLabelStyle, 0, kLabel1Place},
+    {Label2, "STATIC", texts::kPleaseWait, kLabelStyle, 0, kLabel2Place},
+}};
 
 // The size `text` needs on one line in `font`.
 SIZE TextExtent(HFONT font, const char* text) noexcept {
     SIZE size{};
     const UniqueMemoryDc dc(::CreateCompatibleDC(nullptr));
     if (dc) {
-        ::SelectObject(dc.get(), font);
+        const SelectedObject withFont(dc.get(), font);  // let go of the font before the DC is deleted
         ::GetTextExtentPoint32A(dc.get(), text, ::lstrlenA(text), &size);
     }
     return size;
@@ -62,23 +70,20 @@ void frmStart::ShowAndPaint() noexcept {
     PumpPendingMessages();
 }
 
-LRESULT frmStart::OnCreate() noexcept {
+void frmStart::OnCreate() {
     const int dpi = WindowDpi(Hwnd());
     font_ = CreateDialogFont(dpi);
-    constexpr DWORD kLabelStyle = SS_CENTER | SS_NOPREFIX;
-    for (const auto& [id, text, place] : {std::tuple{Label1, texts::kPreparing, kLabel1Place},
-                                          std::tuple{Label2, texts::kPleaseWait, kLabel2Place}}) {
-        const HWND label = CreateChild(Hwnd(), "STATIC", text, kLabelStyle, 0, place, id, dpi);
-        FitLabelToText(label, text, font_.get());
+    for (const ControlSpec& control : kControls) {
+        FitLabelToText(CreateChild(Hwnd(), control, dpi), control.text, font_.get());
     }
     ApplyFontToChildren(Hwnd(), font_.get());
-    return 0;
 }
 
-LRESULT frmStart::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) noexcept {
+LRESULT frmStart::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_CREATE:
-            return OnCreate();
+            OnCreate();
+            return 0;
         case WM_CLOSE:
             // Alt+F4 must not cut the preparation short; the program closes the window itself once
             // the menu has been started.

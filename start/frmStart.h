@@ -11,7 +11,10 @@
 namespace corvane::start {
 
 // Control ids of the labels.
-enum frmStartControl : int { Label1 = 1, Label2 = 2 };
+enum frmStartControl : int {
+    Label1 = 1,  // "Preparing for first use on this Computer"
+    Label2 = 2,  // "Please Wait...."
+};
 
 inline constexpr int kClientWidthTwips = 4680;
 inline constexpr int kClientHeightTwips = 1545;
@@ -29,10 +32,10 @@ class frmStart : public BaseWindow<frmStart> {
     // Makes the window visible and lets it paint before the slow work begins.
     void ShowAndPaint() noexcept;
 
-    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) noexcept;
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
   private:
-    LRESULT OnCreate() noexcept;
+    void OnCreate();
 
     UniqueFont font_;
 };

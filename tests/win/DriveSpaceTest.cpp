@@ -8,6 +8,7 @@
 namespace {
 
 using namespace corvane::test;
+using namespace corvane::menu;
 
 TEST(DriveSpace, MissingDriveGivesZero) {
     EXPECT_EQ(modDriveSpace::FreeMB(kMissingRoot), "0");

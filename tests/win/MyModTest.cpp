@@ -10,6 +10,7 @@
 namespace {
 
 using namespace corvane::test;
+using namespace corvane;
 
 class MyModTest : public ::testing::Test {
 protected:

@@ -88,7 +88,7 @@ TEST(AboutWindow, CreatorsCopyHasAHelpButtonThatRunsItsAction) {
     test::SaveWindowScreenshot(hwnd, "about-creator");
     ::SendMessageA(help, BM_CLICK, 0, 0);
     EXPECT_EQ(helpRequests, 1);
-    about.Close();
+    about.Destroy();
     EXPECT_EQ(FindAbout(), nullptr);
 }
 

@@ -76,7 +76,7 @@ class CreatorWindowTest : public ::testing::Test {
         BuildCreatorFolder();
         EmptyDrive(kStickRoot);
         window_ = std::make_unique<frmBrowse>(kCreatorFolder, [this] { ++closed_; });
-        ASSERT_TRUE(window_->Open(SW_SHOWNORMAL));
+        ASSERT_TRUE(window_->Create(SW_SHOWNORMAL));
         hwnd_ = window_->Hwnd();
     }
     void TearDown() override {
@@ -226,7 +226,7 @@ TEST_F(CreatorWindowTest, RunEndedByAnExceptionLeavesTheWindowUsableAndClosable)
             }
             throw std::runtime_error("out of something");
         });
-    ASSERT_TRUE(window_->Open(SW_SHOWNORMAL));
+    ASSERT_TRUE(window_->Create(SW_SHOWNORMAL));
     hwnd_ = window_->Hwnd();
     {
         DialogAnswerer messages(texts::kProgramTitle);

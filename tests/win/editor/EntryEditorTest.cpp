@@ -23,7 +23,7 @@ class EntryEditor : public ::testing::Test {
 protected:
     void SetUp() override { EmptyDrive(kStickRoot); }
     void TearDown() override {
-        editor_.Close();
+        editor_.Destroy();
         EmptyDrive(kStickRoot);
     }
 
@@ -33,7 +33,7 @@ protected:
 
     // Adds an entry through the editor as a user would: type the path (and name), press Save.
     void AddThroughEditor(const std::string& path, const std::string& name = "", const std::string& switches = "") {
-        editor_.Open(frmAdd::Mode::Add);
+        editor_.Show(frmAdd::Mode::Add);
         Type(frmAdd::txtPath, path);
         Type(frmAdd::txtName, name);
         Type(frmAdd::txtCommandLine, switches);
@@ -45,7 +45,7 @@ protected:
 };
 
 TEST_F(EntryEditor, LaysOutTheFormAsDesignedWithTabOrder) {
-    editor_.Open(frmAdd::Mode::Add);
+    editor_.Show(frmAdd::Mode::Add);
     ASSERT_TRUE(editor_.IsOpen());
     EXPECT_EQ(Text(editor_.Hwnd()), "Add Entry");
     EXPECT_EQ(Text(Field(frmAdd::cmdBrowse)), "....");
@@ -90,7 +90,7 @@ TEST_F(EntryEditor, MenuInAFolderStillStoresRelativeToTheDriveRoot) {
     EditorTestHost inFolder("E:\\Menus\\");
     ASSERT_TRUE(::CreateDirectoryA("E:\\Menus", nullptr));
     frmAdd editor(inFolder);
-    editor.Open(frmAdd::Mode::Add);
+    editor.Show(frmAdd::Mode::Add);
     ::SetDlgItemTextA(editor.Hwnd(), frmAdd::txtPath, "E:\\Apps\\Tool.exe");
     editor.Save();
     EXPECT_EQ(inFolder.List().Rows(), (std::vector<Row>{{"Tool.exe", "Apps\\Tool.exe", ""}}));
@@ -98,7 +98,7 @@ TEST_F(EntryEditor, MenuInAFolderStillStoresRelativeToTheDriveRoot) {
 }
 
 TEST_F(EntryEditor, EmptyPathSavesNothingAndCancelSavesNothing) {
-    editor_.Open(frmAdd::Mode::Add);
+    editor_.Show(frmAdd::Mode::Add);
     Type(frmAdd::txtName, "Nameless");
     Click(frmAdd::cmdSave);
     EXPECT_TRUE(editor_.IsOpen());
@@ -111,7 +111,7 @@ TEST_F(EntryEditor, EmptyPathSavesNothingAndCancelSavesNothing) {
 }
 
 TEST_F(EntryEditor, LineBreaksPastedIntoFieldsAreStoredAsSpaces) {
-    editor_.Open(frmAdd::Mode::Add);
+    editor_.Show(frmAdd::Mode::Add);
     Type(frmAdd::txtPath, "E:\\Apps\\Tool.exe");
     Type(frmAdd::txtName, "Two\r\nlines");
     Type(frmAdd::txtCommandLine, "/a\n/b");
@@ -126,7 +126,7 @@ TEST_F(EntryEditor, LineBreaksPastedIntoFieldsAreStoredAsSpaces) {
 TEST_F(EntryEditor, EditReplacesTheEntryItWasOpenedOn) {
     host_.List().AddRows({{"Alpha", "a.exe", "/a"}, {"Beta", "b.exe", ""}});
     host_.Select(1);
-    editor_.Open(frmAdd::Mode::Edit);
+    editor_.Show(frmAdd::Mode::Edit);
     EXPECT_EQ(Text(editor_.Hwnd()), "Edit Entry");
     EXPECT_EQ(Text(Field(frmAdd::txtName)), "Beta");
     EXPECT_EQ(Text(Field(frmAdd::txtPath)), "b.exe");
@@ -135,7 +135,7 @@ TEST_F(EntryEditor, EditReplacesTheEntryItWasOpenedOn) {
     EXPECT_EQ(host_.Saves(), 1);
 
     host_.Select(0);
-    editor_.Open(frmAdd::Mode::Edit);
+    editor_.Show(frmAdd::Mode::Edit);
     Type(frmAdd::txtName, "Zulu");
     Click(frmAdd::cmdSave);
     EXPECT_EQ(host_.List().Rows(), (std::vector<Row>{{"Beta", "b.exe", ""}, {"Zulu", "a.exe", "/a"}}));
@@ -145,7 +145,7 @@ TEST_F(EntryEditor, EditReplacesTheEntryItWasOpenedOn) {
 TEST_F(EntryEditor, EditKeepsTheEntryWhenTheListRefusesTheNewRow) {
     host_.List().AddRows({{"Alpha", "a.exe", ""}, {"Beta", "b.exe", ""}});
     host_.Select(1);
-    editor_.Open(frmAdd::Mode::Edit);
+    editor_.Show(frmAdd::Mode::Edit);
     host_.List().AcceptOnly(0);
     Type(frmAdd::txtName, "Gamma");
     Click(frmAdd::cmdSave);
@@ -157,7 +157,7 @@ TEST_F(EntryEditor, EditKeepsTheEntryWhenTheListRefusesTheNewRow) {
 TEST_F(EntryEditor, EditOfAnEntryDeletedMeanwhileRemovesNothingElse) {
     host_.List().AddRows({{"Alpha", "a.exe", ""}, {"Beta", "b.exe", ""}});
     host_.Select(1);
-    editor_.Open(frmAdd::Mode::Edit);
+    editor_.Show(frmAdd::Mode::Edit);
     ::SendMessageA(host_.ListView(), LVM_DELETEITEM, 1, 0);  // Beta deleted in the menu window
     host_.Select(0);                                          // and Alpha selected
     Type(frmAdd::txtName, "Gamma");
@@ -167,7 +167,7 @@ TEST_F(EntryEditor, EditOfAnEntryDeletedMeanwhileRemovesNothingElse) {
 
 TEST_F(EntryEditor, EditWithNothingSelectedAddsAndRemovesNothing) {
     host_.List().AddRows({{"Alpha", "a.exe", ""}});
-    editor_.Open(frmAdd::Mode::Edit);
+    editor_.Show(frmAdd::Mode::Edit);
     EXPECT_EQ(Text(editor_.Hwnd()), "Edit Entry");
     EXPECT_EQ(Text(Field(frmAdd::txtName)), "");
     Type(frmAdd::txtPath, "F:\\New.exe");
@@ -177,10 +177,10 @@ TEST_F(EntryEditor, EditWithNothingSelectedAddsAndRemovesNothing) {
 
 TEST_F(EntryEditor, OpeningAgainKeepsTheModeAndTheFields) {
     host_.List().AddRows({{"Alpha", "a.exe", ""}});
-    editor_.Open(frmAdd::Mode::Add);
+    editor_.Show(frmAdd::Mode::Add);
     Type(frmAdd::txtPath, "typed.exe");
     host_.Select(0);
-    editor_.Open(frmAdd::Mode::Edit);
+    editor_.Show(frmAdd::Mode::Edit);
     EXPECT_EQ(editor_.CurrentMode(), frmAdd::Mode::Add);
     EXPECT_EQ(Text(editor_.Hwnd()), "Add Entry");
     EXPECT_EQ(Text(Field(frmAdd::txtPath)), "typed.exe");
@@ -189,7 +189,7 @@ TEST_F(EntryEditor, OpeningAgainKeepsTheModeAndTheFields) {
 TEST_F(EntryEditor, BrowseFillsThePathAndProposesANameWithoutExtension) {
     ASSERT_TRUE(::CreateDirectoryA("E:\\Apps", nullptr));
     WriteTestFile("E:\\Apps\\Tool.exe", "x");
-    editor_.Open(frmAdd::Mode::Add);
+    editor_.Show(frmAdd::Mode::Add);
     Type(frmAdd::txtName, "replaced");
     DialogAnswerer answer(texts::kSelectFileTitle, [](HWND dialog) {
         const HWND name = ::GetDlgItem(dialog, 0x47c);
@@ -204,7 +204,7 @@ TEST_F(EntryEditor, BrowseFillsThePathAndProposesANameWithoutExtension) {
 }
 
 TEST_F(EntryEditor, CancelledBrowseChangesNothing) {
-    editor_.Open(frmAdd::Mode::Add);
+    editor_.Show(frmAdd::Mode::Add);
     Type(frmAdd::txtPath, "kept.exe");
     DialogAnswerer answer(texts::kSelectFileTitle, DialogAnswerer::Press(IDCANCEL));
     editor_.Browse();
@@ -214,7 +214,7 @@ TEST_F(EntryEditor, CancelledBrowseChangesNothing) {
 
 // The menu closes its editor when it ends, even while the editor's Open dialog is up.
 TEST_F(EntryEditor, ClosingTheEditorUnderItsOpenDialogEndsBrowseQuietly) {
-    editor_.Open(frmAdd::Mode::Add);
+    editor_.Show(frmAdd::Mode::Add);
     Type(frmAdd::txtPath, "kept.exe");
     const HWND window = editor_.Hwnd();
     const DWORD thread = ::GetCurrentThreadId();
