@@ -83,7 +83,7 @@ void frmAdd::FillFromSelectedEntry() {
     const HWND list = host_.ListView();
     const int row = SelectedRow(list);
     if (row < 0) {
-        return;  // nothing selected: an empty editor whose Save adds and removes nothing
+        return;  // nothing selected: an empty editor whose Save only adds, removing no entry
     }
     editedRowId_ = RowId(list, row);
     ::SetDlgItemTextA(Hwnd(), txtName, RowText(list, row, 0).c_str());
