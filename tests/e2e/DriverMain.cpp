@@ -20,7 +20,9 @@
 //   close CLASS                   close the window
 #include "tests/e2e/ControlNames.h"
 #include "tests/e2e/RemoteControls.h"
+#include "tests/win/support/Polling.h"
 #include "tests/win/support/Screenshot.h"
+#include "tests/win/support/WindowText.h"
 
 #include <windows.h>
 
@@ -53,12 +55,6 @@ HWND WaitForWindow(const std::string& className, unsigned timeoutMs, const char*
         ::Sleep(25);
     } while (::GetTickCount64() < deadline);
     return nullptr;
-}
-
-std::string TextOf(HWND window) {
-    std::vector<char> text(8192, '\0');
-    ::SendMessageA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
-    return text.data();
 }
 
 [[noreturn]] void Fail(const std::string& what) {
@@ -131,7 +127,7 @@ int Run(const std::vector<std::string>& args) {
         if (window == nullptr) {
             Fail("no visible window of class " + args[1]);
         }
-        std::printf("%s\n", TextOf(window).c_str());
+        std::printf("%s\n", corvane::test::WindowText(window).c_str());
         return 0;
     }
     if (verb == "gone") {
@@ -147,12 +143,12 @@ int Run(const std::vector<std::string>& args) {
     }
     if (verb == "caption") {
         need(2);
-        std::printf("%s\n", TextOf(Window(args[1])).c_str());
+        std::printf("%s\n", corvane::test::WindowText(Window(args[1])).c_str());
         return 0;
     }
     if (verb == "text") {
         need(3);
-        std::printf("%s\n", TextOf(Control(args[1], args[2])).c_str());
+        std::printf("%s\n", corvane::test::WindowText(Control(args[1], args[2])).c_str());
         return 0;
     }
     if (verb == "type") {

@@ -3,6 +3,7 @@
 #include "common/CommonResources.h"
 #include "common/core/Twips.h"
 #include "tests/win/support/Screenshot.h"
+#include "tests/win/support/WindowText.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -10,12 +11,6 @@
 
 namespace corvane {
 namespace {
-
-std::string TextOf(HWND control) {
-    char text[512] = {};
-    ::SendMessageA(control, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
-    return text;
-}
 
 // The tip a tool tip owned by `owner` shows over `control`, or "" when none does.
 std::string ToolTipOf(HWND owner, HWND control) {
@@ -46,10 +41,10 @@ TEST(AboutWindow, ShowsTitleVersionLinkNoticeAndClose) {
     const HWND hwnd = FindAbout();
     ASSERT_NE(hwnd, nullptr);
     EXPECT_TRUE(::IsWindowVisible(hwnd));
-    EXPECT_EQ(TextOf(::GetDlgItem(hwnd, AboutWindow::lblTitle)), "Corvane - Version 1.1.1");
-    EXPECT_EQ(TextOf(::GetDlgItem(hwnd, AboutWindow::cmdClose)), "Close");
-    EXPECT_FALSE(TextOf(::GetDlgItem(hwnd, AboutWindow::Label2)).empty());
-    EXPECT_FALSE(TextOf(::GetDlgItem(hwnd, AboutWindow::lblDisclaimer)).empty());
+    EXPECT_EQ(test::WindowText(::GetDlgItem(hwnd, AboutWindow::lblTitle)), "Corvane - Version 1.1.1");
+    EXPECT_EQ(test::WindowText(::GetDlgItem(hwnd, AboutWindow::cmdClose)), "Close");
+    EXPECT_FALSE(test::WindowText(::GetDlgItem(hwnd, AboutWindow::Label2)).empty());
+    EXPECT_FALSE(test::WindowText(::GetDlgItem(hwnd, AboutWindow::lblDisclaimer)).empty());
     EXPECT_EQ(::GetDlgItem(hwnd, AboutWindow::cmdHelp), nullptr) << "the menu's window has no Help button";
     EXPECT_EQ(ToolTipOf(hwnd, ::GetDlgItem(hwnd, AboutWindow::Label2)), about_texts::kMakerLinkTip);
 
@@ -84,7 +79,7 @@ TEST(AboutWindow, CreatorsCopyHasAHelpButtonThatRunsItsAction) {
     ASSERT_NE(hwnd, nullptr);
     const HWND help = ::GetDlgItem(hwnd, AboutWindow::cmdHelp);
     ASSERT_NE(help, nullptr);
-    EXPECT_EQ(TextOf(help), "&Help");
+    EXPECT_EQ(test::WindowText(help), "&Help");
     test::SaveWindowScreenshot(hwnd, "about-creator");
     ::SendMessageA(help, BM_CLICK, 0, 0);
     EXPECT_EQ(helpRequests, 1);

@@ -237,12 +237,6 @@ bool HasTrayIcon(HWND window) {
     return ::Shell_NotifyIconA(NIM_MODIFY, &record) != FALSE;
 }
 
-std::string WindowText(HWND window) {
-    char text[512] = {};
-    ::GetWindowTextA(window, text, sizeof text);
-    return text;
-}
-
 HWND StatusTip(const menu::frmMain& menu) {
     HWND tip = nullptr;
     for (HWND candidate = ::FindWindowExA(nullptr, nullptr, TOOLTIPS_CLASSA, nullptr); candidate != nullptr;

@@ -6,6 +6,7 @@
 #include "menu/ProgramStarter.h"
 #include "menu/frmMain.h"
 #include "tests/win/support/DialogAnswerer.h"
+#include "tests/win/support/WindowText.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -103,8 +104,6 @@ bool HasTrayIcon(HWND window);
 // Runs `close`, which destroys `window`, and tells whether the window still had its tray icon when
 // it was destroyed (Wine drops the icons of windows that are gone, so only that moment shows it).
 bool HadTrayIconWhenDestroyed(HWND window, const std::function<void()>& close);
-
-std::string WindowText(HWND window);
 
 // The status bar's tool tip window, and the text it gets when it asks the menu window what to show.
 HWND StatusTip(const menu::frmMain& menu);

@@ -216,9 +216,9 @@ class KindelTest : public ::testing::Test {
 };
 
 void ExpectPreparationWindow(HWND window) {
-    EXPECT_EQ(WindowTextOf(window), start::texts::kCaption);
-    EXPECT_EQ(WindowTextOf(::GetDlgItem(window, start::Label1)), start::texts::kPreparing);
-    EXPECT_EQ(WindowTextOf(::GetDlgItem(window, start::Label2)), start::texts::kPleaseWait);
+    EXPECT_EQ(WindowText(window), start::texts::kCaption);
+    EXPECT_EQ(WindowText(::GetDlgItem(window, start::Label1)), start::texts::kPreparing);
+    EXPECT_EQ(WindowText(::GetDlgItem(window, start::Label2)), start::texts::kPleaseWait);
 
     const auto style = static_cast<DWORD>(::GetWindowLongA(window, GWL_STYLE));
     EXPECT_EQ(style & (WS_CAPTION | WS_BORDER | WS_DLGFRAME | WS_THICKFRAME | WS_SYSMENU), 0u)
