@@ -47,14 +47,9 @@ HWND VisibleWindow(const std::string& className, const char* title = nullptr) {
 }
 
 HWND WaitForWindow(const std::string& className, unsigned timeoutMs, const char* title = nullptr) {
-    const ULONGLONG deadline = ::GetTickCount64() + timeoutMs;
-    do {
-        if (HWND window = VisibleWindow(className, title)) {
-            return window;
-        }
-        ::Sleep(25);
-    } while (::GetTickCount64() < deadline);
-    return nullptr;
+    HWND window = nullptr;
+    corvane::test::PollUntil([&] { return (window = VisibleWindow(className, title)) != nullptr; }, timeoutMs);
+    return window;
 }
 
 [[noreturn]] void Fail(const std::string& what) {
@@ -132,12 +127,9 @@ int Run(const std::vector<std::string>& args) {
     }
     if (verb == "gone") {
         need(2);
-        const ULONGLONG deadline = ::GetTickCount64() + Timeout(args, 2);
-        while (::FindWindowA(args[1].c_str(), nullptr) != nullptr) {
-            if (::GetTickCount64() > deadline) {
-                Fail("a window of class " + args[1] + " is still there");
-            }
-            ::Sleep(25);
+        if (!corvane::test::PollUntil([&] { return ::FindWindowA(args[1].c_str(), nullptr) == nullptr; },
+                                      Timeout(args, 2))) {
+            Fail("a window of class " + args[1] + " is still there");
         }
         return 0;
     }

@@ -3,6 +3,7 @@
 #include "menu/MenuResources.h"
 #include "tests/win/menu/MenuWindowHarness.h"
 #include "tests/win/support/LaunchRecord.h"
+#include "tests/win/support/Polling.h"
 #include "tests/win/support/TestDrive.h"
 
 #include <gtest/gtest.h>
@@ -133,21 +134,13 @@ TEST_F(RealExplorer, OpensAtTheMenuRootAndNeverFromTheStick) {
     ::SendMessageA(menu->Hwnd(), WM_COMMAND, mnuRootBrowse, 0);
     EXPECT_EQ(menu->StatusText(), "Browsing root directory E:\\");
     HWND explorer = nullptr;
-    for (int i = 0; i < 500 && explorer == nullptr; ++i) {
-        explorer = ::FindWindowA("ExplorerWClass", nullptr);
-        if (explorer == nullptr) {
-            ::Sleep(20);
-        }
-    }
+    PollUntil([&] { return (explorer = ::FindWindowA("ExplorerWClass", nullptr)) != nullptr; }, 10000);
     ::SetCurrentDirectoryA(previousFolder);
     EXPECT_TRUE(NoLaunchWithin(1000)) << "the explorer.exe on the stick ran";
     ASSERT_NE(explorer, nullptr) << "no Explorer window appeared";
     // Explorer runs on by itself; close it so that it outlives no test.
     ::PostMessageA(explorer, WM_CLOSE, 0, 0);
-    for (int i = 0; i < 500 && ::IsWindow(explorer); ++i) {
-        ::Sleep(20);
-    }
-    EXPECT_FALSE(::IsWindow(explorer));
+    EXPECT_TRUE(PollUntil([&] { return !::IsWindow(explorer); }, 10000)) << "Explorer did not close";
 }
 
 // Programs of Windows itself start from the Windows folder, in the system folder.

@@ -3,6 +3,7 @@
 #include "menu/MenuResources.h"
 #include "tests/win/menu/MenuWindowHarness.h"
 #include "tests/win/support/LaunchRecord.h"
+#include "tests/win/support/Polling.h"
 #include "tests/win/support/TestDrive.h"
 
 #include <commctrl.h>
@@ -17,18 +18,22 @@ constexpr DWORD kEndWaitMs = 10000;
 
 // Polls (at most `waitMs`) for a visible top-level window of `process` with the class and title given.
 HWND WaitForWindowOf(DWORD process, const char* className, const char* title, DWORD waitMs = 10000) {
-    for (DWORD waited = 0; waited < waitMs; waited += 20) {
-        for (HWND found = ::FindWindowExA(nullptr, nullptr, className, title); found != nullptr;
-             found = ::FindWindowExA(nullptr, found, className, title)) {
-            DWORD owner = 0;
-            ::GetWindowThreadProcessId(found, &owner);
-            if (owner == process && ::IsWindowVisible(found)) {
-                return found;
+    HWND shown = nullptr;
+    PollUntil(
+        [&] {
+            for (HWND found = ::FindWindowExA(nullptr, nullptr, className, title); found != nullptr;
+                 found = ::FindWindowExA(nullptr, found, className, title)) {
+                DWORD owner = 0;
+                ::GetWindowThreadProcessId(found, &owner);
+                if (owner == process && ::IsWindowVisible(found)) {
+                    shown = found;
+                    return true;
+                }
             }
-        }
-        ::Sleep(20);
-    }
-    return nullptr;
+            return false;
+        },
+        waitMs);
+    return shown;
 }
 
 class MenuProgram : public MenuWindowTest {
