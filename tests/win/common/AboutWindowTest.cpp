@@ -2,12 +2,17 @@
 
 #include "common/CommonResources.h"
 #include "common/core/Twips.h"
+#include "tests/win/support/LaunchRecord.h"
 #include "tests/win/support/Screenshot.h"
+#include "tests/win/support/TestDrive.h"
 #include "tests/win/support/WindowText.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <commctrl.h>
+
+#include <optional>
+#include <string>
 
 namespace corvane {
 namespace {
@@ -69,6 +74,61 @@ TEST(AboutWindow, ShowsTitleVersionLinkNoticeAndClose) {
     EXPECT_NE(FindAbout(), nullptr);
     ::SendMessageA(FindAbout(), WM_COMMAND, IDCANCEL, 0);  // Escape
     EXPECT_EQ(FindAbout(), nullptr);
+}
+
+// Makes `program` what the system starts for https links while the object lives, then puts the
+// command that was there back (Wine's shell reads only the machine's classes).
+class HttpsHandler {
+  public:
+    explicit HttpsHandler(const std::string& program) {
+        EXPECT_EQ(::RegCreateKeyExA(HKEY_CLASSES_ROOT, "https\\shell\\open\\command", 0, nullptr, 0,
+                                    KEY_QUERY_VALUE | KEY_SET_VALUE, nullptr, &key_, nullptr),
+                  ERROR_SUCCESS);
+        char previous[1024] = {};
+        DWORD size = sizeof previous;
+        if (::RegQueryValueExA(key_, nullptr, nullptr, nullptr, reinterpret_cast<BYTE*>(previous), &size) ==
+            ERROR_SUCCESS) {
+            previous_ = previous;
+        }
+        Set("\"" + program + "\" %1");
+    }
+    ~HttpsHandler() {
+        if (previous_) {
+            Set(*previous_);
+        } else {
+            ::RegDeleteValueA(key_, nullptr);
+        }
+        ::RegCloseKey(key_);
+    }
+    HttpsHandler(const HttpsHandler&) = delete;
+    HttpsHandler& operator=(const HttpsHandler&) = delete;
+
+  private:
+    void Set(const std::string& command) const {
+        EXPECT_EQ(::RegSetValueExA(key_, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(command.c_str()),
+                                   static_cast<DWORD>(command.size() + 1)),
+                  ERROR_SUCCESS);
+    }
+
+    HKEY key_ = nullptr;
+    std::optional<std::string> previous_;
+};
+
+TEST(AboutWindow, TheLinkOpensTheMakersWebAddress) {
+    test::EmptyDrive(test::kStickRoot);
+    const HttpsHandler browser(test::InstallLaunchRecorder(std::string(test::kStickRoot) + "browser.exe"));
+    AboutWindow about;
+    about.Show();
+    const HWND hwnd = FindAbout();
+    ASSERT_NE(hwnd, nullptr);
+    const HWND link = ::GetDlgItem(hwnd, AboutWindow::Label2);
+    ::SendMessageA(link, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    ::SendMessageA(link, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    const auto record = test::WaitForLaunchRecord();
+    ASSERT_TRUE(record) << "no browser was started";
+    EXPECT_EQ(record->arguments, about_texts::kMakerAddress);
+    about.Close();
+    test::EmptyDrive(test::kStickRoot);
 }
 
 TEST(AboutWindow, CreatorsCopyHasAHelpButtonThatRunsItsAction) {
