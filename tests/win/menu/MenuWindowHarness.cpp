@@ -35,6 +35,7 @@ std::vector<std::string> CaptionsOf(HMENU menu) {
 
 // The menu loop dispatches timer messages: the timer finds the open menu, reads it and ends it.
 thread_local std::vector<std::string>* capturedCaptions = nullptr;
+thread_local RECT* capturedPlace = nullptr;
 
 void CALLBACK ReadAndCloseMenu(HWND, UINT, UINT_PTR timer, DWORD) {
     const HWND popup = ::FindWindowA("#32768", nullptr);
@@ -42,6 +43,9 @@ void CALLBACK ReadAndCloseMenu(HWND, UINT, UINT_PTR timer, DWORD) {
         return;
     }
     *capturedCaptions = CaptionsOf(reinterpret_cast<HMENU>(::SendMessageA(popup, MN_GETHMENU, 0, 0)));
+    if (capturedPlace != nullptr) {
+        ::GetWindowRect(popup, capturedPlace);
+    }
     ::KillTimer(nullptr, timer);
     ::EndMenu();
 }
@@ -75,13 +79,15 @@ bool HadTrayIconWhenDestroyed(HWND window, const std::function<void()>& close) {
     return watch.hadIcon;
 }
 
-std::vector<std::string> CapturePopupMenu(const std::function<void()>& open) {
+std::vector<std::string> CapturePopupMenu(const std::function<void()>& open, RECT* place) {
     std::vector<std::string> captions;
     capturedCaptions = &captions;
+    capturedPlace = place;
     const UINT_PTR timer = ::SetTimer(nullptr, 0, 20, ReadAndCloseMenu);
     open();
     ::KillTimer(nullptr, timer);
     capturedCaptions = nullptr;
+    capturedPlace = nullptr;
     return captions;
 }
 

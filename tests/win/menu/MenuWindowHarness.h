@@ -74,8 +74,9 @@ class MenuWindowTest : public ::testing::Test {
 };
 
 // Runs `open`, which pops up a menu and waits in it, closes that menu as soon as it shows, and
-// returns the captions of its items (without shortcut texts; "-" for separators).
-std::vector<std::string> CapturePopupMenu(const std::function<void()>& open);
+// returns the captions of its items (without shortcut texts; "-" for separators). `place`, when
+// given, receives the menu's screen rectangle.
+std::vector<std::string> CapturePopupMenu(const std::function<void()>& open, RECT* place = nullptr);
 
 // The menu item's caption without its shortcut text, and whether it is checked.
 std::string ItemCaption(HWND window, int command);
