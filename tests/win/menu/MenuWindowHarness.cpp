@@ -97,6 +97,17 @@ DWORD RecordingStarter::Start(const std::string& program, const std::string& com
     return result;
 }
 
+bool CloseExplorerWindow() {
+    constexpr DWORD kExplorerWaitMs = 10000;
+    HWND explorer = nullptr;
+    if (!PollUntil([&] { return (explorer = ::FindWindowA("ExplorerWClass", nullptr)) != nullptr; },
+                   kExplorerWaitMs)) {
+        return false;
+    }
+    ::PostMessageA(explorer, WM_CLOSE, 0, 0);
+    return PollUntil([&] { return !::IsWindow(explorer); }, kExplorerWaitMs);
+}
+
 std::unique_ptr<menu::frmMain> OpenMenu(const std::string& folder, menu::ProgramStarter* starter) {
     auto window = std::make_unique<menu::frmMain>(folder, starter);
     if (!window->Create()) {

@@ -82,6 +82,10 @@ std::vector<std::string> CapturePopupMenu(const std::function<void()>& open, REC
 std::string ItemCaption(HWND window, int command);
 bool ItemChecked(HWND window, int command);
 
+// Waits for the Explorer window a browse opened and closes it, so that it outlives no test; false
+// when none appeared or it did not close.
+bool CloseExplorerWindow();
+
 // The text of a Data.dat with `count` entries whose names and targets are in no particular order, so
 // that sorting by any column moves rows.
 std::string ManyEntriesFile(std::size_t count);
