@@ -48,7 +48,8 @@ HWND VisibleWindow(const std::string& className, const char* title = nullptr) {
 
 HWND WaitForWindow(const std::string& className, unsigned timeoutMs, const char* title = nullptr) {
     HWND window = nullptr;
-    corvane::test::PollUntil([&] { return (window = VisibleWindow(className, title)) != nullptr; }, timeoutMs);
+    corvane::test::PollUntil([&] { return (window = VisibleWindow(className, title)) != nullptr; },
+                             timeoutMs);
     return window;
 }
 

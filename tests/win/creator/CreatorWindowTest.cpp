@@ -273,7 +273,8 @@ TEST_F(CreatorWindowTest, DropFillsTheDriveBoxWithTheFirstItemOnly) {
                    0);
     EXPECT_EQ(WindowText(Control(frmBrowse::txtPath)), "F:\\Creator");
     ::SendMessageA(hwnd_, WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDropList({})), 0);
-    EXPECT_EQ(WindowText(Control(frmBrowse::txtPath)), "F:\\Creator") << "a drop without files changes nothing";
+    EXPECT_EQ(WindowText(Control(frmBrowse::txtPath)), "F:\\Creator")
+        << "a drop without files changes nothing";
 }
 
 TEST_F(CreatorWindowTest, SelectUsbTakesTheBrowsersChoiceAndCancelLeavesTheBoxEmpty) {

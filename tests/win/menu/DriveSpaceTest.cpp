@@ -45,7 +45,8 @@ TEST(DriveSpace, BothQueriesAgreeBeyondTwoGigabytes) {
                 kDriftBytes);
     EXPECT_NEAR(std::stod(modDriveSpace::FreeBytes(kStickRoot)), static_cast<double>(exact), kDriftBytes);
     EXPECT_NEAR(std::stod(modDriveSpace::FreeKB(kStickRoot)) * 1024, static_cast<double>(exact), kDriftBytes);
-    EXPECT_NEAR(std::stod(modDriveSpace::FreeMB(kStickRoot)) * 1048576, static_cast<double>(exact), kDriftBytes);
+    EXPECT_NEAR(std::stod(modDriveSpace::FreeMB(kStickRoot)) * 1048576, static_cast<double>(exact),
+                kDriftBytes);
 }
 
 }  // namespace

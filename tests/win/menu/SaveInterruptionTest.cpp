@@ -23,7 +23,8 @@ int Rounds() {
 // The kill moments come from this seed: a fresh one each run, or CORVANE_KILL_SEED to replay a failure.
 unsigned Seed() {
     const char* value = std::getenv("CORVANE_KILL_SEED");
-    return value != nullptr ? static_cast<unsigned>(std::strtoul(value, nullptr, 10)) : std::random_device{}();
+    return value != nullptr ? static_cast<unsigned>(std::strtoul(value, nullptr, 10))
+                            : std::random_device{}();
 }
 
 // A save killed at any moment leaves Data.dat holding the complete old or the complete new list.

@@ -14,8 +14,7 @@ struct VisibleWindows {
 
 BOOL CALLBACK CollectVisibleWindow(HWND window, LPARAM context) {
     auto& windows = *reinterpret_cast<VisibleWindows*>(context);
-    if (::IsWindowVisible(window) &&
-        (windows.caption == nullptr || WindowText(window) == windows.caption)) {
+    if (::IsWindowVisible(window) && (windows.caption == nullptr || WindowText(window) == windows.caption)) {
         windows.found.push_back(window);
     }
     return TRUE;

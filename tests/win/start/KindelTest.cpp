@@ -272,9 +272,11 @@ TEST_F(KindelTest, MissingComponentIsCopiedAndRegisteredBeforeTheMenuStarts) {
     ExpectPreparationWindow(window);
     // Alt+F4 (the close command it makes) and a plain close request leave the window up meanwhile.
     for (const auto& [name, message, wParam] :
-         {std::tuple<const char*, UINT, WPARAM>{"SC_CLOSE", WM_SYSCOMMAND, SC_CLOSE}, {"WM_CLOSE", WM_CLOSE, 0}}) {
+         {std::tuple<const char*, UINT, WPARAM>{"SC_CLOSE", WM_SYSCOMMAND, SC_CLOSE},
+          {"WM_CLOSE", WM_CLOSE, 0}}) {
         DWORD_PTR ignored = 0;
-        EXPECT_NE(::SendMessageTimeoutA(window, message, wParam, 0, SMTO_ABORTIFHUNG, 5000, &ignored), 0) << name;
+        EXPECT_NE(::SendMessageTimeoutA(window, message, wParam, 0, SMTO_ABORTIFHUNG, 5000, &ignored), 0)
+            << name;
         EXPECT_TRUE(::IsWindowVisible(window)) << name << " closed the window while it prepares";
     }
     EXPECT_EQ(ReadTestFile(files_.componentFile), ReadTestFile(TestComponent(kSignedComponent)));

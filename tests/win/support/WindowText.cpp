@@ -9,14 +9,14 @@ constexpr UINT kAnswerWaitMs = 5000;
 
 std::string WindowText(HWND window) {
     DWORD_PTR length = 0;
-    if (::SendMessageTimeoutA(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kAnswerWaitMs, &length) == 0) {
+    if (!::SendMessageTimeoutA(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kAnswerWaitMs, &length)) {
         return {};
     }
     // Room to spare: the length of a text in another code page may be an estimate.
     std::string text(length * 2 + 1, '\0');
     DWORD_PTR copied = 0;
-    if (::SendMessageTimeoutA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
-                              SMTO_ABORTIFHUNG, kAnswerWaitMs, &copied) == 0) {
+    if (!::SendMessageTimeoutA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
+                               SMTO_ABORTIFHUNG, kAnswerWaitMs, &copied)) {
         return {};
     }
     text.resize(copied);
