@@ -20,7 +20,9 @@
 //   close CLASS                   close the window
 #include "tests/e2e/ControlNames.h"
 #include "tests/e2e/RemoteControls.h"
+#include "tests/win/support/Polling.h"
 #include "tests/win/support/Screenshot.h"
+#include "tests/win/support/WindowText.h"
 
 #include <windows.h>
 
@@ -45,20 +47,10 @@ HWND VisibleWindow(const std::string& className, const char* title = nullptr) {
 }
 
 HWND WaitForWindow(const std::string& className, unsigned timeoutMs, const char* title = nullptr) {
-    const ULONGLONG deadline = ::GetTickCount64() + timeoutMs;
-    do {
-        if (HWND window = VisibleWindow(className, title)) {
-            return window;
-        }
-        ::Sleep(25);
-    } while (::GetTickCount64() < deadline);
-    return nullptr;
-}
-
-std::string TextOf(HWND window) {
-    std::vector<char> text(8192, '\0');
-    ::SendMessageA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
-    return text.data();
+    HWND window = nullptr;
+    corvane::test::PollUntil([&] { return (window = VisibleWindow(className, title)) != nullptr; },
+                             timeoutMs);
+    return window;
 }
 
 [[noreturn]] void Fail(const std::string& what) {
@@ -131,28 +123,25 @@ int Run(const std::vector<std::string>& args) {
         if (window == nullptr) {
             Fail("no visible window of class " + args[1]);
         }
-        std::printf("%s\n", TextOf(window).c_str());
+        std::printf("%s\n", corvane::test::WindowText(window).c_str());
         return 0;
     }
     if (verb == "gone") {
         need(2);
-        const ULONGLONG deadline = ::GetTickCount64() + Timeout(args, 2);
-        while (::FindWindowA(args[1].c_str(), nullptr) != nullptr) {
-            if (::GetTickCount64() > deadline) {
-                Fail("a window of class " + args[1] + " is still there");
-            }
-            ::Sleep(25);
+        if (!corvane::test::PollUntil([&] { return ::FindWindowA(args[1].c_str(), nullptr) == nullptr; },
+                                      Timeout(args, 2))) {
+            Fail("a window of class " + args[1] + " is still there");
         }
         return 0;
     }
     if (verb == "caption") {
         need(2);
-        std::printf("%s\n", TextOf(Window(args[1])).c_str());
+        std::printf("%s\n", corvane::test::WindowText(Window(args[1])).c_str());
         return 0;
     }
     if (verb == "text") {
         need(3);
-        std::printf("%s\n", TextOf(Control(args[1], args[2])).c_str());
+        std::printf("%s\n", corvane::test::WindowText(Control(args[1], args[2])).c_str());
         return 0;
     }
     if (verb == "type") {

@@ -40,6 +40,7 @@ TEST(Twips, ConvertExactlyAtNinetySixDpiAndScale) {
     EXPECT_EQ(TwipsToPixels(9960, 96), 664);
     EXPECT_EQ(TwipsToPixels(5910, 96), 394);
     EXPECT_EQ(TwipsToPixels(9960, 144), 996);
+    EXPECT_EQ(TwipsToPixels(5910, 120), 493) << "492.5 pixels round up, not down";
     EXPECT_EQ(TwipsToPixels(-15, 96), -1);
     EXPECT_EQ(PixelsToTwips(664, 96), 9960);
     EXPECT_EQ(PixelsToTwips(394, 96), 5910);

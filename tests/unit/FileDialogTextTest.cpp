@@ -33,6 +33,17 @@ TEST(FileDialogText, MultiSelectionWithOneFile) {
     EXPECT_EQ(files, (std::vector<std::string>{"a.exe"}));
 }
 
+TEST(FileDialogText, MultiSelectionEndsAtTheFirstPairOfNuls) {
+    std::string folder;
+    std::vector<std::string> files;
+    ParseMultiSelection("E:\\Apps\0a.exe\0\0stale.exe\0\0"s, "Menu.cFileDialog", folder, files);
+    EXPECT_EQ(folder, "E:\\Apps");
+    EXPECT_EQ(files, (std::vector<std::string>{"a.exe"}));
+    ParseMultiSelection("E:\\Apps\\a.exe\0\0F:\\Old\\b.exe\0\0"s, "Menu.cFileDialog", folder, files);
+    EXPECT_EQ(folder, "E:\\Apps\\");
+    EXPECT_EQ(files, (std::vector<std::string>{"a.exe"}));
+}
+
 TEST(FileDialogText, MultiSelectionWithoutAPairOfNulsIsAnInvalidArgument) {
     std::string folder;
     std::vector<std::string> files;

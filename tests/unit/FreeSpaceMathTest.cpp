@@ -17,7 +17,8 @@ TEST(FreeSpaceMath, WholeMegabytesDropTheRemainder) {
 }
 
 TEST(FreeSpaceMath, TextThatIsNotACountGivesZero) {
-    for (const char* bad : {"", "-5", "12a", "1.5", "99999999999999999999999"}) {
+    // "2048x" and "1048576 " would give 2 and 1024 if the digits were read alone.
+    for (const char* bad : {"", "-5", "12a", "2048x", "1048576 ", "1.5", "99999999999999999999999"}) {
         EXPECT_EQ(ThousandTwentyFourthsOf(bad), "0") << bad;
     }
 }

@@ -34,6 +34,7 @@ TEST(LaunchPlan, RelativeTargetsResolveAgainstTheDriveRootNotTheMenuFolder) {
 
 TEST(LaunchPlan, DriveAndNetworkTargetsAreUsedAsRecorded) {
     EXPECT_EQ(Plan("E:\\Menus\\", "F:\\x.exe").resolvedPath, "F:\\x.exe");
+    EXPECT_EQ(Plan("E:\\Menus\\", "F:").resolvedPath, "F:") << "a bare drive is not relative";
     EXPECT_EQ(Plan("E:\\", "\\\\server\\share\\dir\\t.exe").resolvedPath, "\\\\server\\share\\dir\\t.exe");
     // A network target falls back to the part below its share.
     EXPECT_EQ(Plan("E:\\", "\\\\server\\share\\dir\\t.exe").onMenuDrive->path, "E:\\dir\\t.exe");

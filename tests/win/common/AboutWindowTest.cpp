@@ -2,20 +2,20 @@
 
 #include "common/CommonResources.h"
 #include "common/core/Twips.h"
+#include "tests/win/support/LaunchRecord.h"
 #include "tests/win/support/Screenshot.h"
+#include "tests/win/support/TestDrive.h"
+#include "tests/win/support/WindowText.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <commctrl.h>
 
+#include <optional>
+#include <string>
+
 namespace corvane {
 namespace {
-
-std::string TextOf(HWND control) {
-    char text[512] = {};
-    ::SendMessageA(control, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
-    return text;
-}
 
 // The tip a tool tip owned by `owner` shows over `control`, or "" when none does.
 std::string ToolTipOf(HWND owner, HWND control) {
@@ -46,10 +46,10 @@ TEST(AboutWindow, ShowsTitleVersionLinkNoticeAndClose) {
     const HWND hwnd = FindAbout();
     ASSERT_NE(hwnd, nullptr);
     EXPECT_TRUE(::IsWindowVisible(hwnd));
-    EXPECT_EQ(TextOf(::GetDlgItem(hwnd, AboutWindow::lblTitle)), "Corvane - Version 1.1.1");
-    EXPECT_EQ(TextOf(::GetDlgItem(hwnd, AboutWindow::cmdClose)), "Close");
-    EXPECT_FALSE(TextOf(::GetDlgItem(hwnd, AboutWindow::Label2)).empty());
-    EXPECT_FALSE(TextOf(::GetDlgItem(hwnd, AboutWindow::lblDisclaimer)).empty());
+    EXPECT_EQ(test::WindowText(::GetDlgItem(hwnd, AboutWindow::lblTitle)), "Corvane - Version 1.1.1");
+    EXPECT_EQ(test::WindowText(::GetDlgItem(hwnd, AboutWindow::cmdClose)), "Close");
+    EXPECT_FALSE(test::WindowText(::GetDlgItem(hwnd, AboutWindow::Label2)).empty());
+    EXPECT_FALSE(test::WindowText(::GetDlgItem(hwnd, AboutWindow::lblDisclaimer)).empty());
     EXPECT_EQ(::GetDlgItem(hwnd, AboutWindow::cmdHelp), nullptr) << "the menu's window has no Help button";
     EXPECT_EQ(ToolTipOf(hwnd, ::GetDlgItem(hwnd, AboutWindow::Label2)), about_texts::kMakerLinkTip);
 
@@ -76,6 +76,61 @@ TEST(AboutWindow, ShowsTitleVersionLinkNoticeAndClose) {
     EXPECT_EQ(FindAbout(), nullptr);
 }
 
+// Makes `program` what the system starts for https links while the object lives, then puts the
+// command that was there back (Wine's shell reads only the machine's classes).
+class HttpsHandler {
+  public:
+    explicit HttpsHandler(const std::string& program) {
+        EXPECT_EQ(::RegCreateKeyExA(HKEY_CLASSES_ROOT, "https\\shell\\open\\command", 0, nullptr, 0,
+                                    KEY_QUERY_VALUE | KEY_SET_VALUE, nullptr, &key_, nullptr),
+                  ERROR_SUCCESS);
+        char previous[1024] = {};
+        DWORD size = sizeof previous;
+        if (::RegQueryValueExA(key_, nullptr, nullptr, nullptr, reinterpret_cast<BYTE*>(previous), &size) ==
+            ERROR_SUCCESS) {
+            previous_ = previous;
+        }
+        Set("\"" + program + "\" %1");
+    }
+    ~HttpsHandler() {
+        if (previous_) {
+            Set(*previous_);
+        } else {
+            ::RegDeleteValueA(key_, nullptr);
+        }
+        ::RegCloseKey(key_);
+    }
+    HttpsHandler(const HttpsHandler&) = delete;
+    HttpsHandler& operator=(const HttpsHandler&) = delete;
+
+  private:
+    void Set(const std::string& command) const {
+        EXPECT_EQ(::RegSetValueExA(key_, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(command.c_str()),
+                                   static_cast<DWORD>(command.size() + 1)),
+                  ERROR_SUCCESS);
+    }
+
+    HKEY key_ = nullptr;
+    std::optional<std::string> previous_;
+};
+
+TEST(AboutWindow, TheLinkOpensTheMakersWebAddress) {
+    test::EmptyDrive(test::kStickRoot);
+    const HttpsHandler browser(test::InstallLaunchRecorder(std::string(test::kStickRoot) + "browser.exe"));
+    AboutWindow about;
+    about.Show();
+    const HWND hwnd = FindAbout();
+    ASSERT_NE(hwnd, nullptr);
+    const HWND link = ::GetDlgItem(hwnd, AboutWindow::Label2);
+    ::SendMessageA(link, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    ::SendMessageA(link, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    const auto record = test::WaitForLaunchRecord();
+    ASSERT_TRUE(record) << "no browser was started";
+    EXPECT_EQ(record->arguments, about_texts::kMakerAddress);
+    about.Destroy();
+    test::EmptyDrive(test::kStickRoot);
+}
+
 TEST(AboutWindow, CreatorsCopyHasAHelpButtonThatRunsItsAction) {
     int helpRequests = 0;
     AboutWindow about([&] { ++helpRequests; });
@@ -84,7 +139,7 @@ TEST(AboutWindow, CreatorsCopyHasAHelpButtonThatRunsItsAction) {
     ASSERT_NE(hwnd, nullptr);
     const HWND help = ::GetDlgItem(hwnd, AboutWindow::cmdHelp);
     ASSERT_NE(help, nullptr);
-    EXPECT_EQ(TextOf(help), "&Help");
+    EXPECT_EQ(test::WindowText(help), "&Help");
     test::SaveWindowScreenshot(hwnd, "about-creator");
     ::SendMessageA(help, BM_CLICK, 0, 0);
     EXPECT_EQ(helpRequests, 1);

@@ -9,6 +9,7 @@
 #include "tests/win/support/LaunchRecord.h"
 #include "tests/win/support/Screenshot.h"
 #include "tests/win/support/TestDrive.h"
+#include "tests/win/support/WindowText.h"
 
 #include "common/CommonResources.h"
 
@@ -28,12 +29,6 @@ namespace {
 
 using creator::frmBrowse;
 namespace texts = creator::texts;
-
-std::string TextOf(HWND control) {
-    char text[1024] = {};
-    ::GetWindowTextA(control, text, sizeof text);
-    return text;
-}
 
 int CountWindows(const char* className, const char* caption) {
     int count = 0;
@@ -96,7 +91,7 @@ class CreatorWindowTest : public ::testing::Test {
 };
 
 TEST_F(CreatorWindowTest, LayoutTextsAndTabOrder) {
-    EXPECT_EQ(TextOf(hwnd_), "Corvane");
+    EXPECT_EQ(WindowText(hwnd_), "Corvane");
     const auto style = static_cast<DWORD>(::GetWindowLongPtrA(hwnd_, GWL_STYLE));
     EXPECT_NE(style & WS_MINIMIZEBOX, 0u);
     EXPECT_EQ(style & (WS_MAXIMIZEBOX | WS_THICKFRAME), 0u);
@@ -127,17 +122,17 @@ TEST_F(CreatorWindowTest, LayoutTextsAndTabOrder) {
     expectPlace(frmBrowse::Image1, 6000, 1815, 240, 240);
     expectPlace(frmBrowse::Image8, 1800, 0, 3750, 750);
 
-    EXPECT_EQ(TextOf(Control(frmBrowse::Label9)), texts::kInstruction);
-    EXPECT_EQ(TextOf(Control(frmBrowse::Label1)), "Action Label");
-    EXPECT_EQ(TextOf(Control(frmBrowse::Label2)), "Volume Label");
-    EXPECT_EQ(TextOf(Control(frmBrowse::BrowseFldr)), "&Select USB");
-    EXPECT_EQ(TextOf(Control(frmBrowse::cmdCreate)), "Create Menu");
-    EXPECT_EQ(TextOf(Control(frmBrowse::Command1)), "&Close");
-    EXPECT_EQ(TextOf(Control(frmBrowse::Label4)), "Autorun Repair");
-    EXPECT_EQ(TextOf(Control(frmBrowse::Label7)), "Help");
+    EXPECT_EQ(WindowText(Control(frmBrowse::Label9)), texts::kInstruction);
+    EXPECT_EQ(WindowText(Control(frmBrowse::Label1)), "Action Label");
+    EXPECT_EQ(WindowText(Control(frmBrowse::Label2)), "Volume Label");
+    EXPECT_EQ(WindowText(Control(frmBrowse::BrowseFldr)), "&Select USB");
+    EXPECT_EQ(WindowText(Control(frmBrowse::cmdCreate)), "Create Menu");
+    EXPECT_EQ(WindowText(Control(frmBrowse::Command1)), "&Close");
+    EXPECT_EQ(WindowText(Control(frmBrowse::Label4)), "Autorun Repair");
+    EXPECT_EQ(WindowText(Control(frmBrowse::Label7)), "Help");
     for (const int box :
          {frmBrowse::txtAction, frmBrowse::txtMyComp, frmBrowse::txtPath, frmBrowse::lblStatus}) {
-        EXPECT_EQ(TextOf(Control(box)), "") << box;
+        EXPECT_EQ(WindowText(Control(box)), "") << box;
     }
 
     // Tab goes through the boxes and buttons in the window's order, then the links, and round again.
@@ -166,9 +161,9 @@ TEST_F(CreatorWindowTest, CreateMenuPreparesTheTypedDriveAndReportsReady) {
     EXPECT_NE(ReadTestFile("E:\\Autorun.inf").find("\r\nLabel=MYSTICK\r\naction=Open my menu\r\n"),
               std::string::npos);
     // The boxes keep their text for another run; the status line is blank again.
-    EXPECT_EQ(TextOf(Control(frmBrowse::txtAction)), "Open my menu");
-    EXPECT_EQ(TextOf(Control(frmBrowse::txtPath)), "E:\\");
-    EXPECT_EQ(TextOf(Control(frmBrowse::lblStatus)), "");
+    EXPECT_EQ(WindowText(Control(frmBrowse::txtAction)), "Open my menu");
+    EXPECT_EQ(WindowText(Control(frmBrowse::txtPath)), "E:\\");
+    EXPECT_EQ(WindowText(Control(frmBrowse::lblStatus)), "");
 }
 
 TEST_F(CreatorWindowTest, CloseAndClicksDuringARunWaitForItsEnd) {
@@ -209,7 +204,7 @@ TEST_F(CreatorWindowTest, ChosenFolderIsCheckedBeforeAnythingChanges) {
         EXPECT_EQ(question.Seen().size(), 1u);
     }
     EXPECT_EQ(std::pair(Snapshot(kStickRoot), Snapshot(kSecondStickRoot)), drives);
-    EXPECT_EQ(TextOf(Control(frmBrowse::lblStatus)), "");
+    EXPECT_EQ(WindowText(Control(frmBrowse::lblStatus)), "");
 }
 
 // A run that ends in an exception must not leave the window thinking it is still running: the next
@@ -272,13 +267,14 @@ TEST_F(CreatorWindowTest, MissingDriveAsksForItAndPutsTheFocusInTheActionLabel) 
 
 TEST_F(CreatorWindowTest, DropFillsTheDriveBoxWithTheFirstItemOnly) {
     ::SendMessageA(hwnd_, WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDropList({"E:\\"})), 0);
-    EXPECT_EQ(TextOf(Control(frmBrowse::txtPath)), "E:\\");
+    EXPECT_EQ(WindowText(Control(frmBrowse::txtPath)), "E:\\");
     ::SendMessageA(hwnd_, WM_DROPFILES,
                    reinterpret_cast<WPARAM>(MakeDropList({"F:\\Creator", "E:\\", "F:\\Creator\\Menu.exe"})),
                    0);
-    EXPECT_EQ(TextOf(Control(frmBrowse::txtPath)), "F:\\Creator");
+    EXPECT_EQ(WindowText(Control(frmBrowse::txtPath)), "F:\\Creator");
     ::SendMessageA(hwnd_, WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDropList({})), 0);
-    EXPECT_EQ(TextOf(Control(frmBrowse::txtPath)), "F:\\Creator") << "a drop without files changes nothing";
+    EXPECT_EQ(WindowText(Control(frmBrowse::txtPath)), "F:\\Creator")
+        << "a drop without files changes nothing";
 }
 
 TEST_F(CreatorWindowTest, SelectUsbTakesTheBrowsersChoiceAndCancelLeavesTheBoxEmpty) {
@@ -292,7 +288,7 @@ TEST_F(CreatorWindowTest, SelectUsbTakesTheBrowsersChoiceAndCancelLeavesTheBoxEm
         Press(frmBrowse::BrowseFldr);
         EXPECT_EQ(browser.Texts().size(), 1u);
     }
-    EXPECT_EQ(TextOf(Control(frmBrowse::txtPath)), "E:\\");
+    EXPECT_EQ(WindowText(Control(frmBrowse::txtPath)), "E:\\");
     {
         DialogAnswerer browser("Browse for Folder", [](HWND dialog) {
             ::SendMessageA(dialog, BFFM_SETSELECTIONA, TRUE, reinterpret_cast<LPARAM>("E:\\Stick"));
@@ -300,13 +296,13 @@ TEST_F(CreatorWindowTest, SelectUsbTakesTheBrowsersChoiceAndCancelLeavesTheBoxEm
         });
         Press(frmBrowse::BrowseFldr);
     }
-    EXPECT_EQ(TextOf(Control(frmBrowse::txtPath)), "E:\\Stick");
+    EXPECT_EQ(WindowText(Control(frmBrowse::txtPath)), "E:\\Stick");
     {
         DialogAnswerer browser("Browse for Folder", &DialogAnswerer::PressCancel);
         Press(frmBrowse::BrowseFldr);
         EXPECT_EQ(browser.Texts().size(), 1u);
     }
-    EXPECT_EQ(TextOf(Control(frmBrowse::txtPath)), "");
+    EXPECT_EQ(WindowText(Control(frmBrowse::txtPath)), "");
 }
 
 TEST_F(CreatorWindowTest, ExampleAndAboutWindowsOpenOnceAndCloseWithTheCreator) {

@@ -5,6 +5,7 @@
 #include "tests/win/support/DialogAnswerer.h"
 #include "tests/win/support/Screenshot.h"
 #include "tests/win/support/TestDrive.h"
+#include "tests/win/support/WindowText.h"
 
 #include <gtest/gtest.h>
 
@@ -12,12 +13,6 @@ namespace corvane::menu {
 namespace {
 
 using namespace corvane::test;
-
-std::string Text(HWND window) {
-    char text[1024] = {};
-    ::SendMessageA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
-    return text;
-}
 
 class EntryEditor : public ::testing::Test {
 protected:
@@ -47,9 +42,9 @@ protected:
 TEST_F(EntryEditor, LaysOutTheFormAsDesignedWithTabOrder) {
     editor_.Show(frmAdd::Mode::Add);
     ASSERT_TRUE(editor_.IsOpen());
-    EXPECT_EQ(Text(editor_.Hwnd()), "Add Entry");
-    EXPECT_EQ(Text(Field(frmAdd::cmdBrowse)), "....");
-    EXPECT_EQ(Text(Field(frmAdd::Label1)), "Command Line Switch: (Optional)");
+    EXPECT_EQ(WindowText(editor_.Hwnd()), "Add Entry");
+    EXPECT_EQ(WindowText(Field(frmAdd::cmdBrowse)), "....");
+    EXPECT_EQ(WindowText(Field(frmAdd::Label1)), "Command Line Switch: (Optional)");
     RECT client{};
     ::GetClientRect(editor_.Hwnd(), &client);
     EXPECT_EQ(client.right, 440);  // 6600 by 4155 twips at 96 dpi
@@ -127,9 +122,9 @@ TEST_F(EntryEditor, EditReplacesTheEntryItWasOpenedOn) {
     host_.List().AddRows({{"Alpha", "a.exe", "/a"}, {"Beta", "b.exe", ""}});
     host_.Select(1);
     editor_.Show(frmAdd::Mode::Edit);
-    EXPECT_EQ(Text(editor_.Hwnd()), "Edit Entry");
-    EXPECT_EQ(Text(Field(frmAdd::txtName)), "Beta");
-    EXPECT_EQ(Text(Field(frmAdd::txtPath)), "b.exe");
+    EXPECT_EQ(WindowText(editor_.Hwnd()), "Edit Entry");
+    EXPECT_EQ(WindowText(Field(frmAdd::txtName)), "Beta");
+    EXPECT_EQ(WindowText(Field(frmAdd::txtPath)), "b.exe");
     Click(frmAdd::cmdSave);  // nothing changed: the entry is replaced by the same texts
     EXPECT_EQ(host_.List().Rows(), (std::vector<Row>{{"Alpha", "a.exe", "/a"}, {"Beta", "b.exe", ""}}));
     EXPECT_EQ(host_.Saves(), 1);
@@ -168,8 +163,8 @@ TEST_F(EntryEditor, EditOfAnEntryDeletedMeanwhileRemovesNothingElse) {
 TEST_F(EntryEditor, EditWithNothingSelectedAddsAndRemovesNothing) {
     host_.List().AddRows({{"Alpha", "a.exe", ""}});
     editor_.Show(frmAdd::Mode::Edit);
-    EXPECT_EQ(Text(editor_.Hwnd()), "Edit Entry");
-    EXPECT_EQ(Text(Field(frmAdd::txtName)), "");
+    EXPECT_EQ(WindowText(editor_.Hwnd()), "Edit Entry");
+    EXPECT_EQ(WindowText(Field(frmAdd::txtName)), "");
     Type(frmAdd::txtPath, "F:\\New.exe");
     Click(frmAdd::cmdSave);
     EXPECT_EQ(host_.List().Rows(), (std::vector<Row>{{"Alpha", "a.exe", ""}, {"New.exe", "F:\\New.exe", ""}}));
@@ -182,8 +177,8 @@ TEST_F(EntryEditor, OpeningAgainKeepsTheModeAndTheFields) {
     host_.Select(0);
     editor_.Show(frmAdd::Mode::Edit);
     EXPECT_EQ(editor_.CurrentMode(), frmAdd::Mode::Add);
-    EXPECT_EQ(Text(editor_.Hwnd()), "Add Entry");
-    EXPECT_EQ(Text(Field(frmAdd::txtPath)), "typed.exe");
+    EXPECT_EQ(WindowText(editor_.Hwnd()), "Add Entry");
+    EXPECT_EQ(WindowText(Field(frmAdd::txtPath)), "typed.exe");
 }
 
 TEST_F(EntryEditor, BrowseFillsThePathAndProposesANameWithoutExtension) {
@@ -198,8 +193,8 @@ TEST_F(EntryEditor, BrowseFillsThePathAndProposesANameWithoutExtension) {
     });
     editor_.Browse();
     EXPECT_TRUE(answer.Result().appeared);
-    EXPECT_EQ(Text(Field(frmAdd::txtPath)), "E:\\Apps\\Tool.exe");
-    EXPECT_EQ(Text(Field(frmAdd::txtName)), "Tool");
+    EXPECT_EQ(WindowText(Field(frmAdd::txtPath)), "E:\\Apps\\Tool.exe");
+    EXPECT_EQ(WindowText(Field(frmAdd::txtName)), "Tool");
     EXPECT_EQ(::GetFocus(), Field(frmAdd::txtName));
 }
 
@@ -209,7 +204,7 @@ TEST_F(EntryEditor, CancelledBrowseChangesNothing) {
     DialogAnswerer answer(texts::kSelectFileTitle, DialogAnswerer::Press(IDCANCEL));
     editor_.Browse();
     EXPECT_TRUE(answer.Result().appeared);
-    EXPECT_EQ(Text(Field(frmAdd::txtPath)), "kept.exe");
+    EXPECT_EQ(WindowText(Field(frmAdd::txtPath)), "kept.exe");
 }
 
 // The menu closes its editor when it ends, even while the editor's Open dialog is up.

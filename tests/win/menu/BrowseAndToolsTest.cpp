@@ -132,22 +132,10 @@ TEST_F(RealExplorer, OpensAtTheMenuRootAndNeverFromTheStick) {
     ASSERT_TRUE(menu);
     ::SendMessageA(menu->Hwnd(), WM_COMMAND, mnuRootBrowse, 0);
     EXPECT_EQ(menu->StatusText(), "Browsing root directory E:\\");
-    HWND explorer = nullptr;
-    for (int i = 0; i < 500 && explorer == nullptr; ++i) {
-        explorer = ::FindWindowA("ExplorerWClass", nullptr);
-        if (explorer == nullptr) {
-            ::Sleep(20);
-        }
-    }
+    // Explorer runs on by itself; it is closed so that it outlives no test.
+    EXPECT_TRUE(CloseExplorerWindow()) << "no Explorer window appeared, or it did not close";
     ::SetCurrentDirectoryA(previousFolder);
     EXPECT_TRUE(NoLaunchWithin(1000)) << "the explorer.exe on the stick ran";
-    ASSERT_NE(explorer, nullptr) << "no Explorer window appeared";
-    // Explorer runs on by itself; close it so that it outlives no test.
-    ::PostMessageA(explorer, WM_CLOSE, 0, 0);
-    for (int i = 0; i < 500 && ::IsWindow(explorer); ++i) {
-        ::Sleep(20);
-    }
-    EXPECT_FALSE(::IsWindow(explorer));
 }
 
 // Programs of Windows itself start from the Windows folder, in the system folder.

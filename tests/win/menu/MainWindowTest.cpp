@@ -312,6 +312,39 @@ TEST_F(MainWindow, RightClicksPopUpTheTrayMenuAndTheActionsMenu) {
     EXPECT_EQ(actions[14], "Exit");
 }
 
+// The actions menu opens where the mouse was clicked, or from the keyboard (Shift+F10, the menu key:
+// no position) just below the selected row.
+TEST_F(MainWindow, TheActionsMenuOpensAtTheClickOrUnderTheSelectedRow) {
+    WriteTestFile("E:\\Data.dat", "A\r\na.exe\r\n\r\nB\r\nb.exe\r\n\r\nC\r\nc.exe\r\n\r\n");
+    auto menu = OpenMenu("E:\\");
+    ASSERT_TRUE(menu);
+    // Room below the rows, so that the menu is not moved to fit on the screen.
+    ::SetWindowPos(menu->Hwnd(), nullptr, 40, 40, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    const HWND list = menu->ListView();
+    SelectRow(list, 1);
+    const auto popUp = [&](LPARAM position) {
+        const auto open = [&] {
+            ::SendMessageA(menu->Hwnd(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(list), position);
+        };
+        RECT place{};
+        EXPECT_FALSE(CapturePopupMenu(open, &place).empty()) << "no menu popped up";
+        return POINT{place.left, place.top};
+    };
+
+    const POINT atClick = popUp(MAKELPARAM(300, 250));
+    EXPECT_EQ(atClick.x, 300);
+    EXPECT_EQ(atClick.y, 250);
+
+    RECT row{};
+    row.left = LVIR_LABEL;
+    ASSERT_TRUE(::SendMessageA(list, LVM_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&row)));
+    POINT underRow{row.left, row.bottom};
+    ::ClientToScreen(list, &underRow);
+    const POINT fromKeyboard = popUp(-1);
+    EXPECT_EQ(fromKeyboard.x, underRow.x);
+    EXPECT_EQ(fromKeyboard.y, underRow.y);
+}
+
 TEST_F(MainWindow, TheIconComesBackWithANewTaskBar) {
     auto menu = OpenMenu("E:\\");
     ASSERT_TRUE(menu);

@@ -35,6 +35,7 @@ std::vector<std::string> CaptionsOf(HMENU menu) {
 
 // The menu loop dispatches timer messages: the timer finds the open menu, reads it and ends it.
 thread_local std::vector<std::string>* capturedCaptions = nullptr;
+thread_local RECT* capturedPlace = nullptr;
 
 void CALLBACK ReadAndCloseMenu(HWND, UINT, UINT_PTR timer, DWORD) {
     const HWND popup = ::FindWindowA("#32768", nullptr);
@@ -42,6 +43,9 @@ void CALLBACK ReadAndCloseMenu(HWND, UINT, UINT_PTR timer, DWORD) {
         return;
     }
     *capturedCaptions = CaptionsOf(reinterpret_cast<HMENU>(::SendMessageA(popup, MN_GETHMENU, 0, 0)));
+    if (capturedPlace != nullptr) {
+        ::GetWindowRect(popup, capturedPlace);
+    }
     ::KillTimer(nullptr, timer);
     ::EndMenu();
 }
@@ -75,13 +79,15 @@ bool HadTrayIconWhenDestroyed(HWND window, const std::function<void()>& close) {
     return watch.hadIcon;
 }
 
-std::vector<std::string> CapturePopupMenu(const std::function<void()>& open) {
+std::vector<std::string> CapturePopupMenu(const std::function<void()>& open, RECT* place) {
     std::vector<std::string> captions;
     capturedCaptions = &captions;
+    capturedPlace = place;
     const UINT_PTR timer = ::SetTimer(nullptr, 0, 20, ReadAndCloseMenu);
     open();
     ::KillTimer(nullptr, timer);
     capturedCaptions = nullptr;
+    capturedPlace = nullptr;
     return captions;
 }
 
@@ -89,6 +95,17 @@ DWORD RecordingStarter::Start(const std::string& program, const std::string& com
     calls.push_back(
         {program, commandLine, showCommand, watchedWindow != nullptr && ::IsWindowVisible(watchedWindow)});
     return result;
+}
+
+bool CloseExplorerWindow() {
+    constexpr DWORD kExplorerWaitMs = 10000;
+    HWND explorer = nullptr;
+    if (!PollUntil([&] { return (explorer = ::FindWindowA("ExplorerWClass", nullptr)) != nullptr; },
+                   kExplorerWaitMs)) {
+        return false;
+    }
+    ::PostMessageA(explorer, WM_CLOSE, 0, 0);
+    return PollUntil([&] { return !::IsWindow(explorer); }, kExplorerWaitMs);
 }
 
 std::unique_ptr<menu::frmMain> OpenMenu(const std::string& folder, menu::ProgramStarter* starter) {
@@ -235,12 +252,6 @@ bool HasTrayIcon(HWND window) {
     record.hWnd = window;
     record.uID = 1;
     return ::Shell_NotifyIconA(NIM_MODIFY, &record) != FALSE;
-}
-
-std::string WindowText(HWND window) {
-    char text[512] = {};
-    ::GetWindowTextA(window, text, sizeof text);
-    return text;
 }
 
 HWND StatusTip(const menu::frmMain& menu) {

@@ -6,6 +6,7 @@
 #include "menu/ProgramStarter.h"
 #include "menu/frmMain.h"
 #include "tests/win/support/DialogAnswerer.h"
+#include "tests/win/support/WindowText.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -73,12 +74,17 @@ class MenuWindowTest : public ::testing::Test {
 };
 
 // Runs `open`, which pops up a menu and waits in it, closes that menu as soon as it shows, and
-// returns the captions of its items (without shortcut texts; "-" for separators).
-std::vector<std::string> CapturePopupMenu(const std::function<void()>& open);
+// returns the captions of its items (without shortcut texts; "-" for separators). `place`, when
+// given, receives the menu's screen rectangle.
+std::vector<std::string> CapturePopupMenu(const std::function<void()>& open, RECT* place = nullptr);
 
 // The menu item's caption without its shortcut text, and whether it is checked.
 std::string ItemCaption(HWND window, int command);
 bool ItemChecked(HWND window, int command);
+
+// Waits for the Explorer window a browse opened and closes it, so that it outlives no test; false
+// when none appeared or it did not close.
+bool CloseExplorerWindow();
 
 // The text of a Data.dat with `count` entries whose names and targets are in no particular order, so
 // that sorting by any column moves rows.
@@ -103,8 +109,6 @@ bool HasTrayIcon(HWND window);
 // Runs `close`, which destroys `window`, and tells whether the window still had its tray icon when
 // it was destroyed (Wine drops the icons of windows that are gone, so only that moment shows it).
 bool HadTrayIconWhenDestroyed(HWND window, const std::function<void()>& close);
-
-std::string WindowText(HWND window);
 
 // The status bar's tool tip window, and the text it gets when it asks the menu window what to show.
 HWND StatusTip(const menu::frmMain& menu);

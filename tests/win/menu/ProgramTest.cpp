@@ -3,6 +3,7 @@
 #include "menu/MenuResources.h"
 #include "tests/win/menu/MenuWindowHarness.h"
 #include "tests/win/support/LaunchRecord.h"
+#include "tests/win/support/Polling.h"
 #include "tests/win/support/TestDrive.h"
 
 #include <commctrl.h>
@@ -17,18 +18,22 @@ constexpr DWORD kEndWaitMs = 10000;
 
 // Polls (at most `waitMs`) for a visible top-level window of `process` with the class and title given.
 HWND WaitForWindowOf(DWORD process, const char* className, const char* title, DWORD waitMs = 10000) {
-    for (DWORD waited = 0; waited < waitMs; waited += 20) {
-        for (HWND found = ::FindWindowExA(nullptr, nullptr, className, title); found != nullptr;
-             found = ::FindWindowExA(nullptr, found, className, title)) {
-            DWORD owner = 0;
-            ::GetWindowThreadProcessId(found, &owner);
-            if (owner == process && ::IsWindowVisible(found)) {
-                return found;
+    HWND shown = nullptr;
+    PollUntil(
+        [&] {
+            for (HWND found = ::FindWindowExA(nullptr, nullptr, className, title); found != nullptr;
+                 found = ::FindWindowExA(nullptr, found, className, title)) {
+                DWORD owner = 0;
+                ::GetWindowThreadProcessId(found, &owner);
+                if (owner == process && ::IsWindowVisible(found)) {
+                    shown = found;
+                    return true;
+                }
             }
-        }
-        ::Sleep(20);
-    }
-    return nullptr;
+            return false;
+        },
+        waitMs);
+    return shown;
 }
 
 class MenuProgram : public MenuWindowTest {
@@ -83,6 +88,28 @@ TEST_F(MenuProgram, CloseMenuEndsTheProgramAtOnceWithSettingsUnchangedAndNoIconL
     EXPECT_EQ(ReadTestFile("E:\\Settings.ini"), settings);
 }
 
+// Browsing, of the entry's folder or of the root, with "Close Menu" chosen ends the program as running
+// an entry does: at once, after Explorer has been started, and with its tray icon taken down.
+TEST_F(MenuProgram, BrowsingWithCloseMenuChosenEndsTheProgramWithNoIconLeft) {
+    ASSERT_TRUE(::CreateDirectoryA("E:\\Apps", nullptr));
+    WriteTestFile("E:\\Data.dat", "Tool\r\nApps\\tool.exe\r\n\r\n");
+    WriteTestFile("E:\\Settings.ini", "[MAIN]\r\nONRUN=3\r\n");
+    for (const int command : {mnuBrowse, mnuRootBrowse}) {
+        SCOPED_TRACE(command == mnuBrowse ? "Browse File Directory" : "root browse");
+        ASSERT_NO_FATAL_FAILURE(Start());
+        EXPECT_TRUE(HasTrayIcon(window_));
+        ::PostMessageA(window_, WM_COMMAND, static_cast<WPARAM>(command), 0);
+        ASSERT_TRUE(Ends()) << "the menu did not end";
+        DWORD exitCode = 1;
+        EXPECT_TRUE(::GetExitCodeProcess(process_.get(), &exitCode));
+        EXPECT_EQ(exitCode, 0u);
+        // Wine drops the icons of a process that has ended, a moment later: asked at once, the tray
+        // still has an icon that was left behind (not every time, so a pass is weaker than a failure).
+        EXPECT_FALSE(HasTrayIcon(window_)) << "the icon was left in the tray";
+        EXPECT_TRUE(CloseExplorerWindow()) << "Explorer was not started";
+    }
+}
+
 TEST_F(MenuProgram, EnterRunsTheSelectedEntryThroughTheMessageLoop) {
     WriteTestFile("E:\\Data.dat", "Missing\r\nApps\\missing.exe\r\n\r\n");
     ASSERT_NO_FATAL_FAILURE(Start());
@@ -116,13 +143,8 @@ TEST_F(MenuProgram, AMillionEntriesAllShowAndTheMenuAnswers) {
     EXPECT_EQ(::SendMessageA(list, LVM_GETITEMCOUNT, 0, 0), kEntries);
     // "Tool 0" is read first and also sorts first.
     EXPECT_EQ(::SendMessageA(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED), 0);
-    char caption[256] = {};
-    DWORD_PTR length = 0;
-    ASSERT_NE(::SendMessageTimeoutA(window_, WM_GETTEXT, sizeof caption, reinterpret_cast<LPARAM>(caption),
-                                    SMTO_ABORTIFHUNG, 5000, &length),
-              0)
-        << "the menu does not answer";
-    EXPECT_EQ(std::string(caption).rfind("Corvane  ---> ", 0), 0u) << caption;
+    const std::string caption = WindowText(window_);  // empty when the menu does not answer
+    EXPECT_EQ(caption.rfind("Corvane  ---> ", 0), 0u) << caption;
 }
 
 }  // namespace

@@ -14,8 +14,7 @@ struct VisibleWindows {
 
 BOOL CALLBACK CollectVisibleWindow(HWND window, LPARAM context) {
     auto& windows = *reinterpret_cast<VisibleWindows*>(context);
-    if (::IsWindowVisible(window) &&
-        (windows.caption == nullptr || WindowTextOf(window) == windows.caption)) {
+    if (::IsWindowVisible(window) && (windows.caption == nullptr || WindowText(window) == windows.caption)) {
         windows.found.push_back(window);
     }
     return TRUE;
@@ -87,14 +86,6 @@ HWND KindelProcess::FindVisibleWindow(const char* caption) const {
     windows.caption = caption;
     ::EnumThreadWindows(threadId_, CollectVisibleWindow, reinterpret_cast<LPARAM>(&windows));
     return windows.found.empty() ? nullptr : windows.found.front();
-}
-
-std::string WindowTextOf(HWND window) {
-    char text[256] = {};
-    DWORD_PTR copied = 0;
-    ::SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG,
-                          5000, &copied);
-    return std::string(text, copied);
 }
 
 }  // namespace corvane::test

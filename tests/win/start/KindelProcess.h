@@ -4,6 +4,7 @@
 
 #include "common/UniqueHandle.h"
 #include "tests/win/support/Polling.h"
+#include "tests/win/support/WindowText.h"
 
 #include <windows.h>
 
@@ -46,8 +47,5 @@ class KindelProcess {
     std::vector<HWND> seen_;
     std::thread watcher_;
 };
-
-// A window's text read from another process (WM_GETTEXT; GetWindowText does not cross processes).
-std::string WindowTextOf(HWND window);
 
 }  // namespace corvane::test

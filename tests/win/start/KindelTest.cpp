@@ -216,9 +216,9 @@ class KindelTest : public ::testing::Test {
 };
 
 void ExpectPreparationWindow(HWND window) {
-    EXPECT_EQ(WindowTextOf(window), start::texts::kCaption);
-    EXPECT_EQ(WindowTextOf(::GetDlgItem(window, start::Label1)), start::texts::kPreparing);
-    EXPECT_EQ(WindowTextOf(::GetDlgItem(window, start::Label2)), start::texts::kPleaseWait);
+    EXPECT_EQ(WindowText(window), start::texts::kCaption);
+    EXPECT_EQ(WindowText(::GetDlgItem(window, start::Label1)), start::texts::kPreparing);
+    EXPECT_EQ(WindowText(::GetDlgItem(window, start::Label2)), start::texts::kPleaseWait);
 
     const auto style = static_cast<DWORD>(::GetWindowLongA(window, GWL_STYLE));
     EXPECT_EQ(style & (WS_CAPTION | WS_BORDER | WS_DLGFRAME | WS_THICKFRAME | WS_SYSMENU), 0u)
@@ -270,6 +270,15 @@ TEST_F(KindelTest, MissingComponentIsCopiedAndRegisteredBeforeTheMenuStarts) {
     const HWND window = WaitForPreparationWindow(kindel);
     ASSERT_NE(window, nullptr);
     ExpectPreparationWindow(window);
+    // Alt+F4 (the close command it makes) and a plain close request leave the window up meanwhile.
+    for (const auto& [name, message, wParam] :
+         {std::tuple<const char*, UINT, WPARAM>{"SC_CLOSE", WM_SYSCOMMAND, SC_CLOSE},
+          {"WM_CLOSE", WM_CLOSE, 0}}) {
+        DWORD_PTR ignored = 0;
+        EXPECT_NE(::SendMessageTimeoutA(window, message, wParam, 0, SMTO_ABORTIFHUNG, 5000, &ignored), 0)
+            << name;
+        EXPECT_TRUE(::IsWindowVisible(window)) << name << " closed the window while it prepares";
+    }
     EXPECT_EQ(ReadTestFile(files_.componentFile), ReadTestFile(TestComponent(kSignedComponent)));
     EXPECT_TRUE(LogOf(kMenuOnDrive).empty()) << "the menu started before the registration ended";
 

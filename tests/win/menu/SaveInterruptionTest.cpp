@@ -20,6 +20,13 @@ int Rounds() {
     return value != nullptr ? std::atoi(value) : 40;
 }
 
+// The kill moments come from this seed: a fresh one each run, or CORVANE_KILL_SEED to replay a failure.
+unsigned Seed() {
+    const char* value = std::getenv("CORVANE_KILL_SEED");
+    return value != nullptr ? static_cast<unsigned>(std::strtoul(value, nullptr, 10))
+                            : std::random_device{}();
+}
+
 // A save killed at any moment leaves Data.dat holding the complete old or the complete new list.
 TEST(SaveInterruption, KilledSavesLeaveTheOldOrTheNewList) {
     EmptyDrive(kStickRoot);
@@ -29,7 +36,10 @@ TEST(SaveInterruption, KilledSavesLeaveTheOldOrTheNewList) {
     const std::string second = corvane::menu::EncodeRecords(SaveWorkerList('B', kRows));
     WriteTestFile(file, first);
 
-    std::mt19937 random(std::random_device{}());
+    const unsigned seed = Seed();
+    std::printf("kill moments from seed %u (CORVANE_KILL_SEED=%u replays them)\n", seed, seed);
+    std::fflush(stdout);
+    std::mt19937 random(seed);
     std::uniform_int_distribution<DWORD> delay(0, 60);
     const std::string worker = TestProgramFolder() + "corvane_save_worker.exe";
     std::string commandLine = "\"" + worker + "\" " + file + " " + std::to_string(kRows);
@@ -58,7 +68,8 @@ TEST(SaveInterruption, KilledSavesLeaveTheOldOrTheNewList) {
 
         const std::string contents = ReadTestFile(file);
         ASSERT_TRUE(contents == first || contents == second)
-            << "round " << round << ": Data.dat holds " << contents.size() << " bytes of neither list";
+            << "round " << round << " of seed " << seed << ": Data.dat holds " << contents.size()
+            << " bytes of neither list";
         (contents == first ? firstSeen : secondSeen)++;
     }
     std::printf("%d kills: %d left the old list, %d the new one\n", Rounds(), firstSeen, secondSeen);
