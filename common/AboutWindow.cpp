@@ -37,8 +37,9 @@ const std::array<ControlSpec, 6> kControls = {{
 AboutWindow::AboutWindow(std::function<void()> onHelp) : onHelp_(std::move(onHelp)) {}
 
 std::string AboutWindow::TitleText() {
-    return std::string(CORVANE_PRODUCT_NAME) + about_texts::kVersionLeadIn + std::to_string(CORVANE_VERSION_MAJOR) +
-           "." + std::to_string(CORVANE_VERSION_MINOR) + "." + std::to_string(CORVANE_VERSION_REVISION);
+    return std::string(CORVANE_PRODUCT_NAME) + about_texts::kVersionLeadIn +
+           std::to_string(CORVANE_VERSION_MAJOR) + "." + std::to_string(CORVANE_VERSION_MINOR) + "." +
+           std::to_string(CORVANE_VERSION_REVISION);
 }
 
 void AboutWindow::Show() {

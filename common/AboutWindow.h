@@ -26,7 +26,7 @@ inline constexpr const char* kHelp = "&Help";
 }  // namespace about_texts
 
 class AboutWindow : public BaseWindow<AboutWindow> {
-public:
+  public:
     enum ControlId {
         lblTitle = 100,       // the program's title and version
         Label2,               // the link to the maker's web page
@@ -49,7 +49,7 @@ public:
     static const char* ClassName() { return "CorvaneAbout"; }
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
-private:
+  private:
     void OnCreate();
     void OpenMakerPage() const;
 

@@ -25,7 +25,7 @@ namespace corvane {
 
 template <typename Derived>
 class BaseWindow {
-public:
+  public:
     BaseWindow() = default;
     BaseWindow(const BaseWindow&) = delete;
     BaseWindow& operator=(const BaseWindow&) = delete;
@@ -50,10 +50,10 @@ public:
         }
     }
 
-protected:
+  protected:
     // Registers the class on first use and creates the window. Returns false when creation failed.
-    bool CreateWindowObject(DWORD exStyle, const char* title, DWORD style, int x, int y, int width, int height,
-                            HWND parent = nullptr, HMENU menu = nullptr) {
+    bool CreateWindowObject(DWORD exStyle, const char* title, DWORD style, int x, int y, int width,
+                            int height, HWND parent = nullptr, HMENU menu = nullptr) {
         const HINSTANCE instance = ::GetModuleHandleA(nullptr);
         WNDCLASSEXA existing{};
         existing.cbSize = sizeof existing;
@@ -95,7 +95,7 @@ protected:
     // Called after the window is gone (WM_NCDESTROY); the object may be reused or deleted then.
     virtual void OnWindowDestroyed() noexcept {}
 
-private:
+  private:
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
         Derived* self = nullptr;
         if (message == WM_NCCREATE) {

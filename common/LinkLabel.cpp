@@ -6,8 +6,8 @@
 
 namespace corvane {
 
-bool LinkLabel::Create(HWND parent, int id, const char* text, const TwipsRect& place, int dpi, const Style& style,
-                       Action onClick) {
+bool LinkLabel::Create(HWND parent, int id, const char* text, const TwipsRect& place, int dpi,
+                       const Style& style, Action onClick) {
     onClick_ = std::move(onClick);
     alignment_ = style.alignment;
     font_ = CreateDialogFont(dpi, /*underline=*/true);

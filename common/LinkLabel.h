@@ -11,7 +11,7 @@
 namespace corvane {
 
 class LinkLabel : public BaseWindow<LinkLabel> {
-public:
+  public:
     using Action = std::function<void()>;
 
     struct Style {
@@ -29,7 +29,7 @@ public:
     static const char* ClassName() { return "CorvaneLinkLabel"; }
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
-private:
+  private:
     void Paint();
     void Activate();
 

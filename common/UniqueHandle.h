@@ -12,7 +12,7 @@ namespace corvane {
 
 template <typename Traits>
 class UniqueHandle {
-public:
+  public:
     using Handle = typename Traits::Handle;
 
     UniqueHandle() noexcept = default;
@@ -38,7 +38,7 @@ public:
         }
     }
 
-private:
+  private:
     Handle handle_ = Traits::Invalid();
 };
 
@@ -122,7 +122,7 @@ using DropList = UniqueHandle<handle_traits::Drop>;
 // it after the owners of the DC and of the object, so that the DC lets go of the object before
 // either is deleted.
 class SelectedObject {
-public:
+  public:
     SelectedObject(HDC dc, HGDIOBJ object) noexcept : dc_(dc), old_(::SelectObject(dc, object)) {}
     ~SelectedObject() {
         if (old_ != nullptr) {  // nothing was selected when the selection failed
@@ -132,7 +132,7 @@ public:
     SelectedObject(const SelectedObject&) = delete;
     SelectedObject& operator=(const SelectedObject&) = delete;
 
-private:
+  private:
     HDC dc_;
     HGDIOBJ old_;
 };

@@ -24,10 +24,10 @@ int WindowDpi(HWND hwnd) noexcept {
 
 HWND CreateChild(HWND parent, const char* className, const char* text, DWORD style, DWORD exStyle,
                  const TwipsRect& place, int id, int dpi) noexcept {
-    return ::CreateWindowExA(exStyle, className, text, WS_CHILD | WS_VISIBLE | style, TwipsToPixels(place.left, dpi),
-                             TwipsToPixels(place.top, dpi), TwipsToPixels(place.width, dpi),
-                             TwipsToPixels(place.height, dpi), parent,
-                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), ::GetModuleHandleA(nullptr), nullptr);
+    return ::CreateWindowExA(
+        exStyle, className, text, WS_CHILD | WS_VISIBLE | style, TwipsToPixels(place.left, dpi),
+        TwipsToPixels(place.top, dpi), TwipsToPixels(place.width, dpi), TwipsToPixels(place.height, dpi),
+        parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), ::GetModuleHandleA(nullptr), nullptr);
 }
 
 HWND CreateChild(HWND parent, const ControlSpec& control, int dpi) noexcept {
@@ -36,8 +36,8 @@ HWND CreateChild(HWND parent, const ControlSpec& control, int dpi) noexcept {
 }
 
 void PlaceChild(HWND child, const TwipsRect& place, int dpi) noexcept {
-    ::MoveWindow(child, TwipsToPixels(place.left, dpi), TwipsToPixels(place.top, dpi), TwipsToPixels(place.width, dpi),
-                 TwipsToPixels(place.height, dpi), TRUE);
+    ::MoveWindow(child, TwipsToPixels(place.left, dpi), TwipsToPixels(place.top, dpi),
+                 TwipsToPixels(place.width, dpi), TwipsToPixels(place.height, dpi), TRUE);
 }
 
 UniqueFont CreateDialogFont(int dpi, bool underline, bool bold) noexcept {
@@ -84,7 +84,8 @@ void CentreOnScreen(HWND hwnd) noexcept {
     const int width = window.right - window.left;
     const int height = window.bottom - window.top;
     ::SetWindowPos(hwnd, nullptr, area.left + (area.right - area.left - width) / 2,
-                   area.top + (area.bottom - area.top - height) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+                   area.top + (area.bottom - area.top - height) / 2, 0, 0,
+                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void SetClientSizeTwips(HWND hwnd, int width, int height, int dpi) noexcept {

@@ -8,7 +8,7 @@
 namespace corvane::menu {
 
 class EntryEditorHost {
-public:
+  public:
     virtual ~EntryEditorHost() = default;
     [[nodiscard]] virtual HWND ListView() const noexcept = 0;
     // The menu's folder with a trailing backslash; its first three characters are the drive prefix.

@@ -34,7 +34,7 @@ LPARAM NextRowId() {
 // into one reused buffer: the ANSI messages would convert every text into an allocation of its own.
 // The list view keeps the same texts either way.
 class RowAppender {
-public:
+  public:
     explicit RowAppender(HWND listView) : listView_(listView) {}
 
     int Append(std::span<const std::string_view> fields) {
@@ -46,7 +46,8 @@ public:
         item.iItem = static_cast<int>(::SendMessageW(listView_, LVM_GETITEMCOUNT, 0, 0));
         item.lParam = NextRowId();
         item.pszText = Wide(fields[0]);
-        const auto index = static_cast<int>(::SendMessageW(listView_, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)));
+        const auto index =
+            static_cast<int>(::SendMessageW(listView_, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)));
         if (index < 0) {
             return index;
         }
@@ -67,13 +68,14 @@ public:
         return index;
     }
 
-private:
+  private:
     // The text, NUL-terminated, in the buffer. A byte of the ANSI code page never becomes more than
     // one UTF-16 unit, so the text's length in bytes is room enough.
     wchar_t* Wide(std::string_view text) {
         const int length = static_cast<int>(text.size());
         wide_.resize(text.size() + 1);
-        const int units = length == 0 ? 0 : ::MultiByteToWideChar(CP_ACP, 0, text.data(), length, wide_.data(), length);
+        const int units =
+            length == 0 ? 0 : ::MultiByteToWideChar(CP_ACP, 0, text.data(), length, wide_.data(), length);
         wide_[static_cast<std::size_t>(units)] = L'\0';
         return wide_.data();
     }
@@ -85,8 +87,10 @@ private:
 // Turns the list view's drawing off for a bulk change and back on (with a repaint) afterwards, so that
 // a large list is filled without a repaint per row.
 class RedrawPaused {
-public:
-    explicit RedrawPaused(HWND listView) : listView_(listView) { ::SendMessageA(listView_, WM_SETREDRAW, FALSE, 0); }
+  public:
+    explicit RedrawPaused(HWND listView) : listView_(listView) {
+        ::SendMessageA(listView_, WM_SETREDRAW, FALSE, 0);
+    }
     ~RedrawPaused() {
         ::SendMessageA(listView_, WM_SETREDRAW, TRUE, 0);
         ::InvalidateRect(listView_, nullptr, TRUE);
@@ -94,7 +98,7 @@ public:
     RedrawPaused(const RedrawPaused&) = delete;
     RedrawPaused& operator=(const RedrawPaused&) = delete;
 
-private:
+  private:
     HWND listView_;
 };
 
@@ -132,12 +136,14 @@ int FindRow(HWND listView, LPARAM id) {
     LVFINDINFOA find{};
     find.flags = LVFI_PARAM;
     find.lParam = id;
-    return static_cast<int>(::SendMessageA(listView, LVM_FINDITEMA, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&find)));
+    return static_cast<int>(
+        ::SendMessageA(listView, LVM_FINDITEMA, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&find)));
 }
 
 int ColumnCount(HWND listView) {
     const auto header = reinterpret_cast<HWND>(::SendMessageA(listView, LVM_GETHEADER, 0, 0));
-    const auto count = header != nullptr ? static_cast<int>(::SendMessageA(header, HDM_GETITEMCOUNT, 0, 0)) : 0;
+    const auto count =
+        header != nullptr ? static_cast<int>(::SendMessageA(header, HDM_GETITEMCOUNT, 0, 0)) : 0;
     return count > 0 ? count : 0;
 }
 
@@ -149,8 +155,8 @@ std::string RowText(HWND listView, int row, int column) {
         item.iSubItem = column;
         item.pszText = buffer.data();
         item.cchTextMax = static_cast<int>(buffer.size());
-        const auto length = static_cast<std::size_t>(
-            ::SendMessageA(listView, LVM_GETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item)));
+        const auto length = static_cast<std::size_t>(::SendMessageA(
+            listView, LVM_GETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item)));
         if (length + 1 < buffer.size()) {
             return std::string(buffer.data(), length);
         }
@@ -233,7 +239,8 @@ DWORD LoadEntries(HWND listView, const std::function<void(const std::string&)>& 
         LVITEMA item{};
         item.stateMask = LVIS_FOCUSED;
         item.state = LVIS_FOCUSED;
-        ::SendMessageA(listView, LVM_SETITEMSTATE, static_cast<WPARAM>(current), reinterpret_cast<LPARAM>(&item));
+        ::SendMessageA(listView, LVM_SETITEMSTATE, static_cast<WPARAM>(current),
+                       reinterpret_cast<LPARAM>(&item));
     }
     showStatus(result == ERROR_SUCCESS ? std::string(texts::kDataLoaded)
                                        : texts::kErrorLoadingList + SystemErrorText(result));

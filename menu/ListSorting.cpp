@@ -121,7 +121,8 @@ std::vector<std::size_t> OrderForPeople(std::span<const std::string_view> texts,
         keys.push_back(std::move(*key));
     }
     if (everyKeyMade) {
-        SortPositions(order, descending, [&](std::size_t a, std::size_t b) { return keys[a].compare(keys[b]); });
+        SortPositions(order, descending,
+                      [&](std::size_t a, std::size_t b) { return keys[a].compare(keys[b]); });
         if (InOrder(texts, order, descending, digitsAsNumbers)) {
             return order;
         }
@@ -152,7 +153,8 @@ void SortListView(HWND listView, int column, bool descending) {
     for (std::size_t rank = 0; rank < order.size(); ++rank) {
         ranks.emplace(ids[order[rank]], rank);
     }
-    ::SendMessageA(listView, LVM_SORTITEMS, reinterpret_cast<WPARAM>(&ranks), reinterpret_cast<LPARAM>(CompareByRank));
+    ::SendMessageA(listView, LVM_SORTITEMS, reinterpret_cast<WPARAM>(&ranks),
+                   reinterpret_cast<LPARAM>(CompareByRank));
     ShowSortArrow(listView, column, descending);
 }
 

@@ -37,9 +37,11 @@ int StoredExtent(HWND window, const char* key, const char* fallback, int workAre
 void ApplyStoredWindowSize(HWND window, const std::string& settingsFile) {
     const Extents workArea = WorkAreaExtents(window);
     constexpr UINT kResizeOnly = SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE;
-    const int height = StoredExtent(window, kWindowHeightKey, kDefaultWindowHeight, workArea.height, settingsFile);
+    const int height =
+        StoredExtent(window, kWindowHeightKey, kDefaultWindowHeight, workArea.height, settingsFile);
     ::SetWindowPos(window, nullptr, 0, 0, WindowExtents(window).width, height, kResizeOnly);
-    const int width = StoredExtent(window, kWindowWidthKey, kDefaultWindowWidth, workArea.width, settingsFile);
+    const int width =
+        StoredExtent(window, kWindowWidthKey, kDefaultWindowWidth, workArea.width, settingsFile);
     ::SetWindowPos(window, nullptr, 0, 0, width, WindowExtents(window).height, kResizeOnly);
 }
 
@@ -49,7 +51,8 @@ void StoreWindowSize(HWND window, const std::string& settingsFile) {
     }
     const int dpi = WindowDpi(window);
     const Extents size = WindowExtents(window);
-    WriteSetting(kSizeSection, kWindowHeightKey, std::to_string(PixelsToTwips(size.height, dpi)), settingsFile);
+    WriteSetting(kSizeSection, kWindowHeightKey, std::to_string(PixelsToTwips(size.height, dpi)),
+                 settingsFile);
     WriteSetting(kSizeSection, kWindowWidthKey, std::to_string(PixelsToTwips(size.width, dpi)), settingsFile);
 }
 

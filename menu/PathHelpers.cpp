@@ -16,9 +16,13 @@ namespace {
 
 constexpr DWORD kSettingBufferSize = 750;
 
-bool HasWildcard(const std::string& path) { return path.find_first_of("*?") != std::string::npos; }
+bool HasWildcard(const std::string& path) {
+    return path.find_first_of("*?") != std::string::npos;
+}
 
-bool IsVisible(DWORD attributes) { return (attributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) == 0; }
+bool IsVisible(DWORD attributes) {
+    return (attributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) == 0;
+}
 
 // True when the search for `path` returns an entry that `accept` takes; false on any failure.
 bool SearchFinds(const std::string& path, const std::function<bool(DWORD attributes)>& accept) {
@@ -49,7 +53,9 @@ std::string FolderFrom(Query query) {
 
 }  // namespace
 
-bool AnsiLeadByte(char byte) { return ::IsDBCSLeadByte(static_cast<BYTE>(byte)) != FALSE; }
+bool AnsiLeadByte(char byte) {
+    return ::IsDBCSLeadByte(static_cast<BYTE>(byte)) != FALSE;
+}
 
 std::string MenuFolder() {
     return FolderOfProgram(ProgramPath(), AnsiLeadByte);
@@ -84,9 +90,13 @@ bool FolderFound(const std::string& path) {
     return !path.empty() && (SearchFinds(path, visibleFolder) || RootFound(path));
 }
 
-std::string WindowsFolder() { return FolderFrom(::GetSystemWindowsDirectoryA); }
+std::string WindowsFolder() {
+    return FolderFrom(::GetSystemWindowsDirectoryA);
+}
 
-std::string SystemFolder() { return FolderFrom(::GetSystemDirectoryA); }
+std::string SystemFolder() {
+    return FolderFrom(::GetSystemDirectoryA);
+}
 
 std::string ReadSetting(const std::string& section, const std::string& key, const std::string& file,
                         const std::string& defaultValue) {
@@ -94,8 +104,8 @@ std::string ReadSetting(const std::string& section, const std::string& key, cons
         return defaultValue;
     }
     std::vector<char> buffer(kSettingBufferSize, '\0');
-    const DWORD length = ::GetPrivateProfileStringA(section.c_str(), ToLowerAscii(key).c_str(), "", buffer.data(),
-                                                    kSettingBufferSize, file.c_str());
+    const DWORD length = ::GetPrivateProfileStringA(section.c_str(), ToLowerAscii(key).c_str(), "",
+                                                    buffer.data(), kSettingBufferSize, file.c_str());
     std::string value(buffer.data(), length);
     if (value.empty()) {
         value = defaultValue;

@@ -12,7 +12,9 @@ std::string ProgramName() {
 }
 
 // Text up to the first NUL.
-std::string UpToNul(const std::vector<char>& buffer) { return std::string(buffer.data()); }
+std::string UpToNul(const std::vector<char>& buffer) {
+    return std::string(buffer.data());
+}
 
 }  // namespace
 
@@ -57,9 +59,13 @@ std::string cFileDialog::ErrorSource(Kind kind) const {
     return ProgramName() + (kind == Kind::Open ? ".cFileDialog" : ".cFilenDialog");
 }
 
-void cFileDialog::ShowOpen() { Show(Kind::Open); }
+void cFileDialog::ShowOpen() {
+    Show(Kind::Open);
+}
 
-void cFileDialog::ShowSave() { Show(Kind::Save); }
+void cFileDialog::ShowSave() {
+    Show(Kind::Save);
+}
 
 void cFileDialog::Show(Kind kind) {
     record_.Flags = flags_;
@@ -101,7 +107,8 @@ void cFileDialog::Show(Kind kind) {
     fileTitle_ = UpToNul(title);
 }
 
-void cFileDialog::ParseMultiFileName(std::string& sDir, std::vector<std::string>& sFiles, long& lFileCount) const {
+void cFileDialog::ParseMultiFileName(std::string& sDir, std::vector<std::string>& sFiles,
+                                     long& lFileCount) const {
     ParseMultiSelection(filename_, ErrorSource(Kind::Open), sDir, sFiles);
     lFileCount = static_cast<long>(sFiles.size());
 }

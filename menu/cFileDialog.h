@@ -14,7 +14,7 @@
 namespace corvane::menu {
 
 class cFileDialog {
-public:
+  public:
     static constexpr std::size_t kFileBufferSize = 1024;
     static constexpr std::size_t kMultiSelectBufferSize = 8192;
 
@@ -61,7 +61,7 @@ public:
     // The record as the next dialog will get it (size, filter, owner, title, folder).
     [[nodiscard]] const OPENFILENAMEA& Record() const { return record_; }
 
-private:
+  private:
     enum class Kind { Open, Save };
     void Show(Kind kind);
     [[nodiscard]] std::string ErrorSource(Kind kind) const;

@@ -50,8 +50,8 @@ void frmAdd::Show(Mode mode) {
     mode_ = mode;
     editedRowId_.reset();
     fileDialog_ = std::make_shared<cFileDialog>();
-    if (!CreateWindowObject(WS_EX_CONTROLPARENT, texts::kEditorDesignCaption, kStyle, CW_USEDEFAULT, CW_USEDEFAULT,
-                            100, 100)) {
+    if (!CreateWindowObject(WS_EX_CONTROLPARENT, texts::kEditorDesignCaption, kStyle, CW_USEDEFAULT,
+                            CW_USEDEFAULT, 100, 100)) {
         return;
     }
     SetClientSizeTwips(Hwnd(), kClientWidth, kClientHeight, WindowDpi(Hwnd()));

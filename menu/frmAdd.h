@@ -14,7 +14,7 @@
 namespace corvane::menu {
 
 class frmAdd : public BaseWindow<frmAdd> {
-public:
+  public:
     enum class Mode { Add, Edit };
     enum ControlId {
         Label4 = 100,    // the hint about where files may be
@@ -44,7 +44,7 @@ public:
     static const char* ClassName() { return "frmAdd"; }
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
-private:
+  private:
     void OnCreate();
     void FillFromSelectedEntry();
     [[nodiscard]] std::string FieldText(int id) const;

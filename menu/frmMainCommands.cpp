@@ -189,7 +189,9 @@ DWORD frmMain::Browse(const BrowseCandidate& candidate) {
     return ERROR_SUCCESS;
 }
 
-void frmMain::OnAddEntry() { editor_.Show(frmAdd::Mode::Add); }
+void frmMain::OnAddEntry() {
+    editor_.Show(frmAdd::Mode::Add);
+}
 
 void frmMain::OnEditEntry() {
     if (RowCount() > 0) {
@@ -197,7 +199,9 @@ void frmMain::OnEditEntry() {
     }
 }
 
-void frmMain::OnDeleteEntry() { DeleteSelectedEntry(*this); }
+void frmMain::OnDeleteEntry() {
+    DeleteSelectedEntry(*this);
+}
 
 void frmMain::RefreshList() {
     ::InvalidateRect(list_, nullptr, TRUE);

@@ -39,8 +39,12 @@ std::string FreeBytes(const std::string& root) {
     return FreeSpaceExAvailable() ? FreeBytesEx(root) : std::to_string(FreeBytesLegacy(root));
 }
 
-std::string FreeKB(const std::string& root) { return ThousandTwentyFourthsOf(FreeBytes(root)); }
+std::string FreeKB(const std::string& root) {
+    return ThousandTwentyFourthsOf(FreeBytes(root));
+}
 
-std::string FreeMB(const std::string& root) { return ThousandTwentyFourthsOf(FreeKB(root)); }
+std::string FreeMB(const std::string& root) {
+    return ThousandTwentyFourthsOf(FreeKB(root));
+}
 
 }  // namespace corvane::menu::modDriveSpace

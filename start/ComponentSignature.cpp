@@ -18,25 +18,29 @@ namespace {
 struct TrustFunctions {
     UniqueModule wintrust = LoadSystemLibrary("wintrust.dll");
     UniqueModule crypt32 = LoadSystemLibrary("crypt32.dll");
-    decltype(&::WinVerifyTrust) verifyTrust = LibraryFunction<decltype(&::WinVerifyTrust)>(wintrust, "WinVerifyTrust");
+    decltype(&::WinVerifyTrust) verifyTrust =
+        LibraryFunction<decltype(&::WinVerifyTrust)>(wintrust, "WinVerifyTrust");
     decltype(&::WTHelperProvDataFromStateData) providerData =
-        LibraryFunction<decltype(&::WTHelperProvDataFromStateData)>(wintrust, "WTHelperProvDataFromStateData");
+        LibraryFunction<decltype(&::WTHelperProvDataFromStateData)>(wintrust,
+                                                                    "WTHelperProvDataFromStateData");
     decltype(&::WTHelperGetProvSignerFromChain) signer =
-        LibraryFunction<decltype(&::WTHelperGetProvSignerFromChain)>(wintrust, "WTHelperGetProvSignerFromChain");
+        LibraryFunction<decltype(&::WTHelperGetProvSignerFromChain)>(wintrust,
+                                                                     "WTHelperGetProvSignerFromChain");
     decltype(&::WTHelperGetProvCertFromChain) signerCertificate =
         LibraryFunction<decltype(&::WTHelperGetProvCertFromChain)>(wintrust, "WTHelperGetProvCertFromChain");
     decltype(&::CertGetCertificateChain) getChain =
         LibraryFunction<decltype(&::CertGetCertificateChain)>(crypt32, "CertGetCertificateChain");
     decltype(&::CertVerifyCertificateChainPolicy) verifyChain =
-        LibraryFunction<decltype(&::CertVerifyCertificateChainPolicy)>(crypt32, "CertVerifyCertificateChainPolicy");
+        LibraryFunction<decltype(&::CertVerifyCertificateChainPolicy)>(crypt32,
+                                                                       "CertVerifyCertificateChainPolicy");
     decltype(&::CertFreeCertificateChain) freeChain =
         LibraryFunction<decltype(&::CertFreeCertificateChain)>(crypt32, "CertFreeCertificateChain");
     decltype(&::CertGetNameStringW) nameString =
         LibraryFunction<decltype(&::CertGetNameStringW)>(crypt32, "CertGetNameStringW");
 
     [[nodiscard]] bool Complete() const noexcept {
-        return verifyTrust && providerData && signer && signerCertificate && getChain && verifyChain && freeChain &&
-               nameString;
+        return verifyTrust && providerData && signer && signerCertificate && getChain && verifyChain &&
+               freeChain && nameString;
     }
 };
 
@@ -98,7 +102,8 @@ std::string Organisation(const TrustFunctions& trust, PCCERT_CONTEXT certificate
 // has one: the publisher's certificate may have expired since) and checks it against the
 // computer's trusted roots. WinVerifyTrust is not relied on for that: some implementations accept
 // a valid signature from an untrusted root.
-bool ChainTrusted(const TrustFunctions& trust, const CRYPT_PROVIDER_SGNR& signer, PCCERT_CONTEXT certificate) {
+bool ChainTrusted(const TrustFunctions& trust, const CRYPT_PROVIDER_SGNR& signer,
+                  PCCERT_CONTEXT certificate) {
     LPSTR codeSigning[] = {const_cast<LPSTR>(szOID_PKIX_KP_CODE_SIGNING)};
     CERT_CHAIN_PARA parameters{};
     parameters.cbSize = sizeof parameters;
@@ -109,8 +114,8 @@ bool ChainTrusted(const TrustFunctions& trust, const CRYPT_PROVIDER_SGNR& signer
     PCCERT_CHAIN_CONTEXT chain = nullptr;
     // The signature's own certificates (its intermediates) are in the certificate's store.
     if (!trust.getChain(nullptr, certificate, &asOf, certificate->hCertStore, &parameters,
-                        CERT_CHAIN_REVOCATION_CHECK_CHAIN_EXCLUDE_ROOT | CERT_CHAIN_REVOCATION_CHECK_CACHE_ONLY |
-                            CERT_CHAIN_CACHE_ONLY_URL_RETRIEVAL,
+                        CERT_CHAIN_REVOCATION_CHECK_CHAIN_EXCLUDE_ROOT |
+                            CERT_CHAIN_REVOCATION_CHECK_CACHE_ONLY | CERT_CHAIN_CACHE_ONLY_URL_RETRIEVAL,
                         nullptr, &chain)) {
         return false;
     }

@@ -19,11 +19,12 @@ namespace {
 // a failed registration) is passed over without a word: the menu is started regardless.
 void PrepareComputer(frmStart& window, const StartFiles& files) {
     window.ShowAndPaint();
-    const InstallOutcome outcome = InstallComponent(files.componentSource, files.componentFile, files.systemFolder);
+    const InstallOutcome outcome =
+        InstallComponent(files.componentSource, files.componentFile, files.systemFolder);
     PumpPendingMessages();
     if (outcome == InstallOutcome::Installed &&
-        RunRegistration(files.registrar, files.registrationCommandLine, files.systemFolder, kRegistrationWaitMs) ==
-            RegistrationOutcome::Failed) {
+        RunRegistration(files.registrar, files.registrationCommandLine, files.systemFolder,
+                        kRegistrationWaitMs) == RegistrationOutcome::Failed) {
         // A component that would not register is of no use to anyone: take back what this run put there.
         ::DeleteFileA(files.componentFile.c_str());
     }

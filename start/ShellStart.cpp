@@ -42,7 +42,8 @@ using UniqueBstr = UniqueHandle<BstrTraits>;
 class ComApartment {
   public:
     ComApartment() noexcept
-        : initialised_(SUCCEEDED(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE))) {}
+        : initialised_(
+              SUCCEEDED(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE))) {}
     ~ComApartment() {
         if (initialised_) {
             ::CoUninitialize();
@@ -73,14 +74,16 @@ ComRef<IShellDispatch2> DesktopShellDispatch() {
     const bool found =
         Obtain(windows,
                [](void** out) {
-                   return ::CoCreateInstance(CLSID_ShellWindows, nullptr, CLSCTX_LOCAL_SERVER, IID_IShellWindows, out);
+                   return ::CoCreateInstance(CLSID_ShellWindows, nullptr, CLSCTX_LOCAL_SERVER,
+                                             IID_IShellWindows, out);
                }) &&
         Obtain(desktop,
                [&](void** out) {
                    return windows.get()->FindWindowSW(&anywhere, &anywhere, SWC_DESKTOP, &desktopWindow,
                                                       SWFO_NEEDDISPATCH, reinterpret_cast<IDispatch**>(out));
                }) &&
-        Obtain(services, [&](void** out) { return desktop.get()->QueryInterface(IID_IServiceProvider, out); }) &&
+        Obtain(services,
+               [&](void** out) { return desktop.get()->QueryInterface(IID_IServiceProvider, out); }) &&
         Obtain(browser,
                [&](void** out) {
                    return services.get()->QueryService(SID_STopLevelBrowser, IID_IShellBrowser, out);
@@ -97,7 +100,8 @@ ComRef<IShellDispatch2> DesktopShellDispatch() {
                [&](void** out) {
                    return folderView.get()->get_Application(reinterpret_cast<IDispatch**>(out));
                }) &&
-        Obtain(shell, [&](void** out) { return application.get()->QueryInterface(IID_IShellDispatch2, out); });
+        Obtain(shell,
+               [&](void** out) { return application.get()->QueryInterface(IID_IShellDispatch2, out); });
     return found ? std::move(shell) : ComRef<IShellDispatch2>();
 }
 

@@ -5,7 +5,7 @@
 set -euo pipefail
 
 packages=(
-  cmake ninja-build ccache g++ clang libclang-rt-dev llvm googletest libbenchmark-dev cppcheck
+  cmake ninja-build ccache g++ clang libclang-rt-dev llvm googletest libbenchmark-dev cppcheck clang-format
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64
   wine wine64 wine32:i386 fonts-wine
   xvfb x11-utils xdotool imagemagick fp-utils libchm-bin unzip openssl osslsigncode locales

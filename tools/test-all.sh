@@ -9,6 +9,9 @@ tools/setup-debian.sh
 
 step() { printf '\n== %s\n' "$*"; }
 
+step "formatting (clang-format, the project's .clang-format)"
+git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run -Werror
+
 step "static analysis of the portable core (cppcheck)"
 cppcheck --enable=warning,performance,portability --error-exitcode=1 --std=c++20 -I . --quiet --inline-suppr \
   common/core menu/core creator/core start/core

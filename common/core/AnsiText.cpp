@@ -6,9 +6,15 @@
 namespace corvane {
 namespace {
 
-char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-char UpperAscii(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+char LowerAscii(char c) {
+    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
+char UpperAscii(char c) {
+    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
 
 // Calls `visit` with the position and first byte of each character, until it returns false. A lead
 // byte at the very end (a cut text) counts as a character of its own.
@@ -23,7 +29,9 @@ void ForEachCharacter(std::string_view text, LeadByteTest isLead, Visit visit) {
 
 }  // namespace
 
-bool NoLeadBytes(char) { return false; }
+bool NoLeadBytes(char) {
+    return false;
+}
 
 std::size_t FindCharacter(std::string_view text, char c, std::size_t from, LeadByteTest isLead) {
     std::size_t found = std::string_view::npos;
@@ -55,7 +63,8 @@ bool EndsWithCharacter(std::string_view text, char c, LeadByteTest isLead) {
 
 std::string LineBreaksToSpaces(std::string_view text) {
     std::string result(text);
-    std::replace_if(result.begin(), result.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
+    std::replace_if(
+        result.begin(), result.end(), [](char c) { return c == '\r' || c == '\n'; }, ' ');
     return result;
 }
 

@@ -10,7 +10,8 @@ inline constexpr int kDefaultDpi = 96;
 constexpr int TwipsToPixels(long long twips, int dpi) {
     const long long scaled = twips * dpi;
     const long long half = kTwipsPerInch / 2;
-    return static_cast<int>(scaled >= 0 ? (scaled + half) / kTwipsPerInch : -((-scaled + half) / kTwipsPerInch));
+    return static_cast<int>(scaled >= 0 ? (scaled + half) / kTwipsPerInch
+                                        : -((-scaled + half) / kTwipsPerInch));
 }
 
 constexpr long long PixelsToTwips(long long pixels, int dpi) {

@@ -16,7 +16,9 @@ std::string ProposedName(std::string_view path, LeadByteTest isLead) {
     return dot == std::string::npos ? name : name.substr(0, dot);
 }
 
-std::string MenuDrivePrefix(std::string_view menuFolder) { return std::string(menuFolder.substr(0, 3)); }
+std::string MenuDrivePrefix(std::string_view menuFolder) {
+    return std::string(menuFolder.substr(0, 3));
+}
 
 std::string StoredTarget(std::string_view path, std::string_view menuDrivePrefix) {
     if (IsNetworkPath(path) || path.substr(0, 3) != menuDrivePrefix) {

@@ -6,7 +6,8 @@ namespace corvane::menu {
 
 std::string DialogFilter(std::string_view filter) {
     std::string result(filter);
-    std::replace_if(result.begin(), result.end(), [](char c) { return c == '|' || c == ':'; }, '\0');
+    std::replace_if(
+        result.begin(), result.end(), [](char c) { return c == '|' || c == ':'; }, '\0');
     return WithTwoNuls(result);
 }
 
@@ -39,8 +40,8 @@ void ParseMultiSelection(std::string_view filename, const std::string& source, s
     folder = std::string(list.substr(0, start));
     while (start != std::string_view::npos) {
         const std::size_t next = list.find('\0', start + 1);
-        files.emplace_back(list.substr(start + 1, next == std::string_view::npos ? std::string_view::npos
-                                                                                   : next - start - 1));
+        files.emplace_back(list.substr(
+            start + 1, next == std::string_view::npos ? std::string_view::npos : next - start - 1));
         start = next;
     }
 }

@@ -8,7 +8,9 @@ constexpr auto npos = std::string_view::npos;
 
 }  // namespace
 
-bool IsNetworkPath(std::string_view path) { return path.starts_with("\\\\"); }
+bool IsNetworkPath(std::string_view path) {
+    return path.starts_with("\\\\");
+}
 
 std::string WithTrailingBackslash(std::string_view folder, LeadByteTest isLead) {
     std::string result(folder);

@@ -24,7 +24,9 @@ std::optional<OnRunOption> OnRunFromSetting(std::string_view value) {
     }
 }
 
-std::string OnRunSettingText(OnRunOption option) { return std::to_string(static_cast<int>(option)); }
+std::string OnRunSettingText(OnRunOption option) {
+    return std::to_string(static_cast<int>(option));
+}
 
 long long TwipsFromSetting(std::string_view value, std::string_view fallback) {
     if (const auto number = ParseWholeNumber(value)) {

@@ -8,8 +8,8 @@
 
 namespace corvane::menu {
 
-inline constexpr const char* kSizeSection = "MAIN";   // the window-size steps name it so ...
-inline constexpr const char* kRunSection = "Main";    // ... and the on-run steps so; one section either way
+inline constexpr const char* kSizeSection = "MAIN";  // the window-size steps name it so ...
+inline constexpr const char* kRunSection = "Main";   // ... and the on-run steps so; one section either way
 inline constexpr const char* kWindowHeightKey = "Window Height";
 inline constexpr const char* kWindowWidthKey = "Window Width";
 inline constexpr const char* kOnRunKey = "OnRun";

@@ -17,7 +17,8 @@ std::uint16_t Read16(std::span<const unsigned char> bytes, std::size_t at) noexc
 }
 
 std::uint32_t Read32(std::span<const unsigned char> bytes, std::size_t at) noexcept {
-    return static_cast<std::uint32_t>(Read16(bytes, at)) | (static_cast<std::uint32_t>(Read16(bytes, at + 2)) << 16);
+    return static_cast<std::uint32_t>(Read16(bytes, at)) |
+           (static_cast<std::uint32_t>(Read16(bytes, at + 2)) << 16);
 }
 
 }  // namespace

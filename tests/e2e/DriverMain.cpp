@@ -199,7 +199,8 @@ int Run(const std::vector<std::string>& args) {
     }
     if (verb == "status") {
         need(4);
-        std::printf("%s\n", corvane::e2e::ReadStatusPanel(Control(args[1], args[2]), std::stoi(args[3])).c_str());
+        std::printf("%s\n",
+                    corvane::e2e::ReadStatusPanel(Control(args[1], args[2]), std::stoi(args[3])).c_str());
         return 0;
     }
     if (verb == "answer") {

@@ -9,13 +9,15 @@ namespace {
 
 // Memory inside the process that owns a window, freed when the object goes.
 class RemoteBuffer {
-public:
+  public:
     RemoteBuffer(HWND window, std::size_t size) : size_(size) {
         DWORD processId = 0;
         ::GetWindowThreadProcessId(window, &processId);
-        process_.reset(::OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId));
+        process_.reset(
+            ::OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId));
         if (process_) {
-            address_ = ::VirtualAllocEx(process_.get(), nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+            address_ =
+                ::VirtualAllocEx(process_.get(), nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
         }
     }
     ~RemoteBuffer() {
@@ -35,7 +37,7 @@ public:
     }
     [[nodiscard]] bool Valid() const { return address_ != nullptr; }
 
-private:
+  private:
     UniqueKernelHandle process_;
     void* address_ = nullptr;
     std::size_t size_;
@@ -60,7 +62,8 @@ std::vector<std::vector<std::string>> ReadListRows(HWND listView, int columns) {
             item.pszText = buffer.At(sizeof(LVITEMA));
             item.cchTextMax = static_cast<int>(kTextSize);
             buffer.Write(0, &item, sizeof item);
-            ::SendMessageA(listView, LVM_GETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(buffer.At(0)));
+            ::SendMessageA(listView, LVM_GETITEMTEXTA, static_cast<WPARAM>(row),
+                           reinterpret_cast<LPARAM>(buffer.At(0)));
             char text[kTextSize] = {};
             buffer.Read(sizeof(LVITEMA), text, sizeof text - 1);
             texts.emplace_back(text);
@@ -75,7 +78,8 @@ std::string ReadStatusPanel(HWND statusBar, int panel) {
     if (!buffer.Valid()) {
         return {};
     }
-    ::SendMessageA(statusBar, SB_GETTEXTA, static_cast<WPARAM>(panel), reinterpret_cast<LPARAM>(buffer.At(0)));
+    ::SendMessageA(statusBar, SB_GETTEXTA, static_cast<WPARAM>(panel),
+                   reinterpret_cast<LPARAM>(buffer.At(0)));
     char text[kTextSize] = {};
     buffer.Read(0, text, sizeof text - 1);
     return text;
@@ -86,7 +90,8 @@ RECT ReadRowRect(HWND listView, int row) {
     RECT rect{};
     rect.left = LVIR_BOUNDS;
     buffer.Write(0, &rect, sizeof rect);
-    ::SendMessageA(listView, LVM_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(buffer.At(0)));
+    ::SendMessageA(listView, LVM_GETITEMRECT, static_cast<WPARAM>(row),
+                   reinterpret_cast<LPARAM>(buffer.At(0)));
     buffer.Read(0, &rect, sizeof rect);
     return rect;
 }
@@ -97,10 +102,12 @@ void SelectListRow(HWND listView, int row) {
     item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
     item.state = 0;
     buffer.Write(0, &item, sizeof item);
-    ::SendMessageA(listView, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(buffer.At(0)));
+    ::SendMessageA(listView, LVM_SETITEMSTATE, static_cast<WPARAM>(-1),
+                   reinterpret_cast<LPARAM>(buffer.At(0)));
     item.state = LVIS_SELECTED | LVIS_FOCUSED;
     buffer.Write(0, &item, sizeof item);
-    ::SendMessageA(listView, LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(buffer.At(0)));
+    ::SendMessageA(listView, LVM_SETITEMSTATE, static_cast<WPARAM>(row),
+                   reinterpret_cast<LPARAM>(buffer.At(0)));
 }
 
 }  // namespace corvane::e2e

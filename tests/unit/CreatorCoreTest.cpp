@@ -61,9 +61,10 @@ TEST(DriveLayout, PathsJoinNamesToTheRootAndTheCreatorFolder) {
 TEST(DriveLayout, EveryFileTheProgramsOpenIsOneTheCreatorCopies) {
     EXPECT_EQ(drive::kDriveFolders.front(), drive::kSupportFolderName);
     const std::string supportPrefix = std::string(drive::kSupportFolderName) + "\\";
-    for (const std::string_view name : {drive::kRepairWizardFile, drive::kFormatUtilityFile, drive::kUsbViewFile,
-                                        drive::kHelpFile, drive::kComponentFile}) {
-        EXPECT_NE(std::find(drive::kDriveFiles.begin(), drive::kDriveFiles.end(), name), drive::kDriveFiles.end())
+    for (const std::string_view name : {drive::kRepairWizardFile, drive::kFormatUtilityFile,
+                                        drive::kUsbViewFile, drive::kHelpFile, drive::kComponentFile}) {
+        EXPECT_NE(std::find(drive::kDriveFiles.begin(), drive::kDriveFiles.end(), name),
+                  drive::kDriveFiles.end())
             << name;
         EXPECT_TRUE(name.starts_with(supportPrefix)) << name;
     }

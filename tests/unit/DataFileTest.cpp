@@ -12,11 +12,13 @@ using Records = std::vector<EntryFields>;
 TEST(DataFile, WritesThreeCrLfLinesPerEntryAndNothingForAnEmptyList) {
     EXPECT_EQ(EncodeRecords({}), "");
     const Records two = {{"Notepad", "Apps\\Notepad\\notepad.exe", ""}, {"Readme", "E:\\readme.txt", "/s"}};
-    EXPECT_EQ(EncodeRecords(two), "Notepad\r\nApps\\Notepad\\notepad.exe\r\n\r\nReadme\r\nE:\\readme.txt\r\n/s\r\n");
+    EXPECT_EQ(EncodeRecords(two),
+              "Notepad\r\nApps\\Notepad\\notepad.exe\r\n\r\nReadme\r\nE:\\readme.txt\r\n/s\r\n");
 }
 
 TEST(DataFile, ReadsRecordsInFileOrder) {
-    const auto records = DecodeRecords("Notepad\r\nApps\\notepad.exe\r\n\r\nReadme\r\nE:\\readme.txt\r\n/s\r\n");
+    const auto records =
+        DecodeRecords("Notepad\r\nApps\\notepad.exe\r\n\r\nReadme\r\nE:\\readme.txt\r\n/s\r\n");
     ASSERT_EQ(records.size(), 2u);
     EXPECT_EQ(records[0], (EntryFields{"Notepad", "Apps\\notepad.exe", ""}));
     EXPECT_EQ(records[1][0], "Readme");  // the fourth line is the second entry's name
@@ -35,7 +37,8 @@ TEST(DataFile, TrailingEmptyLineLoadsOneMoreEmptyEntry) {
 }
 
 TEST(DataFile, CountRecordsAgreesWithTheReader) {
-    for (const char* text : {"", "a", "a\r\nb\r\nc\r\n", "a\r\nb\r\nc\r\n\r\n", "a\rb\nc\r\nd", "\r\n\r\n\r\n\r\n"}) {
+    for (const char* text :
+         {"", "a", "a\r\nb\r\nc\r\n", "a\r\nb\r\nc\r\n\r\n", "a\rb\nc\r\nd", "\r\n\r\n\r\n\r\n"}) {
         EXPECT_EQ(CountRecords(text, kEntryFieldCount), DecodeRecords(text).size()) << text;
     }
 }

@@ -5,7 +5,9 @@
 namespace corvane::menu {
 namespace {
 
-std::string MegabytesOf(std::string_view bytes) { return ThousandTwentyFourthsOf(ThousandTwentyFourthsOf(bytes)); }
+std::string MegabytesOf(std::string_view bytes) {
+    return ThousandTwentyFourthsOf(ThousandTwentyFourthsOf(bytes));
+}
 
 TEST(FreeSpaceMath, WholeMegabytesDropTheRemainder) {
     EXPECT_EQ(MegabytesOf("0"), "0");

@@ -107,16 +107,23 @@ TEST(ComponentRules, OnlyASignedDllOfThePublisherForThisMachineIsInstalled) {
         ComponentVerdict verdict;
     };
     const Case cases[] = {
-        {"folder or reparse point", [](ComponentFacts& f) { f.regularFile = false; }, ComponentVerdict::NotARegularFile},
+        {"folder or reparse point", [](ComponentFacts& f) { f.regularFile = false; },
+         ComponentVerdict::NotARegularFile},
         {"not a program image", [](ComponentFacts& f) { f.image.valid = false; }, ComponentVerdict::NotADll},
         {"a program, not a DLL", [](ComponentFacts& f) { f.image.dll = false; }, ComponentVerdict::NotADll},
-        {"other machine", [](ComponentFacts& f) { f.image.machine = kMachineAmd64; }, ComponentVerdict::WrongMachine},
-        {"bad or no signature", [](ComponentFacts& f) { f.signatureValid = false; }, ComponentVerdict::NoValidSignature},
-        {"untrusted root", [](ComponentFacts& f) { f.chainTrusted = false; }, ComponentVerdict::UntrustedChain},
-        {"another publisher", [](ComponentFacts& f) { f.signerOrganisation = "Someone Else"; }, ComponentVerdict::OtherPublisher},
-        {"publisher's name in other case", [](ComponentFacts& f) { f.signerOrganisation = "microsoft corporation"; },
+        {"other machine", [](ComponentFacts& f) { f.image.machine = kMachineAmd64; },
+         ComponentVerdict::WrongMachine},
+        {"bad or no signature", [](ComponentFacts& f) { f.signatureValid = false; },
+         ComponentVerdict::NoValidSignature},
+        {"untrusted root", [](ComponentFacts& f) { f.chainTrusted = false; },
+         ComponentVerdict::UntrustedChain},
+        {"another publisher", [](ComponentFacts& f) { f.signerOrganisation = "Someone Else"; },
          ComponentVerdict::OtherPublisher},
-        {"no organisation", [](ComponentFacts& f) { f.signerOrganisation.clear(); }, ComponentVerdict::OtherPublisher},
+        {"publisher's name in other case",
+         [](ComponentFacts& f) { f.signerOrganisation = "microsoft corporation"; },
+         ComponentVerdict::OtherPublisher},
+        {"no organisation", [](ComponentFacts& f) { f.signerOrganisation.clear(); },
+         ComponentVerdict::OtherPublisher},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);

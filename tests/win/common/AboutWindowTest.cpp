@@ -38,7 +38,9 @@ std::string ToolTipOf(HWND owner, HWND control) {
     return "";
 }
 
-HWND FindAbout() { return ::FindWindowA(AboutWindow::ClassName(), "About Corvane"); }
+HWND FindAbout() {
+    return ::FindWindowA(AboutWindow::ClassName(), "About Corvane");
+}
 
 TEST(AboutWindow, ShowsTitleVersionLinkNoticeAndClose) {
     AboutWindow about;
@@ -148,15 +150,16 @@ TEST(AboutWindow, CreatorsCopyHasAHelpButtonThatRunsItsAction) {
 }
 
 TEST(LinkLabel, ShowsTheHandCursorAndRunsItsActionOnClickAndKeys) {
-    const UniqueWindow parent(::CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 300, 100, nullptr,
-                                                nullptr, ::GetModuleHandleA(nullptr), nullptr));
+    const UniqueWindow parent(::CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE, 0, 0, 300, 100,
+                                                nullptr, nullptr, ::GetModuleHandleA(nullptr), nullptr));
     int clicks = 0;
     LinkLabel link;
     ASSERT_TRUE(link.Create(parent.get(), 7, "Format Utility", {0, 0, 1500, 300}, 96, {}, [&] { ++clicks; }));
     const HCURSOR hand = ::LoadCursorA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDC_LINK_HAND));
     ASSERT_NE(hand, nullptr) << "the test program carries the cursor resource";
     ::SetCursor(::LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW)));
-    ::SendMessageA(link.Hwnd(), WM_SETCURSOR, reinterpret_cast<WPARAM>(link.Hwnd()), MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+    ::SendMessageA(link.Hwnd(), WM_SETCURSOR, reinterpret_cast<WPARAM>(link.Hwnd()),
+                   MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
     EXPECT_EQ(::GetCursor(), hand);
 
     ::SendMessageA(link.Hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));

@@ -11,7 +11,7 @@ namespace {
 constexpr int kDeleteCommand = 42;
 
 class CommandCounter : public BaseWindow<CommandCounter> {
-public:
+  public:
     bool Create() { return CreateWindowObject(0, "counter", WS_POPUP, 0, 0, 100, 100); }
     static const char* ClassName() { return "CorvaneTestCommandCounter"; }
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -31,8 +31,8 @@ TEST(MessageLoop, AcceleratorsWorkOnlyInTheirWindowAndItsChildren) {
     ASSERT_TRUE(menu.Create());
     const HWND menuChild = ::CreateWindowExA(0, "EDIT", "", WS_CHILD, 0, 0, 50, 20, menu.Hwnd(), nullptr,
                                              ::GetModuleHandleA(nullptr), nullptr);
-    const UniqueWindow editor(::CreateWindowExA(0, "STATIC", "editor", WS_POPUP, 0, 0, 100, 100, nullptr, nullptr,
-                                                ::GetModuleHandleA(nullptr), nullptr));
+    const UniqueWindow editor(::CreateWindowExA(0, "STATIC", "editor", WS_POPUP, 0, 0, 100, 100, nullptr,
+                                                nullptr, ::GetModuleHandleA(nullptr), nullptr));
     const HWND editorBox = ::CreateWindowExA(0, "EDIT", "text", WS_CHILD, 0, 0, 50, 20, editor.get(), nullptr,
                                              ::GetModuleHandleA(nullptr), nullptr);
     ACCEL deleteKey{FVIRTKEY, VK_DELETE, kDeleteCommand};

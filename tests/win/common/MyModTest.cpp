@@ -13,7 +13,7 @@ using namespace corvane::test;
 using namespace corvane;
 
 class MyModTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         EmptyDrive(kStickRoot);
         WriteTestFile("E:\\plain.txt", "x");

@@ -11,10 +11,10 @@ TEST(SelectedObject, PutsTheDcsPreviousObjectBackWhenTheScopeEnds) {
     const UniqueMemoryDc dc(::CreateCompatibleDC(nullptr));
     ASSERT_TRUE(dc);
     const HGDIOBJ original = ::GetCurrentObject(dc.get(), OBJ_FONT);
-    const UniqueFont first(::CreateFontA(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0, 0,
-                                         0, "Tahoma"));
-    const UniqueFont second(::CreateFontA(-20, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0, 0,
-                                          0, "Tahoma"));
+    const UniqueFont first(
+        ::CreateFontA(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0, 0, 0, "Tahoma"));
+    const UniqueFont second(
+        ::CreateFontA(-20, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0, 0, 0, "Tahoma"));
     ASSERT_TRUE(first && second);
     {
         const SelectedObject withFirst(dc.get(), first.get());

@@ -11,7 +11,6 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-
 namespace corvane::test {
 namespace {
 

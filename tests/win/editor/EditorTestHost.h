@@ -10,7 +10,7 @@
 namespace corvane::test {
 
 class EditorTestHost : public menu::EntryEditorHost {
-public:
+  public:
     explicit EditorTestHost(std::string folder = "E:\\") : folder_(std::move(folder)) {}
 
     [[nodiscard]] HWND ListView() const noexcept override { return list_.Handle(); }
@@ -29,10 +29,11 @@ public:
         LVITEMA item{};
         item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
         item.state = row >= 0 ? (LVIS_SELECTED | LVIS_FOCUSED) : 0;
-        ::SendMessageA(list_.Handle(), LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
+        ::SendMessageA(list_.Handle(), LVM_SETITEMSTATE, static_cast<WPARAM>(row),
+                       reinterpret_cast<LPARAM>(&item));
     }
 
-private:
+  private:
     std::string folder_;
     TestListView list_;
     int saves_ = 0;

@@ -15,7 +15,7 @@ namespace {
 using namespace corvane::test;
 
 class EntryEditor : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { EmptyDrive(kStickRoot); }
     void TearDown() override {
         editor_.Destroy();
@@ -23,11 +23,14 @@ protected:
     }
 
     [[nodiscard]] HWND Field(int id) const { return ::GetDlgItem(editor_.Hwnd(), id); }
-    void Type(int id, const std::string& text) const { ::SendMessageA(Field(id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str())); }
+    void Type(int id, const std::string& text) const {
+        ::SendMessageA(Field(id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    }
     void Click(int id) const { ::SendMessageA(Field(id), BM_CLICK, 0, 0); }
 
     // Adds an entry through the editor as a user would: type the path (and name), press Save.
-    void AddThroughEditor(const std::string& path, const std::string& name = "", const std::string& switches = "") {
+    void AddThroughEditor(const std::string& path, const std::string& name = "",
+                          const std::string& switches = "") {
         editor_.Show(frmAdd::Mode::Add);
         Type(frmAdd::txtPath, path);
         Type(frmAdd::txtName, name);
@@ -57,8 +60,8 @@ TEST_F(EntryEditor, LaysOutTheFormAsDesignedWithTabOrder) {
     for (int i = 0; i < 6; ++i, control = ::GetNextDlgTabItem(editor_.Hwnd(), control, FALSE)) {
         order.push_back(::GetDlgCtrlID(control));
     }
-    EXPECT_EQ(order, (std::vector<int>{frmAdd::cmdBrowse, frmAdd::txtPath, frmAdd::txtName, frmAdd::txtCommandLine,
-                                       frmAdd::cmdSave, frmAdd::cmdCancel}));
+    EXPECT_EQ(order, (std::vector<int>{frmAdd::cmdBrowse, frmAdd::txtPath, frmAdd::txtName,
+                                       frmAdd::txtCommandLine, frmAdd::cmdSave, frmAdd::cmdCancel}));
     Type(frmAdd::txtPath, "E:\\Apps\\Tool.exe");
     SaveWindowScreenshot(editor_.Hwnd(), "entry-editor");
 }
@@ -78,7 +81,8 @@ TEST_F(EntryEditor, AddStoresTargetsOnTheMenusDriveWithoutTheDrive) {
     EXPECT_EQ(host_.Sorts(), 5) << "every added row is put into the list's sort order";
     EXPECT_EQ(ReadTestFile("E:\\Data.dat"),
               "Tool.exe\r\nApps\\Tool.exe\r\n\r\nOther drive\r\nF:\\Tool.exe\r\n/x %drive%\r\n"
-              "Share\r\n\\\\server\\share\\Tool.exe\r\n\r\nLower case\r\ne:\\apps\\tool.exe\r\n\r\nRoot\r\n\r\n\r\n");
+              "Share\r\n\\\\server\\share\\Tool.exe\r\n\r\nLower "
+              "case\r\ne:\\apps\\tool.exe\r\n\r\nRoot\r\n\r\n\r\n");
 }
 
 TEST_F(EntryEditor, MenuInAFolderStillStoresRelativeToTheDriveRoot) {
@@ -115,7 +119,8 @@ TEST_F(EntryEditor, LineBreaksPastedIntoFieldsAreStoredAsSpaces) {
     ASSERT_EQ(rows.size(), 1u);
     EXPECT_EQ(rows[0][0].find_first_of("\r\n"), std::string::npos);
     EXPECT_EQ(rows[0][2].find_first_of("\r\n"), std::string::npos);
-    EXPECT_EQ(ReadTestFile("E:\\Data.dat").size(), rows[0][0].size() + rows[0][1].size() + rows[0][2].size() + 6);
+    EXPECT_EQ(ReadTestFile("E:\\Data.dat").size(),
+              rows[0][0].size() + rows[0][1].size() + rows[0][2].size() + 6);
 }
 
 TEST_F(EntryEditor, EditReplacesTheEntryItWasOpenedOn) {
@@ -154,7 +159,7 @@ TEST_F(EntryEditor, EditOfAnEntryDeletedMeanwhileRemovesNothingElse) {
     host_.Select(1);
     editor_.Show(frmAdd::Mode::Edit);
     ::SendMessageA(host_.ListView(), LVM_DELETEITEM, 1, 0);  // Beta deleted in the menu window
-    host_.Select(0);                                          // and Alpha selected
+    host_.Select(0);                                         // and Alpha selected
     Type(frmAdd::txtName, "Gamma");
     Click(frmAdd::cmdSave);
     EXPECT_EQ(host_.List().Rows(), (std::vector<Row>{{"Alpha", "a.exe", ""}, {"Gamma", "b.exe", ""}}));
@@ -167,7 +172,8 @@ TEST_F(EntryEditor, EditWithNothingSelectedAddsAndRemovesNothing) {
     EXPECT_EQ(WindowText(Field(frmAdd::txtName)), "");
     Type(frmAdd::txtPath, "F:\\New.exe");
     Click(frmAdd::cmdSave);
-    EXPECT_EQ(host_.List().Rows(), (std::vector<Row>{{"Alpha", "a.exe", ""}, {"New.exe", "F:\\New.exe", ""}}));
+    EXPECT_EQ(host_.List().Rows(),
+              (std::vector<Row>{{"Alpha", "a.exe", ""}, {"New.exe", "F:\\New.exe", ""}}));
 }
 
 TEST_F(EntryEditor, OpeningAgainKeepsTheModeAndTheFields) {

@@ -20,7 +20,8 @@ TEST(FileDialog, NewObjectHasTheShortRecordAndDefaults) {
     EXPECT_FALSE(dialog.CancelError());
     dialog.Filter("Programs|*.exe|All Files (*.*)|*.*|");
     EXPECT_EQ(dialog.Filter(), "Programs|*.exe|All Files (*.*)|*.*|");
-    EXPECT_EQ(std::string(dialog.Record().lpstrFilter, 37), std::string("Programs\0*.exe\0All Files (*.*)\0*.*\0\0\0", 37));
+    EXPECT_EQ(std::string(dialog.Record().lpstrFilter, 37),
+              std::string("Programs\0*.exe\0All Files (*.*)\0*.*\0\0\0", 37));
 }
 
 TEST(FileDialog, TooLongAFilenameIsRejectedAndOneOfExactlyTheBufferSizeShown) {
@@ -86,7 +87,8 @@ TEST(FileDialog, ChosenFileAndTitleComeBack) {
     dialog.Filter("Text (*.txt)|*.txt|All Files (*.*)|*.*|");
     dialog.FilterIndex(2);
     DialogAnswerer choose("Pick one", [](HWND window) {
-        ::SendMessageA(::GetDlgItem(window, 0x47c), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("E:\\chosen.txt"));
+        ::SendMessageA(::GetDlgItem(window, 0x47c), WM_SETTEXT, 0,
+                       reinterpret_cast<LPARAM>("E:\\chosen.txt"));
         ::SendMessageA(::GetDlgItem(window, IDOK), BM_CLICK, 0, 0);
     });
     dialog.ShowOpen();

@@ -29,7 +29,9 @@ void SortByColumn(frmMain& menu, int column) {
     ::SendMessageA(menu.Hwnd(), WM_NOTIFY, click.hdr.idFrom, reinterpret_cast<LPARAM>(&click));
 }
 
-bool StartsWith(const std::string& text, const std::string& start) { return text.rfind(start, 0) == 0; }
+bool StartsWith(const std::string& text, const std::string& start) {
+    return text.rfind(start, 0) == 0;
+}
 
 class DriveFaults : public MenuWindowTest {};
 
@@ -98,7 +100,8 @@ TEST_F(DriveFaults, PullingTheStickDuringASaveLeavesAWholeList) {
             EXPECT_EQ(after, before) << "round " << round << ": a failed save left the old list";
         } else {
             EXPECT_NE(after, before) << "round " << round;
-            EXPECT_EQ(CountRecords(after, kEntryFieldCount), 100000u) << "round " << round << ": the new list is whole";
+            EXPECT_EQ(CountRecords(after, kEntryFieldCount), 100000u)
+                << "round " << round << ": the new list is whole";
         }
         EmptyDrive(kStickRoot);
     }

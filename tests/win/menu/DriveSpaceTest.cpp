@@ -18,7 +18,9 @@ TEST(DriveSpace, MissingDriveGivesZero) {
     EXPECT_EQ(modDriveSpace::FreeMB("\\\\nosuchserver\\share\\"), "0");
 }
 
-TEST(DriveSpace, TheSixtyFourBitQueryIsAvailable) { EXPECT_TRUE(modDriveSpace::FreeSpaceExAvailable()); }
+TEST(DriveSpace, TheSixtyFourBitQueryIsAvailable) {
+    EXPECT_TRUE(modDriveSpace::FreeSpaceExAvailable());
+}
 
 TEST(DriveSpace, SmallDriveReportsWholeUnitsWithTheRemainderDropped) {
     if (!DriveIsMapped(kTinyRoot)) {

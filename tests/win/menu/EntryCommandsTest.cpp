@@ -15,7 +15,7 @@ using menu::frmAdd;
 using Rows = std::vector<std::vector<std::string>>;
 
 class EntryCommands : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         EmptyDrive(kStickRoot);
         WriteTestFile("E:\\Data.dat", "Zeta\r\nz.exe\r\n\r\nAlpha\r\nApps\\a.exe\r\n/a\r\n");
@@ -49,10 +49,13 @@ TEST_F(EntryCommands, AddFromBothMenusTakesItsPlaceInTheSortOrderAndIsSaved) {
     Type(frmAdd::txtPath, "F:\\Beta.exe");
     Type(frmAdd::txtName, "beta");
     Press(frmAdd::cmdSave);
-    EXPECT_EQ(List(), (Rows{{"Alpha", "Apps\\a.exe", "/a"}, {"beta", "F:\\Beta.exe", ""}, {"Mid.exe", "Apps\\Mid.exe", ""},
+    EXPECT_EQ(List(), (Rows{{"Alpha", "Apps\\a.exe", "/a"},
+                            {"beta", "F:\\Beta.exe", ""},
+                            {"Mid.exe", "Apps\\Mid.exe", ""},
                             {"Zeta", "z.exe", ""}}));
     EXPECT_EQ(ReadTestFile("E:\\Data.dat"),
-              "Alpha\r\nApps\\a.exe\r\n/a\r\nbeta\r\nF:\\Beta.exe\r\n\r\nMid.exe\r\nApps\\Mid.exe\r\n\r\nZeta\r\nz.exe\r\n\r\n");
+              "Alpha\r\nApps\\a.exe\r\n/"
+              "a\r\nbeta\r\nF:\\Beta.exe\r\n\r\nMid.exe\r\nApps\\Mid.exe\r\n\r\nZeta\r\nz.exe\r\n\r\n");
 }
 
 TEST_F(EntryCommands, EditReplacesTheSelectedEntryAndKeepsItsModeWhenOpenedAgain) {
@@ -73,7 +76,8 @@ TEST_F(EntryCommands, EditReplacesTheSelectedEntryAndKeepsItsModeWhenOpenedAgain
 TEST_F(EntryCommands, EditWithNoEntrySelectedOpensEmptyAndOnlyAdds) {
     LVITEMA none{};
     none.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-    ::SendMessageA(menu_->ListView(), LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&none));
+    ::SendMessageA(menu_->ListView(), LVM_SETITEMSTATE, static_cast<WPARAM>(-1),
+                   reinterpret_cast<LPARAM>(&none));
     Command(mnuEdit);
     ASSERT_NE(Editor(), nullptr);
     EXPECT_EQ(WindowText(Editor()), "Edit Entry");
@@ -93,7 +97,8 @@ TEST_F(EntryCommands, DeleteAsksAndRewritesTheListEitherWay) {
         EXPECT_EQ(asked.text, "Are you sure toy want to remove Alpha?");
     }
     EXPECT_EQ(List().size(), 2u);
-    EXPECT_EQ(ReadTestFile("E:\\Data.dat"), "Alpha\r\nApps\\a.exe\r\n/a\r\nZeta\r\nz.exe\r\n\r\n") << "rewritten in the shown order";
+    EXPECT_EQ(ReadTestFile("E:\\Data.dat"), "Alpha\r\nApps\\a.exe\r\n/a\r\nZeta\r\nz.exe\r\n\r\n")
+        << "rewritten in the shown order";
     SelectRow(menu_->ListView(), 0);
     DialogAnswerer yes(menu::texts::kProgramTitle, DialogAnswerer::Press(IDYES));
     Command(mnuDelete);

@@ -24,7 +24,7 @@ const std::vector<Row> kThree = {{"Notepad", "Apps\\Notepad\\notepad.exe", ""},
                                  {"Share", "\\\\server\\share\\t.exe", "%drive% %dir%"}};
 
 class EntryList : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { EmptyDrive(kStickRoot); }
     void TearDown() override { EmptyDrive(kStickRoot); }
 
@@ -92,7 +92,8 @@ TEST_F(EntryList, LineBreaksInAFieldAreSavedAsSpaces) {
     list.AddRow({"Two\r\nlines", "E:\\x.exe", "/a\n/b"});
     list.AddRow({"Next", "n.exe", ""});
     ASSERT_EQ(SaveList(kDataFile, list.Handle()), static_cast<DWORD>(ERROR_SUCCESS));
-    EXPECT_EQ(Load(kDataFile), (std::vector<Row>{{"Two  lines", "E:\\x.exe", "/a /b"}, {"Next", "n.exe", ""}}));
+    EXPECT_EQ(Load(kDataFile),
+              (std::vector<Row>{{"Two  lines", "E:\\x.exe", "/a /b"}, {"Next", "n.exe", ""}}));
 }
 
 TEST_F(EntryList, LongFieldsSurviveTheRoundTrip) {
@@ -109,8 +110,8 @@ TEST_F(EntryList, LongFieldsSurviveTheRoundTrip) {
 TEST_F(EntryList, MissingOrLockedFileAddsNoRows) {
     EXPECT_TRUE(Load("E:\\missing.dat", ERROR_FILE_NOT_FOUND).empty());
     WriteTestFile(kDataFile, "A\r\na.exe\r\n\r\n");
-    UniqueFile lock(::CreateFileA(kDataFile.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0,
-                                  nullptr));
+    UniqueFile lock(::CreateFileA(kDataFile.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                                  0, nullptr));
     ASSERT_TRUE(lock.valid());
     EXPECT_TRUE(Load(kDataFile, ERROR_SHARING_VIOLATION).empty());
 }
@@ -139,7 +140,8 @@ TEST_F(EntryList, SaveOverALockedFileFailsAndKeepsIt) {
     TestListView list;
     list.AddRow({"New", "new.exe", ""});
     {
-        UniqueFile lock(::CreateFileA(kDataFile.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+        UniqueFile lock(
+            ::CreateFileA(kDataFile.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
         ASSERT_TRUE(lock.valid());
         EXPECT_NE(SaveList(kDataFile, list.Handle()), static_cast<DWORD>(ERROR_SUCCESS));
     }
@@ -168,7 +170,8 @@ TEST_F(EntryList, SaveOnAFullDriveFailsAndLeavesTheOldFile) {
     const std::string file = std::string(kTinyRoot) + "Data.dat";
     WriteTestFile(file, "Old\r\nold.exe\r\n\r\n");
     {  // fill the drive to the last byte
-        UniqueFile filler(::CreateFileA("T:\\filler.bin", GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+        UniqueFile filler(
+            ::CreateFileA("T:\\filler.bin", GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
         ASSERT_TRUE(filler.valid());
         const std::string block(4096, 'f');
         DWORD written = 0;
@@ -215,9 +218,14 @@ TEST_F(EntryList, LoadEntriesReplacesTheRowsSortedWithTheFirstRecordCurrent) {
 // Loading in sort order must give exactly what loading in file order and sorting gives: the same rows
 // in the same places, equal texts in file order, whichever column and direction.
 TEST_F(EntryList, LoadingSortedMatchesSortingAfterwards) {
-    const std::vector<Row> rows = {{"item 10", "b.exe", "/x"}, {"Item 9", "A.exe", ""},  {"beta", "a.exe", "1"},
-                                   {"Beta", "C.exe", "2"},     {"alpha", "b.exe", "3"},  {"", "", ""},
-                                   {"BETA", "c.exe", ""},      {"Zulu", "\\\\s\\t.exe", ""},
+    const std::vector<Row> rows = {{"item 10", "b.exe", "/x"},
+                                   {"Item 9", "A.exe", ""},
+                                   {"beta", "a.exe", "1"},
+                                   {"Beta", "C.exe", "2"},
+                                   {"alpha", "b.exe", "3"},
+                                   {"", "", ""},
+                                   {"BETA", "c.exe", ""},
+                                   {"Zulu", "\\\\s\\t.exe", ""},
                                    {std::string(300, 'x') + "b", "long.exe", ""},
                                    {std::string(300, 'X') + "a", "long.exe", ""}};
     TestListView source;
@@ -233,7 +241,8 @@ TEST_F(EntryList, LoadingSortedMatchesSortingAfterwards) {
             int firstRow = -1;
             ASSERT_EQ(LoadList(kDataFile, sortedWhileLoading.Handle(), &order, &firstRow),
                       static_cast<DWORD>(ERROR_SUCCESS));
-            EXPECT_EQ(sortedWhileLoading.Rows(), sortedAfter.Rows()) << "column " << column << (descending ? " down" : " up");
+            EXPECT_EQ(sortedWhileLoading.Rows(), sortedAfter.Rows())
+                << "column " << column << (descending ? " down" : " up");
             ASSERT_GE(firstRow, 0);
             EXPECT_EQ(sortedWhileLoading.Rows()[static_cast<std::size_t>(firstRow)], rows[0]);
         }
@@ -243,7 +252,8 @@ TEST_F(EntryList, LoadingSortedMatchesSortingAfterwards) {
     ASSERT_EQ(LoadList(kDataFile, byName.Handle(), &byNameUp), static_cast<DWORD>(ERROR_SUCCESS));
     const std::vector<Row> sorted = byName.Rows();
     const auto place = [&](const std::string& name) {
-        return std::find_if(sorted.begin(), sorted.end(), [&](const Row& row) { return row[0] == name; }) - sorted.begin();
+        return std::find_if(sorted.begin(), sorted.end(), [&](const Row& row) { return row[0] == name; }) -
+               sorted.begin();
     };
     EXPECT_EQ(place(std::string(300, 'X') + "a") + 1, place(std::string(300, 'x') + "b"))
         << "long texts are compared to their last letter";

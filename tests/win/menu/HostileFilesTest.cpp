@@ -23,7 +23,7 @@ namespace {
 using namespace corvane::test;
 
 class HostileFiles : public MenuWindowTest {
-protected:
+  protected:
     // Opens the menu on E:, checks that it came up with its version text, returns its rows.
     std::vector<std::vector<std::string>> OpenAndRead() {
         menu_ = OpenMenu("E:\\");
@@ -55,12 +55,13 @@ TEST_F(HostileFiles, HugeLinesLongPathsAndForeignCharactersAreKept) {
     const std::string huge(100000, 'h');
     const std::string longPath = "E:\\" + std::string(300, 'p') + "\\tool.exe";
     const std::string foreign = "\xE9t\xE9 \x80\xFF caf\xE9";  // bytes any ANSI code page maps somehow
-    WriteTestFile("E:\\Data.dat", "Huge\r\n" + huge + "\r\n" + huge + "\r\nLong\r\n" + longPath + "\r\n\r\n" + foreign +
-                                      "\r\n" + foreign + ".exe\r\n/" + foreign + "\r\n");
+    WriteTestFile("E:\\Data.dat", "Huge\r\n" + huge + "\r\n" + huge + "\r\nLong\r\n" + longPath + "\r\n\r\n" +
+                                      foreign + "\r\n" + foreign + ".exe\r\n/" + foreign + "\r\n");
     const auto rows = OpenAndRead();
     ASSERT_EQ(rows.size(), 3u);
     const auto row = [&](const std::string& name) {
-        const auto found = std::find_if(rows.begin(), rows.end(), [&](const auto& r) { return r[0] == name; });
+        const auto found =
+            std::find_if(rows.begin(), rows.end(), [&](const auto& r) { return r[0] == name; });
         return found == rows.end() ? std::vector<std::string>(3) : *found;
     };
     EXPECT_TRUE(row("Huge")[1] == huge && row("Huge")[2] == huge) << "a line of 100,000 characters was cut";
@@ -87,8 +88,8 @@ TEST_F(HostileFiles, LockedDataFileGivesAnEmptyListAndIsNotOverwrittenByTheLoad)
     const std::string kept = "Kept\r\nkept.exe\r\n\r\n";
     WriteTestFile("E:\\Data.dat", kept);
     {
-        UniqueFile lock(::CreateFileA("E:\\Data.dat", GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0,
-                                      nullptr));
+        UniqueFile lock(::CreateFileA("E:\\Data.dat", GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                                      0, nullptr));
         ASSERT_TRUE(lock.valid());
         menu_ = OpenMenu("E:\\");
         ASSERT_TRUE(menu_);

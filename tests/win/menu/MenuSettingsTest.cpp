@@ -14,11 +14,12 @@ namespace {
 using namespace corvane::test;
 
 class MenuSettings : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         EmptyDrive(kStickRoot);
-        window_.reset(::CreateWindowExA(0, "STATIC", "Corvane", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
-                                        10, 10, 200, 100, nullptr, nullptr, ::GetModuleHandleA(nullptr), nullptr));
+        window_.reset(::CreateWindowExA(0, "STATIC", "Corvane",
+                                        WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX, 10, 10, 200,
+                                        100, nullptr, nullptr, ::GetModuleHandleA(nullptr), nullptr));
         ASSERT_TRUE(window_.valid());
         dpi_ = WindowDpi(window_.get());
     }
@@ -78,7 +79,8 @@ TEST_F(MenuSettings, SizeIsStoredOnlyInTheNormalState) {
     ::SetWindowPos(window_.get(), nullptr, 0, 0, 500, 300, SWP_NOMOVE | SWP_NOZORDER);
     StoreWindowSize(window_.get(), file_);
     EXPECT_EQ(ReadTestFile(file_), "[MAIN]\r\nWINDOW HEIGHT=" + std::to_string(PixelsToTwips(300, dpi_)) +
-                                       "\r\nWINDOW WIDTH=" + std::to_string(PixelsToTwips(500, dpi_)) + "\r\n");
+                                       "\r\nWINDOW WIDTH=" + std::to_string(PixelsToTwips(500, dpi_)) +
+                                       "\r\n");
     const std::string stored = ReadTestFile(file_);
     ::ShowWindow(window_.get(), SW_MINIMIZE);
     ::SetWindowPos(window_.get(), nullptr, 0, 0, 700, 400, SWP_NOMOVE | SWP_NOZORDER);

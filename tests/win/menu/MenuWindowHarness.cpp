@@ -189,7 +189,8 @@ std::string ManyEntriesFile(std::size_t count) {
     entries.reserve(count);
     for (std::size_t i = 0; i < count; ++i) {
         const std::string number = std::to_string((i * 7919) % 1000003);
-        entries.push_back({"Tool " + number, "Tools\\" + std::to_string(i) + "\\tool.exe", i % 3 == 0 ? "/p" : ""});
+        entries.push_back(
+            {"Tool " + number, "Tools\\" + std::to_string(i) + "\\tool.exe", i % 3 == 0 ? "/p" : ""});
     }
     return menu::EncodeRecords(entries);
 }

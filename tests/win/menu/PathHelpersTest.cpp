@@ -13,7 +13,7 @@ namespace {
 using namespace corvane::test;
 
 class PathHelpers : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         EmptyDrive(kStickRoot);
         WriteTestFile("E:\\plain.txt", "x");
@@ -73,7 +73,7 @@ TEST(MenuLocation, MenuFolderComesFromTheRunningProgram) {
 }
 
 class Settings : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { EmptyDrive(kStickRoot); }
     void TearDown() override { EmptyDrive(kStickRoot); }
     const std::string file_ = "E:\\Settings.ini";

@@ -55,8 +55,8 @@ TEST(SaveInterruption, KilledSavesLeaveTheOldOrTheNewList) {
         STARTUPINFOA startup{};
         startup.cb = sizeof startup;
         PROCESS_INFORMATION process{};
-        ASSERT_TRUE(::CreateProcessA(worker.c_str(), commandLine.data(), nullptr, nullptr, FALSE, CREATE_SUSPENDED,
-                                     nullptr, nullptr, &startup, &process));
+        ASSERT_TRUE(::CreateProcessA(worker.c_str(), commandLine.data(), nullptr, nullptr, FALSE,
+                                     CREATE_SUSPENDED, nullptr, nullptr, &startup, &process));
         UniqueKernelHandle processHandle(process.hProcess);
         UniqueKernelHandle threadHandle(process.hThread);
         ::AssignProcessToJobObject(job.get(), processHandle.get());

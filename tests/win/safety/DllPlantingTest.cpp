@@ -28,7 +28,9 @@ constexpr const char* kMenuWindowClass = "frmMain";
 const std::vector<std::string> kNone;
 
 // The planted DLLs on the stick that a program loaded through the DLL search it controls.
-std::vector<std::string> LoadedThroughOwnSearch() { return LoadedPlantedDlls(kStickRoot); }
+std::vector<std::string> LoadedThroughOwnSearch() {
+    return LoadedPlantedDlls(kStickRoot);
+}
 
 void CopyBesideTestOntoStick(const std::string& name) {
     const std::string source = TestProgramFolder() + name;

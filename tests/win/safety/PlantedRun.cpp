@@ -145,10 +145,10 @@ bool ProgramRun::Close(DWORD timeoutMs) const {
 PreferPlantedFiles::PreferPlantedFiles(std::vector<std::string> programs) : programs_(std::move(programs)) {
     for (const std::string& program : programs_) {
         for (const std::string& dll : PlantedNames()) {
-            EXPECT_EQ(
-                ::RegSetKeyValueA(HKEY_CURRENT_USER, OverridesKey(program).c_str(), OverrideName(dll.c_str()).c_str(),
-                                  REG_SZ, kFileThenBuiltIn, sizeof kFileThenBuiltIn),
-                ERROR_SUCCESS)
+            EXPECT_EQ(::RegSetKeyValueA(HKEY_CURRENT_USER, OverridesKey(program).c_str(),
+                                        OverrideName(dll.c_str()).c_str(), REG_SZ, kFileThenBuiltIn,
+                                        sizeof kFileThenBuiltIn),
+                      ERROR_SUCCESS)
                 << program << " " << dll;
         }
     }
@@ -157,7 +157,8 @@ PreferPlantedFiles::PreferPlantedFiles(std::vector<std::string> programs) : prog
 PreferPlantedFiles::~PreferPlantedFiles() {
     for (const std::string& program : programs_) {
         for (const std::string& dll : PlantedNames()) {
-            ::RegDeleteKeyValueA(HKEY_CURRENT_USER, OverridesKey(program).c_str(), OverrideName(dll.c_str()).c_str());
+            ::RegDeleteKeyValueA(HKEY_CURRENT_USER, OverridesKey(program).c_str(),
+                                 OverrideName(dll.c_str()).c_str());
         }
     }
 }

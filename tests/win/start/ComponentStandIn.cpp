@@ -2,5 +2,9 @@
 // registers nothing. The Kindel tests sign it in several ways (make-test-components.sh).
 #include <windows.h>
 
-extern "C" __declspec(dllexport) HRESULT STDAPICALLTYPE DllRegisterServer() { return S_OK; }
-extern "C" __declspec(dllexport) HRESULT STDAPICALLTYPE DllUnregisterServer() { return S_OK; }
+extern "C" __declspec(dllexport) HRESULT STDAPICALLTYPE DllRegisterServer() {
+    return S_OK;
+}
+extern "C" __declspec(dllexport) HRESULT STDAPICALLTYPE DllUnregisterServer() {
+    return S_OK;
+}

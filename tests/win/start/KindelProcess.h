@@ -17,7 +17,6 @@
 
 namespace corvane::test {
 
-
 class KindelProcess {
   public:
     // Starts `program` in the folder `workingFolder`; fails the test when it cannot.

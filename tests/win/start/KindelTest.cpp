@@ -91,7 +91,9 @@ class PreferFileForRegistrar {
 };
 
 // A file the build made for the tests (make-test-components.sh).
-std::string TestComponent(const char* name) { return TestProgramFolder() + "components\\" + name; }
+std::string TestComponent(const char* name) {
+    return TestProgramFolder() + "components\\" + name;
+}
 
 // The temporary files Kindel makes in the system folder while it installs.
 std::vector<std::string> TemporaryFilesIn(const std::string& folder) {
@@ -126,7 +128,8 @@ class KindelTest : public ::testing::Test {
         // A registrar beside Kindel must never be the one that runs.
         CopyTestProgram(kStandInName, std::string(kStickRoot) + start::kRegistrarName);
         ASSERT_TRUE(::CreateDirectoryA("E:\\Support", nullptr));
-        ASSERT_TRUE(::CopyFileA(TestComponent(kSignedComponent).c_str(), files_.componentSource.c_str(), FALSE));
+        ASSERT_TRUE(
+            ::CopyFileA(TestComponent(kSignedComponent).c_str(), files_.componentSource.c_str(), FALSE));
         trustedRoot_ = std::make_unique<TrustedTestRoot>(TestComponent("root.cer"));
         ::SetEnvironmentVariableA(kRegistrarExitCodeVariable, nullptr);
 
@@ -164,7 +167,8 @@ class KindelTest : public ::testing::Test {
         ::DeleteFileA(logPath_.c_str());
         EmptyDrive(kStickRoot);
         trustedRoot_.reset();
-        EXPECT_EQ(TemporaryFilesIn(files_.systemFolder), std::vector<std::string>{}) << "left in the system folder";
+        EXPECT_EQ(TemporaryFilesIn(files_.systemFolder), std::vector<std::string>{})
+            << "left in the system folder";
     }
 
     [[nodiscard]] std::vector<StartLogLine> Log() const {
@@ -351,7 +355,9 @@ struct SourceCase {
     bool installed;
 };
 
-void PrintTo(const SourceCase& source, std::ostream* out) { *out << source.what; }
+void PrintTo(const SourceCase& source, std::ostream* out) {
+    *out << source.what;
+}
 
 class KindelComponentSourceTest : public KindelTest, public ::testing::WithParamInterface<SourceCase> {};
 
@@ -361,7 +367,8 @@ TEST_P(KindelComponentSourceTest, OnlyThePublishersSignedDllIsInstalled) {
     if (source.component == nullptr) {
         ASSERT_TRUE(::CreateDirectoryA(files_.componentSource.c_str(), nullptr));
     } else {
-        ASSERT_TRUE(::CopyFileA(TestComponent(source.component).c_str(), files_.componentSource.c_str(), FALSE));
+        ASSERT_TRUE(
+            ::CopyFileA(TestComponent(source.component).c_str(), files_.componentSource.c_str(), FALSE));
     }
     if (!source.rootTrusted) {
         trustedRoot_.reset();
@@ -407,7 +414,9 @@ TEST_F(KindelTest, EachSpoiltComponentIsRefusedForItsFault) {
     };
     for (const auto& [file, verdict] : cases) {
         SCOPED_TRACE(file);
-        EXPECT_EQ(start::JudgeComponent(start::GatherComponentFacts(TestComponent(file)), start::OwnMachine()), verdict);
+        EXPECT_EQ(
+            start::JudgeComponent(start::GatherComponentFacts(TestComponent(file)), start::OwnMachine()),
+            verdict);
     }
 }
 

@@ -55,7 +55,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
         (startup.dwFlags & STARTF_USESHOWWINDOW) != 0 ? std::to_string(startup.wShowWindow) : std::string();
     char currentFolder[MAX_PATH] = {};
     ::GetCurrentDirectoryA(MAX_PATH, currentFolder);
-    AppendToLog(logPath, FormatStartLogLine({kStarted, ownPath, showCommand, currentFolder, ::GetCommandLineA()}));
+    AppendToLog(logPath,
+                FormatStartLogLine({kStarted, ownPath, showCommand, currentFolder, ::GetCommandLineA()}));
     if (IsRegistrar(ownPath)) {
         const UniqueKernelHandle release(
             ::OpenEventA(SYNCHRONIZE, FALSE, Environment(corvane::test::kReleaseEventVariable).c_str()));

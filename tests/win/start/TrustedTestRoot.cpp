@@ -38,8 +38,8 @@ void TrustedTestRoot::Commit() {
 
 TrustedTestRoot::~TrustedTestRoot() {
     if (added_ != nullptr) {
-        const auto remove =
-            LibraryFunction<decltype(&::CertDeleteCertificateFromStore)>(crypt32_, "CertDeleteCertificateFromStore");
+        const auto remove = LibraryFunction<decltype(&::CertDeleteCertificateFromStore)>(
+            crypt32_, "CertDeleteCertificateFromStore");
         EXPECT_TRUE(remove && remove(added_)) << "the test root stays trusted";  // frees the context too
         Commit();
     }

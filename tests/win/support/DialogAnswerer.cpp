@@ -42,8 +42,8 @@ BOOL CALLBACK FindDialog(HWND window, LPARAM searchAddress) {
     DWORD process = 0;
     ::GetWindowThreadProcessId(window, &process);
     // A dialog is found before its initialisation has run: it counts once it shows.
-    if (process == ::GetCurrentProcessId() && ::lstrcmpA(className, "#32770") == 0 && ::IsWindowVisible(window) &&
-        (search.title->empty() || *search.title == TitleOf(window))) {
+    if (process == ::GetCurrentProcessId() && ::lstrcmpA(className, "#32770") == 0 &&
+        ::IsWindowVisible(window) && (search.title->empty() || *search.title == TitleOf(window))) {
         search.found = window;
         return FALSE;
     }
@@ -52,7 +52,8 @@ BOOL CALLBACK FindDialog(HWND window, LPARAM searchAddress) {
 
 }  // namespace
 
-DialogAnswerer::DialogAnswerer(std::string title) : DialogAnswerer(std::move(title), &DialogAnswerer::PressOk) {}
+DialogAnswerer::DialogAnswerer(std::string title)
+    : DialogAnswerer(std::move(title), &DialogAnswerer::PressOk) {}
 
 DialogAnswerer::DialogAnswerer(std::string title, Answer answer, unsigned timeoutMs)
     : title_(std::move(title)),
@@ -120,8 +121,12 @@ DialogAnswerer::Answer DialogAnswerer::Press(int buttonId) {
     return [buttonId](HWND dialog) { ::SendMessageA(::GetDlgItem(dialog, buttonId), BM_CLICK, 0, 0); };
 }
 
-void DialogAnswerer::PressOk(HWND dialog) { Press(IDOK)(dialog); }
+void DialogAnswerer::PressOk(HWND dialog) {
+    Press(IDOK)(dialog);
+}
 
-void DialogAnswerer::PressCancel(HWND dialog) { Press(IDCANCEL)(dialog); }
+void DialogAnswerer::PressCancel(HWND dialog) {
+    Press(IDCANCEL)(dialog);
+}
 
 }  // namespace corvane::test

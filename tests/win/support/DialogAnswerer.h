@@ -23,7 +23,7 @@ struct SeenDialog {
 };
 
 class DialogAnswerer {
-public:
+  public:
     using Answer = std::function<void(HWND dialog)>;
 
     // Presses OK on every dialog titled `title`.
@@ -46,7 +46,7 @@ public:
     static void PressOk(HWND dialog);
     static void PressCancel(HWND dialog);
 
-private:
+  private:
     void Watch();
 
     std::string title_;

@@ -50,6 +50,8 @@ std::optional<LaunchRecord> WaitForLaunchRecord(unsigned timeoutMs) {
     return record;
 }
 
-bool NoLaunchWithin(unsigned timeoutMs) { return !WaitForLaunchRecord(timeoutMs).has_value(); }
+bool NoLaunchWithin(unsigned timeoutMs) {
+    return !WaitForLaunchRecord(timeoutMs).has_value();
+}
 
 }  // namespace corvane::test

@@ -82,7 +82,9 @@ std::string SessionDriveFolder(const std::string& name) {
 PulledDrive::PulledDrive(const std::string& folderName)
     : folder_(SessionDriveFolder(folderName)), away_(folder_.empty() ? "" : folder_ + "-pulled") {}
 
-PulledDrive::~PulledDrive() { PutBack(); }
+PulledDrive::~PulledDrive() {
+    PutBack();
+}
 
 bool PulledDrive::Pull() {
     if (folder_.empty() || pulled_) {
@@ -184,7 +186,9 @@ CurrentFolder::CurrentFolder(const std::string& folder) {
     EXPECT_TRUE(::SetCurrentDirectoryA(folder.c_str())) << folder;
 }
 
-CurrentFolder::~CurrentFolder() { ::SetCurrentDirectoryA(previous_.c_str()); }
+CurrentFolder::~CurrentFolder() {
+    ::SetCurrentDirectoryA(previous_.c_str());
+}
 
 std::string WindowsSystemFolder() {
     char folder[MAX_PATH] = {};

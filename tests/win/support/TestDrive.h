@@ -41,7 +41,7 @@ std::string SessionDriveFolder(const std::string& name);
 // Pulls a stick: takes the folder behind a session drive away, so that the drive's letter leads
 // nowhere, and puts it back when destroyed. Pull may be called from another thread.
 class PulledDrive {
-public:
+  public:
     explicit PulledDrive(const std::string& folderName);
     ~PulledDrive();
     PulledDrive(const PulledDrive&) = delete;
@@ -52,7 +52,7 @@ public:
     bool Pull();  // true when the folder went away
     void PutBack();
 
-private:
+  private:
     std::string folder_;
     std::string away_;
     std::atomic<bool> pulled_{false};
@@ -63,7 +63,7 @@ private:
 // which Wine follows like a link (and reports as a reparse point when it leads to a folder). Wine's
 // DeleteFile would remove what such a link leads to: the link is removed the same way it was made.
 class SymbolicLink {
-public:
+  public:
     SymbolicLink(const std::string& link, const std::string& target, bool toFolder);
     ~SymbolicLink();
     SymbolicLink(const SymbolicLink&) = delete;
@@ -71,7 +71,7 @@ public:
 
     [[nodiscard]] bool Made() const noexcept { return made_; }
 
-private:
+  private:
     std::string link_;
     bool onHost_ = false;
     bool made_ = false;
@@ -82,13 +82,13 @@ std::vector<std::string> FolderEntriesMatching(const std::string& folder, const 
 
 // Makes `folder` the process's current folder and puts the previous one back when destroyed.
 class CurrentFolder {
-public:
+  public:
     explicit CurrentFolder(const std::string& folder);
     ~CurrentFolder();
     CurrentFolder(const CurrentFolder&) = delete;
     CurrentFolder& operator=(const CurrentFolder&) = delete;
 
-private:
+  private:
     std::string previous_;
 };
 

@@ -12,8 +12,8 @@ TestListView::TestListView() {
     ::InitCommonControlsEx(&controls);
     parent_.reset(::CreateWindowExA(0, "STATIC", "list host", WS_POPUP, 0, 0, 400, 300, nullptr, nullptr,
                                     ::GetModuleHandleA(nullptr), nullptr));
-    list_ = ::CreateWindowExA(0, WC_LISTVIEWA, "", WS_CHILD | LVS_REPORT, 0, 0, 400, 300, parent_.get(), nullptr,
-                              ::GetModuleHandleA(nullptr), nullptr);
+    list_ = ::CreateWindowExA(0, WC_LISTVIEWA, "", WS_CHILD | LVS_REPORT, 0, 0, 400, 300, parent_.get(),
+                              nullptr, ::GetModuleHandleA(nullptr), nullptr);
     EXPECT_NE(list_, nullptr);
     const char* headers[] = {"Name", "Target File", "Command Line Switch"};
     for (int i = 0; i < 3; ++i) {
@@ -43,7 +43,8 @@ std::vector<Row> TestListView::Rows() const {
     std::vector<Row> rows;
     const auto count = static_cast<int>(::SendMessageA(list_, LVM_GETITEMCOUNT, 0, 0));
     for (int row = 0; row < count; ++row) {
-        rows.push_back({menu::RowText(list_, row, 0), menu::RowText(list_, row, 1), menu::RowText(list_, row, 2)});
+        rows.push_back(
+            {menu::RowText(list_, row, 0), menu::RowText(list_, row, 1), menu::RowText(list_, row, 2)});
     }
     return rows;
 }

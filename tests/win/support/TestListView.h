@@ -13,7 +13,7 @@ namespace corvane::test {
 using Row = std::vector<std::string>;
 
 class TestListView {
-public:
+  public:
     TestListView();
     TestListView(const TestListView&) = delete;  // the refusal below keeps this object's address
     TestListView& operator=(const TestListView&) = delete;
@@ -26,7 +26,7 @@ public:
     // that has run out of memory does.
     void AcceptOnly(int rows);
 
-private:
+  private:
     static LRESULT CALLBACK Refusing(HWND list, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
                                      DWORD_PTR self);
 
