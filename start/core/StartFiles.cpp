@@ -10,13 +10,14 @@ std::string SystemFolderFromBuffer(std::string_view buffer) {
 }
 
 StartFiles PlanStartFiles(std::string_view ownFolder, std::string_view systemFolder) {
-    const std::string own = WithoutTrailingBackslash(ownFolder);
+    // JoinPath puts exactly one backslash between a folder and a name, whether or not the folder ends
+    // in one, so the folders are joined as they come.
     const std::string system = WithoutTrailingBackslash(systemFolder);
     StartFiles files;
     files.systemFolder = system;
     files.componentFile = JoinPath(system, drive::kComponentName);
-    files.componentSource = JoinPath(own, drive::kComponentFile);
-    files.menuFile = JoinPath(own, drive::kMenuName);
+    files.componentSource = JoinPath(ownFolder, drive::kComponentFile);
+    files.menuFile = JoinPath(ownFolder, drive::kMenuName);
     if (!system.empty()) {
         files.registrar = JoinPath(system, kRegistrarName);
     }
