@@ -1,6 +1,7 @@
 #include "creator/TargetFacts.h"
 
 #include "common/UniqueHandle.h"
+#include "common/WindowsFolders.h"
 #include "creator/core/DriveLayout.h"
 
 namespace corvane::creator {
@@ -59,12 +60,6 @@ std::string VolumeRoot(const std::string& path) {
     }
     root.resize(std::char_traits<char>::length(root.c_str()));
     return root;
-}
-
-std::string WindowsFolder() {
-    char folder[MAX_PATH] = {};
-    const UINT length = ::GetSystemWindowsDirectoryA(folder, MAX_PATH);
-    return length > 0 && length < MAX_PATH ? std::string(folder, length) : std::string();
 }
 
 }  // namespace

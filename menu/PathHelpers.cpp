@@ -39,18 +39,6 @@ bool RootFound(const std::string& path) {
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
-// GetWindowsDirectory-style calls: the length without the NUL, or the size needed when too small.
-template <typename Query>
-std::string FolderFrom(Query query) {
-    std::vector<char> buffer(MAX_PATH);
-    UINT length = query(buffer.data(), static_cast<UINT>(buffer.size()));
-    if (length >= buffer.size()) {
-        buffer.resize(length + 1);
-        length = query(buffer.data(), static_cast<UINT>(buffer.size()));
-    }
-    return std::string(buffer.data(), length < buffer.size() ? length : 0);
-}
-
 }  // namespace
 
 bool AnsiLeadByte(char byte) {
@@ -88,14 +76,6 @@ bool FolderFound(const std::string& path) {
         return IsVisible(attributes) && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
     };
     return !path.empty() && (SearchFinds(path, visibleFolder) || RootFound(path));
-}
-
-std::string WindowsFolder() {
-    return FolderFrom(::GetSystemWindowsDirectoryA);
-}
-
-std::string SystemFolder() {
-    return FolderFrom(::GetSystemDirectoryA);
 }
 
 std::string ReadSetting(const std::string& section, const std::string& key, const std::string& file,

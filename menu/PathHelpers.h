@@ -30,11 +30,6 @@ bool PathFound(const std::string& path);
 // and on any failure.
 bool FolderFound(const std::string& path);
 
-// Windows' own folders, where the menu starts programs of Windows from and in (never a folder on
-// the stick). Empty text when the platform does not say.
-std::string WindowsFolder();
-std::string SystemFolder();
-
 // Reads a value from an INI file (key looked up in lower case, at most 749 characters). A missing or
 // empty value yields `defaultValue`, which is then written back under the key in upper case. A file
 // that is a link (reparse point) is never read or written through: it yields `defaultValue`.

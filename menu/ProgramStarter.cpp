@@ -1,6 +1,7 @@
 #include "menu/ProgramStarter.h"
 
 #include "common/UniqueHandle.h"
+#include "common/WindowsFolders.h"
 #include "menu/PathHelpers.h"
 
 #include <vector>

@@ -3,6 +3,7 @@
 #include "menu/frmMain.h"
 
 #include "common/SystemError.h"
+#include "common/WindowsFolders.h"
 #include "common/core/DriveFiles.h"
 #include "common/core/PathText.h"
 #include "menu/EntryList.h"

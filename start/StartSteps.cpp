@@ -2,6 +2,7 @@
 
 #include "common/MessageLoop.h"
 #include "common/UniqueHandle.h"
+#include "common/WindowsFolders.h"
 #include "start/ShellStart.h"
 #include "start/core/StartFiles.h"
 
@@ -35,11 +36,7 @@ bool WaitForProcessEnd(HANDLE process, DWORD timeoutMs) {
 }  // namespace
 
 std::string SystemFolder() {
-    char buffer[MAX_PATH] = {};
-    if (::GetSystemDirectoryA(buffer, MAX_PATH) == 0) {
-        return {};
-    }
-    return SystemFolderFromBuffer(std::string_view(buffer, sizeof buffer));
+    return SystemFolderFromBuffer(corvane::SystemFolder());
 }
 
 RegistrationOutcome RunRegistration(const std::string& registrar, const std::string& commandLine,

@@ -1,0 +1,32 @@
+#include "common/WindowsFolders.h"
+
+#include <windows.h>
+
+#include <vector>
+
+namespace corvane {
+namespace {
+
+// GetWindowsDirectory-style calls: the length without the NUL, or the size needed when too small.
+template <typename Query>
+std::string FolderFrom(Query query) {
+    std::vector<char> buffer(MAX_PATH);
+    UINT length = query(buffer.data(), static_cast<UINT>(buffer.size()));
+    if (length >= buffer.size()) {
+        buffer.resize(length + 1);
+        length = query(buffer.data(), static_cast<UINT>(buffer.size()));
+    }
+    return std::string(buffer.data(), length < buffer.size() ? length : 0);
+}
+
+}  // namespace
+
+std::string WindowsFolder() {
+    return FolderFrom(::GetSystemWindowsDirectoryA);
+}
+
+std::string SystemFolder() {
+    return FolderFrom(::GetSystemDirectoryA);
+}
+
+}  // namespace corvane

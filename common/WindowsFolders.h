@@ -1,0 +1,14 @@
+// Windows' own folders: where the programs start Windows' tools from and in, and load system DLLs
+// from by full path (never a folder on the stick).
+#pragma once
+
+#include <string>
+
+namespace corvane {
+
+// The system's Windows folder (GetSystemWindowsDirectory: the shared one on a terminal server), and
+// the system folder. However long; empty text when Windows does not say.
+std::string WindowsFolder();
+std::string SystemFolder();
+
+}  // namespace corvane
