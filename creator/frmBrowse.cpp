@@ -2,7 +2,9 @@
 
 #include "common/CommonResources.h"
 #include "common/MessageLoop.h"
+#include "common/ToolTip.h"
 #include "common/WindowLayout.h"
+#include "common/WindowText.h"
 #include "common/core/DriveFiles.h"
 #include "common/core/Twips.h"
 #include "creator/Artwork.h"
@@ -91,12 +93,7 @@ constexpr std::array<LinkPlace, 4> kLinks = {{
 }};
 
 std::string ControlText(HWND parent, int id) {
-    const HWND control = ::GetDlgItem(parent, id);
-    const int length = ::GetWindowTextLengthA(control);
-    std::string text(static_cast<std::size_t>(length > 0 ? length : 0) + 1, '\0');
-    text.resize(
-        static_cast<std::size_t>(::GetWindowTextA(control, text.data(), static_cast<int>(text.size()))));
-    return text;
+    return WindowTextOf(::GetDlgItem(parent, id));
 }
 
 RECT PixelRect(const TwipsRect& place, int dpi) {
@@ -147,9 +144,7 @@ void frmBrowse::OnCreate() {
     const HWND hwnd = Hwnd();
     const int dpi = WindowDpi(hwnd);
     font_ = CreateDialogFont(dpi);
-    toolTip_ = ::CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP,
-                                 CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd, nullptr,
-                                 ::GetModuleHandleA(nullptr), nullptr);
+    toolTip_ = CreateToolTip(hwnd);
     for (const ControlSpec& control : kControls) {
         const HWND child = CreateChild(hwnd, control, dpi);
         if (control.id == Image7) {
@@ -159,7 +154,7 @@ void frmBrowse::OnCreate() {
                                                 IMAGE_ICON, iconSize, iconSize, 0)));
             ::SendMessageA(child, STM_SETICON, reinterpret_cast<WPARAM>(programIcon_.get()), 0);
         } else if (control.id == Image1 || control.id == Image2) {
-            AddToolTip(child);
+            AddToolTip(toolTip_, hwnd, child, texts::kWhatsThis);
         }
     }
     ApplyFontToChildren(hwnd, font_.get());
@@ -181,16 +176,6 @@ void frmBrowse::CreateLinks(int dpi) {
         CreateChild(Hwnd(), {link.iconId, "STATIC", "", SS_OWNERDRAW, 0, link.icon}, dpi);
         links_[i].Create(Hwnd(), link.id, link.text, link.label, dpi, onWhite, actions[i]);
     }
-}
-
-void frmBrowse::AddToolTip(HWND tool) {
-    TOOLINFOA info{};
-    info.cbSize = sizeof info;
-    info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-    info.hwnd = Hwnd();
-    info.uId = reinterpret_cast<UINT_PTR>(tool);
-    info.lpszText = const_cast<char*>(texts::kWhatsThis);
-    ::SendMessageA(toolTip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&info));
 }
 
 void frmBrowse::OpenCreatorFile(HWND owner, std::string_view relativePath) const {

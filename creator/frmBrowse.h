@@ -66,7 +66,6 @@ class frmBrowse : public BaseWindow<frmBrowse>, private CreationFeedback {
   private:
     void OnCreate();
     void CreateLinks(int dpi);
-    void AddToolTip(HWND tool);
     void OnCommand(int id, int notification);
     void OnCreateMenu();
     void OnSelectUsb();
