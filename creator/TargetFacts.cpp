@@ -92,9 +92,4 @@ DWORD GatherTargetFacts(const std::string& typedRoot, const std::string& creator
     return ERROR_SUCCESS;
 }
 
-bool IsReparsePoint(const std::string& path) {
-    const DWORD attributes = ::GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
-}
-
 }  // namespace corvane::creator

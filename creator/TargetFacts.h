@@ -22,8 +22,4 @@ struct ChosenTarget {
 DWORD GatherTargetFacts(const std::string& typedRoot, const std::string& creatorFolder, ChosenTarget& chosen,
                         std::string& failedPath);
 
-// True when `path` is a junction, symbolic link or other reparse point itself (not followed); false
-// when it is anything else or absent.
-bool IsReparsePoint(const std::string& path);
-
 }  // namespace corvane::creator
