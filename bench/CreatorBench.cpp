@@ -41,6 +41,8 @@ class QuietFeedback final : public creator::CreationFeedback {
     void SetStatus(const std::string&) override {}
     void LetRepaint() override {}
     void ShowMessage(const std::string& text) override { lastMessage = text; }
+    // The work folder is not a drive's root, which the creator asks about: the user says Yes.
+    bool Confirm(const std::string&) override { return true; }
     void FocusActionLabel() override {}
     creator::CreationInputs CurrentInputs() override { return {targetRoot_, "Open the menu", "CORVANE"}; }
     std::string lastMessage;

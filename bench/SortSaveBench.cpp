@@ -1,45 +1,18 @@
-// Sorting 10,000 entries by a column and the save that follows, in a real list view, against the
-// save alone; both in turn, round after round. The list view is filled by the menu's own load.
+// Sorting 10,000 entries by a column and the save that follows, against the save alone; both in
+// turn, round after round. The entries are the menu's own model, filled by its own load; the list
+// view shows a view of them and only repaints after a sort, which is not measured here.
 //
 //   bench_sort_save <work folder> [rounds]
 #include "bench/BenchSupport.h"
-#include "common/UniqueHandle.h"
 #include "menu/EntryList.h"
 #include "menu/ListSorting.h"
 
-#include <commctrl.h>
-
-#include <array>
 #include <cstdio>
 #include <cstdlib>
 
-namespace corvane::bench {
 namespace {
-
 constexpr std::size_t kEntries = 10'000;
-
-UniqueHandle<handle_traits::Window> MakeListView() {
-    UniqueHandle<handle_traits::Window> list(::CreateWindowExA(
-        0, WC_LISTVIEWA, "", WS_OVERLAPPEDWINDOW | WS_VISIBLE | LVS_REPORT | LVS_SHOWSELALWAYS, 0, 0, 600,
-        400, nullptr, nullptr, ::GetModuleHandleA(nullptr), nullptr));
-    if (!list) {
-        Die("cannot create the list view");
-    }
-    std::array<char, 32> title{};
-    for (int column = 0; column < 3; ++column) {
-        std::snprintf(title.data(), title.size(), "Column %d", column + 1);
-        LVCOLUMNA item{};
-        item.mask = LVCF_TEXT | LVCF_WIDTH;
-        item.cx = 180;
-        item.pszText = title.data();
-        ::SendMessageA(list.get(), LVM_INSERTCOLUMNA, static_cast<WPARAM>(column),
-                       reinterpret_cast<LPARAM>(&item));
-    }
-    return list;
-}
-
 }  // namespace
-}  // namespace corvane::bench
 
 int main(int argc, char** argv) {
     using namespace corvane::bench;
@@ -53,10 +26,8 @@ int main(int argc, char** argv) {
     const std::string dataFile = work + "\\Data.dat";
     WriteFileOrDie(dataFile, MakeListText(kEntries));
 
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_LISTVIEW_CLASSES};
-    ::InitCommonControlsEx(&controls);
-    const auto list = MakeListView();
-    if (corvane::menu::LoadList(dataFile, list.get()) != ERROR_SUCCESS) {
+    corvane::menu::EntryModel entries;
+    if (corvane::menu::LoadList(dataFile, entries) != ERROR_SUCCESS) {
         Die("cannot load " + dataFile);
     }
 
@@ -64,14 +35,15 @@ int main(int argc, char** argv) {
     std::vector<double> sortAndSave;
     for (int round = 0; round < rounds; ++round) {
         double started = NowMs();
-        if (corvane::menu::SaveList(dataFile, list.get()) != ERROR_SUCCESS) {
+        if (corvane::menu::SaveList(dataFile, entries) != ERROR_SUCCESS) {
             Die("cannot save " + dataFile);
         }
         saveAlone.push_back(NowMs() - started);
         // Name and target file in turn, each way in turn: every sort moves the rows.
         started = NowMs();
-        corvane::menu::SortListView(list.get(), round % 2, round % 4 >= 2);
-        if (corvane::menu::SaveList(dataFile, list.get()) != ERROR_SUCCESS) {
+        corvane::menu::SortEntries(entries, static_cast<corvane::menu::EntryField>(round % 2),
+                                   round % 4 >= 2);
+        if (corvane::menu::SaveList(dataFile, entries) != ERROR_SUCCESS) {
             Die("cannot save " + dataFile);
         }
         sortAndSave.push_back(NowMs() - started);
@@ -79,6 +51,7 @@ int main(int argc, char** argv) {
     const double save = Median(saveAlone);
     const double both = Median(sortAndSave);
     PrintRow("save, 10000 entries", Ms(save), "1.00x of save", "");
-    PrintRow("sort by a column + save, 10000 entries", Ms(both), Ratio(both, save) + " of save", "< 100 ms");
+    PrintRow("sort by a column + save, 10000 entries", Ms(both), Ratio(both, save) + " of save",
+             "<= 1.5x of save");
     return 0;
 }

@@ -1,42 +1,45 @@
 #include "menu/ListSorting.h"
 
-#include "menu/EntryList.h"
+#include "common/TextEncoding.h"
 
 #include <commctrl.h>
 
 #include <algorithm>
 #include <array>
+#include <new>
 #include <numeric>
 #include <optional>
-#include <unordered_map>
+#include <string>
 
 namespace corvane::menu {
 namespace {
 
-// Whether CompareStringA takes the digits flag here. Systems before Windows 7 reject it; asking once
+// Whether CompareStringW takes the digits flag here. Systems before Windows 7 reject it; asking once
 // per sort spares every comparison a failing call first.
 bool SystemComparesDigitsAsNumbers() noexcept {
-    return ::CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE | SORT_DIGITSASNUMBERS, "1", 1, "1", 1) != 0;
+    return ::CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE | SORT_DIGITSASNUMBERS, L"1", 1, L"1", 1) !=
+           0;
 }
 
-int CompareTexts(std::string_view first, std::string_view second, bool digitsAsNumbers) noexcept {
+int CompareTexts(std::wstring_view first, std::wstring_view second, bool digitsAsNumbers) noexcept {
     const int firstLength = static_cast<int>(first.size());
     const int secondLength = static_cast<int>(second.size());
     if (digitsAsNumbers) {
-        const int result = ::CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE | SORT_DIGITSASNUMBERS,
+        const int result = ::CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE | SORT_DIGITSASNUMBERS,
                                             first.data(), firstLength, second.data(), secondLength);
         if (result != 0) {
             return result - CSTR_EQUAL;
         }
     }
-    const int result = ::CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, first.data(), firstLength,
+    const int result = ::CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE, first.data(), firstLength,
                                         second.data(), secondLength);
     return result != 0 ? result - CSTR_EQUAL : first.compare(second);
 }
 
 // The system's sort key for the same comparison as CompareTexts, or nothing when it cannot make one.
-// Most keys fit the buffer on the stack, which spares asking for the size with a second call.
-std::optional<std::string> CollationKey(std::string_view text, bool digitsAsNumbers) {
+// Most keys fit the buffer on the stack, which spares asking for the size with a second call. A key is
+// a byte string whatever the text's width.
+std::optional<std::string> CollationKey(std::wstring_view text, bool digitsAsNumbers) {
     if (text.empty()) {
         // The system makes no key of an empty text; the empty key sorts it first, as CompareTexts does.
         return std::string();
@@ -44,17 +47,19 @@ std::optional<std::string> CollationKey(std::string_view text, bool digitsAsNumb
     const DWORD flags = LCMAP_SORTKEY | NORM_IGNORECASE | (digitsAsNumbers ? SORT_DIGITSASNUMBERS : 0);
     const int length = static_cast<int>(text.size());
     std::array<char, 256> buffer{};
-    const int size = ::LCMapStringA(LOCALE_USER_DEFAULT, flags, text.data(), length, buffer.data(),
-                                    static_cast<int>(buffer.size()));
+    const int size =
+        ::LCMapStringW(LOCALE_USER_DEFAULT, flags, text.data(), length,
+                       reinterpret_cast<wchar_t*>(buffer.data()), static_cast<int>(buffer.size()));
     if (size > 0) {
         return std::string(buffer.data(), static_cast<std::size_t>(size));
     }
-    const int needed = ::LCMapStringA(LOCALE_USER_DEFAULT, flags, text.data(), length, nullptr, 0);
+    const int needed = ::LCMapStringW(LOCALE_USER_DEFAULT, flags, text.data(), length, nullptr, 0);
     if (needed <= 0) {
         return std::nullopt;
     }
     std::string key(static_cast<std::size_t>(needed), '\0');
-    if (::LCMapStringA(LOCALE_USER_DEFAULT, flags, text.data(), length, key.data(), needed) != needed) {
+    if (::LCMapStringW(LOCALE_USER_DEFAULT, flags, text.data(), length,
+                       reinterpret_cast<wchar_t*>(key.data()), needed) != needed) {
         return std::nullopt;
     }
     return key;
@@ -72,7 +77,7 @@ void SortPositions(std::vector<std::size_t>& order, bool descending, Compare com
 
 // Whether every neighbouring pair is in the order CompareTexts gives, which makes the whole
 // sequence that order: sort keys are meant to agree with the comparison, and this makes sure they did.
-bool InOrder(std::span<const std::string_view> texts, const std::vector<std::size_t>& order, bool descending,
+bool InOrder(const std::vector<std::wstring>& texts, const std::vector<std::size_t>& order, bool descending,
              bool digitsAsNumbers) {
     for (std::size_t i = 1; i < order.size(); ++i) {
         const int result = CompareTexts(texts[order[i - 1]], texts[order[i]], digitsAsNumbers);
@@ -84,21 +89,16 @@ bool InOrder(std::span<const std::string_view> texts, const std::vector<std::siz
     return true;
 }
 
-// The list view hands its sort callback the rows' identities; each is looked up for its place.
-int CALLBACK CompareByRank(LPARAM first, LPARAM second, LPARAM ranksAddress) noexcept {
-    const auto& ranks = *reinterpret_cast<const std::unordered_map<LPARAM, std::size_t>*>(ranksAddress);
-    const auto a = ranks.find(first);
-    const auto b = ranks.find(second);
-    if (a == ranks.end() || b == ranks.end()) {
-        return 0;
-    }
-    return (a->second > b->second) - (a->second < b->second);
-}
-
 }  // namespace
 
-std::vector<std::size_t> OrderForPeople(std::span<const std::string_view> texts, bool descending) {
+std::vector<std::size_t> OrderForPeople(std::span<const std::string_view> utf8Texts, bool descending) {
     const bool digitsAsNumbers = SystemComparesDigitsAsNumbers();
+    // The system's collation works on UTF-16: each text is converted once.
+    std::vector<std::wstring> texts;
+    texts.reserve(utf8Texts.size());
+    for (const std::string_view text : utf8Texts) {
+        texts.push_back(WideFromUtf8(text));
+    }
     std::vector<std::size_t> order(texts.size());
     std::iota(order.begin(), order.end(), std::size_t{0});
     // A list is saved in the order it shows, so a file is most often in order already; finding that
@@ -112,7 +112,7 @@ std::vector<std::size_t> OrderForPeople(std::span<const std::string_view> texts,
     std::vector<std::string> keys;
     keys.reserve(texts.size());
     bool everyKeyMade = true;
-    for (const std::string_view text : texts) {
+    for (const std::wstring& text : texts) {
         std::optional<std::string> key = CollationKey(text, digitsAsNumbers);
         if (!key) {
             everyKeyMade = false;
@@ -134,28 +134,14 @@ std::vector<std::size_t> OrderForPeople(std::span<const std::string_view> texts,
     return order;
 }
 
-void SortListView(HWND listView, int column, bool descending) {
-    // The order is worked out on the sort column's texts, read once each; the list view then moves
-    // its own rows, which keep their data, selection and focus, comparing only their places.
-    const auto count = static_cast<int>(::SendMessageA(listView, LVM_GETITEMCOUNT, 0, 0));
-    std::vector<std::string> texts;
-    std::vector<LPARAM> ids;
-    texts.reserve(static_cast<std::size_t>(count));
-    ids.reserve(static_cast<std::size_t>(count));
-    for (int row = 0; row < count; ++row) {
-        texts.push_back(RowText(listView, row, column));
-        ids.push_back(RowId(listView, row));
+bool SortEntries(EntryModel& entries, EntryField field, bool descending) noexcept {
+    try {
+        const std::vector<std::string_view> texts = entries.FieldTexts(field);
+        const std::vector<std::size_t> order = OrderForPeople(texts, descending);
+        return entries.Reorder(order);
+    } catch (const std::bad_alloc&) {  // the entries stay in the order they were
+        return false;
     }
-    const std::vector<std::string_view> views(texts.begin(), texts.end());
-    const std::vector<std::size_t> order = OrderForPeople(views, descending);
-    std::unordered_map<LPARAM, std::size_t> ranks;
-    ranks.reserve(order.size());
-    for (std::size_t rank = 0; rank < order.size(); ++rank) {
-        ranks.emplace(ids[order[rank]], rank);
-    }
-    ::SendMessageA(listView, LVM_SORTITEMS, reinterpret_cast<WPARAM>(&ranks),
-                   reinterpret_cast<LPARAM>(CompareByRank));
-    ShowSortArrow(listView, column, descending);
 }
 
 void ShowSortArrow(HWND listView, int sortColumn, bool descending) {

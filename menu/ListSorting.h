@@ -1,5 +1,7 @@
-// Sorting the rows of a report-view list view by one column's text.
+// Sorting the entries by one column's text, as Windows sorts names for people.
 #pragma once
+
+#include "menu/core/EntryModel.h"
 
 #include <windows.h>
 
@@ -10,15 +12,14 @@
 
 namespace corvane::menu {
 
-// The positions of `texts` in the order Windows sorts names for people, ascending or descending:
-// letter case ignored and, where the system supports it, digits compared as numbers ("Item 9"
-// before "Item 10"), never by byte. Equal texts keep their relative order. SortListView puts rows
-// in exactly this order, so rows can also be inserted in it directly.
+// The positions of the UTF-8 `texts` in the order Windows sorts names for people, ascending or
+// descending: letter case ignored and, where the system supports it, digits compared as numbers
+// ("Item 9" before "Item 10"), never by byte. Equal texts keep their relative order.
 std::vector<std::size_t> OrderForPeople(std::span<const std::string_view> texts, bool descending);
 
-// Sorts the rows by the text of `column`, ascending or descending (rows with equal texts keep their
-// order), and shows the direction in the column's header. Rows keep their data, selection and focus.
-void SortListView(HWND listView, int column, bool descending);
+// Puts the entries in that order by the text of `field`. Entries keep their identities. Returns
+// false, leaving the order as it was, when there was not the memory to sort.
+bool SortEntries(EntryModel& entries, EntryField field, bool descending) noexcept;
 
 // Shows the sort direction in the header of `column` and no direction in the others.
 void ShowSortArrow(HWND listView, int column, bool descending);

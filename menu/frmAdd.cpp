@@ -2,8 +2,8 @@
 
 #include "common/WindowLayout.h"
 #include "common/WindowText.h"
+#include "common/TextEncoding.h"
 #include "common/core/AnsiText.h"
-#include "menu/EntryList.h"
 #include "menu/PathHelpers.h"
 #include "menu/core/EntryTarget.h"
 #include "menu/core/MenuTexts.h"
@@ -35,8 +35,8 @@ const std::array<ControlSpec, 10> kControls = {{
     {frmAdd::cmdCancel, "BUTTON", texts::kCancelButton, kButtonStyle, 0, {3953, 3720, 1455, 350}},
 }};
 
-int SelectedRow(HWND list) {
-    return static_cast<int>(::SendMessageA(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+void SetFieldText(HWND editor, int id, std::string_view utf8) {
+    ::SetDlgItemTextA(editor, id, AnsiFromUtf8(utf8).c_str());
 }
 
 }  // namespace
@@ -48,7 +48,7 @@ void frmAdd::Show(Mode mode) {
         return;
     }
     mode_ = mode;
-    editedRowId_.reset();
+    editedEntry_.reset();
     fileDialog_ = std::make_shared<cFileDialog>();
     if (!CreateWindowObject(WS_EX_CONTROLPARENT, texts::kEditorDesignCaption, kStyle, CW_USEDEFAULT,
                             CW_USEDEFAULT, 100, 100)) {
@@ -67,7 +67,7 @@ void frmAdd::Show(Mode mode) {
 
 void frmAdd::OnWindowDestroyed() noexcept {
     fileDialog_.reset();
-    editedRowId_.reset();
+    editedEntry_.reset();
 }
 
 void frmAdd::OnCreate() {
@@ -80,15 +80,16 @@ void frmAdd::OnCreate() {
 }
 
 void frmAdd::FillFromSelectedEntry() {
-    const HWND list = host_.ListView();
-    const int row = SelectedRow(list);
-    if (row < 0) {
+    const std::optional<EntryId> selected = host_.SelectedEntry();
+    const auto index = selected ? host_.Entries().IndexOf(*selected) : std::nullopt;
+    if (!index) {
         return;  // nothing selected: an empty editor whose Save only adds, removing no entry
     }
-    editedRowId_ = RowId(list, row);
-    ::SetDlgItemTextA(Hwnd(), txtName, RowText(list, row, 0).c_str());
-    ::SetDlgItemTextA(Hwnd(), txtPath, RowText(list, row, 1).c_str());
-    ::SetDlgItemTextA(Hwnd(), txtCommandLine, RowText(list, row, 2).c_str());
+    editedEntry_ = selected;
+    const Entry& entry = host_.Entries()[*index];
+    SetFieldText(Hwnd(), txtName, entry.Name());
+    SetFieldText(Hwnd(), txtPath, entry.Target());
+    SetFieldText(Hwnd(), txtCommandLine, entry.Switches());
 }
 
 std::string frmAdd::FieldText(int id) const {
@@ -132,21 +133,23 @@ void frmAdd::Save() {
     const std::string target = StoredTarget(path, MenuDrivePrefix(host_.Folder()));
     const std::string commandLine = LineBreaksToSpaces(FieldText(txtCommandLine));
 
-    const HWND list = host_.ListView();
-    const std::array<std::string_view, 3> fields{name, target, commandLine};
-    if (AppendRow(list, fields) < 0) {
-        return;  // the list took no new row: the old one stays, and the editor keeps what was typed
-    }
-    if (mode_ == Mode::Edit && editedRowId_) {
-        // The entry the editor was opened on, wherever sorting moved it; if it was deleted
-        // meanwhile nothing else is removed.
-        if (const int old = FindRow(list, *editedRowId_); old >= 0) {
-            ::SendMessageA(list, LVM_DELETEITEM, static_cast<WPARAM>(old), 0);
+    try {
+        const std::string utf8Name = Utf8FromAnsi(name);
+        const std::string utf8Target = Utf8FromAnsi(target);
+        const std::string utf8CommandLine = Utf8FromAnsi(commandLine);
+        EntryModel& entries = host_.Entries();
+        // The entry the editor was opened on, wherever sorting moved it; if it was deleted meanwhile,
+        // the edited entry is added and nothing else is removed.
+        const bool replaced = mode_ == Mode::Edit && editedEntry_ &&
+                              entries.Replace(*editedEntry_, utf8Name, utf8Target, utf8CommandLine);
+        if (!replaced) {
+            entries.Append(utf8Name, utf8Target, utf8CommandLine);
         }
+    } catch (const std::bad_alloc&) {
+        return;  // no memory for the entry: the old one stays, and the editor keeps what was typed
     }
-    host_.SortRows();
+    host_.EntriesChanged();
     host_.SaveList();
-    ::InvalidateRect(list, nullptr, TRUE);
     Destroy();
 }
 
@@ -183,30 +186,29 @@ LRESULT frmAdd::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void DeleteSelectedEntry(EntryEditorHost& host) {
-    const HWND list = host.ListView();
-    const int row = SelectedRow(list);
-    if (row < 0) {
+    const std::optional<EntryId> selected = host.SelectedEntry();
+    const auto index = selected ? host.Entries().IndexOf(*selected) : std::nullopt;
+    if (!index) {
         return;  // an empty list, or entries but none selected: nothing to ask about
     }
-    const LPARAM entry = RowId(list, row);
-    const std::string question = texts::kDeleteQuestion + RowText(list, row, 0) + texts::kDeleteQuestionEnd;
-    const HWND owner = ::GetAncestor(list, GA_ROOT);
+    const EntryId entry = *selected;
+    const std::string question =
+        texts::kDeleteQuestion + AnsiFromUtf8(host.Entries()[*index].Name()) + texts::kDeleteQuestionEnd;
+    const HWND owner = host.OwnerWindow();
     const int answer = ::MessageBoxA(owner, question.c_str(), texts::kProgramTitle,
                                      MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2);
 
-    // While the question was up the editor may have saved (rows moved) or the menu may have ended.
-    const HWND listNow = host.ListView();
-    if (listNow != list || !::IsWindow(list)) {
+    // While the question was up the editor may have saved or the menu may have ended.
+    if (host.OwnerWindow() != owner || !::IsWindow(owner)) {
         return;
     }
-    const int rowNow = FindRow(list, entry);
-    if (rowNow < 0) {
-        return;  // the entry itself went meanwhile (an Edit replaced it): it is not this question's to delete
+    if (!host.Entries().IndexOf(entry)) {
+        return;  // the entry itself went meanwhile: it is not this question's to delete
     }
     if (answer == IDYES) {
-        ::SendMessageA(list, LVM_DELETEITEM, static_cast<WPARAM>(rowNow), 0);
+        host.Entries().Remove(entry);
+        host.EntriesChanged();
     }
-    ::InvalidateRect(list, nullptr, TRUE);
     host.SaveList();
 }
 

@@ -52,7 +52,7 @@ class frmAdd : public BaseWindow<frmAdd> {
 
     EntryEditorHost& host_;
     Mode mode_ = Mode::Add;
-    std::optional<LPARAM> editedRowId_;  // the row Edit replaces, by identity, not by position
+    std::optional<EntryId> editedEntry_;  // the entry Edit replaces, by identity, not by position
     // Shared so that Browse keeps the object alive while its dialog is up, even if the editor is
     // closed (and releases it) meanwhile.
     std::shared_ptr<cFileDialog> fileDialog_;

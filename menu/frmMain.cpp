@@ -3,6 +3,7 @@
 #include "common/CommonResources.h"
 #include "common/FileContents.h"
 #include "common/SystemError.h"
+#include "common/TextEncoding.h"
 #include "common/WindowLayout.h"
 #include "common/core/DriveFiles.h"
 #include "common/core/PathText.h"
@@ -29,7 +30,8 @@ constexpr DWORD kWindowStyle =
     WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;  // fixed single border
 constexpr int kDesignClientWidth = 9840;
 constexpr int kDesignClientHeight = 5400;
-constexpr DWORD kListStyle = LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | WS_TABSTOP;
+// An owner-data list: it shows the window's entries, asking for the texts of the rows it draws.
+constexpr DWORD kListStyle = LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_OWNERDATA | WS_TABSTOP;
 // The window's controls in tab order; the status bar (StatusBar) follows them.
 constexpr std::array<ControlSpec, 1> kControls = {{
     {frmMain::lstApp, WC_LISTVIEWA, "", kListStyle, WS_EX_CLIENTEDGE, {0, 0, 9790, 4960}},
@@ -61,14 +63,6 @@ void SetColumnWidths(HWND list, long long windowTwips, int dpi) {
 bool CertainlyMissing(const std::string& path) {
     return ::GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES &&
            ::GetLastError() == ERROR_FILE_NOT_FOUND;
-}
-
-// Sets the row's selection and focus marks named in `marks`.
-void MarkRow(HWND list, int row, UINT marks) {
-    LVITEMA state{};
-    state.stateMask = marks;
-    state.state = marks;
-    ::SendMessageA(list, LVM_SETITEMSTATE, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&state));
 }
 
 }  // namespace
@@ -122,6 +116,7 @@ bool frmMain::OnCreate() {
         CreateChild(Hwnd(), control, dpi);
     }
     list_ = ::GetDlgItem(Hwnd(), lstApp);
+    listView_.Attach(list_);
     if (list_ == nullptr || !status_.Create(Hwnd(), Status)) {
         return false;
     }
@@ -160,18 +155,27 @@ void frmMain::StartUp() {
         ReportUnusedSettings();
     }
     // The current row is the first one read from the file, wherever the sort put it.
-    const auto current =
-        static_cast<int>(::SendMessageA(list_, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED));
-    if (current >= 0) {
-        MarkRow(list_, current, LVIS_SELECTED | LVIS_FOCUSED);
-        ::SendMessageA(list_, LVM_ENSUREVISIBLE, static_cast<WPARAM>(current), FALSE);
-    }
+    listView_.SelectRow(listView_.FocusedRow());
 }
 
 void frmMain::LoadEntries() {
-    const DWORD result = menu::LoadEntries(list_, [this](const std::string& text) { SetStatusText(text); },
-                                           DataFile(), {sortColumn_, sortDescending_});
+    SetStatusText(texts::kLoadingData);
+    entries_.Clear();
+    ShowEntries(std::nullopt, std::nullopt);
+    const DWORD result = LoadList(DataFile(), entries_);
+    const std::optional<EntryId> firstRead =
+        entries_.Empty() ? std::nullopt : std::optional<EntryId>(entries_[0].Id());
+    SortEntries(entries_, static_cast<EntryField>(sortColumn_), sortDescending_);
+    ShowSortArrow(list_, sortColumn_, sortDescending_);
+    ShowEntries(std::nullopt, firstRead);
     loadFailed_ = result != ERROR_SUCCESS;
+    SetStatusText(result == ERROR_SUCCESS ? std::string(texts::kDataLoaded)
+                                          : texts::kErrorLoadingList + SystemErrorText(result));
+}
+
+void frmMain::ShowEntries(std::optional<EntryId> selected, std::optional<EntryId> focused) noexcept {
+    shown_.ShowAll(entries_.Size());
+    listView_.Update(selected, focused);
 }
 
 void frmMain::ApplyRunOption() {
@@ -186,11 +190,12 @@ void frmMain::ReportUnusedSettings() {
     }
 }
 
-void frmMain::SortRows() noexcept {
-    try {
-        SortListView(list_, sortColumn_, sortDescending_);
-    } catch (...) {  // out of memory: the rows stay as they are
-    }
+void frmMain::EntriesChanged() noexcept {
+    const std::optional<EntryId> selected = listView_.SelectedEntry();
+    const std::optional<EntryId> focused = listView_.FocusedEntry();
+    SortEntries(entries_, static_cast<EntryField>(sortColumn_), sortDescending_);
+    ShowSortArrow(list_, sortColumn_, sortDescending_);
+    ShowEntries(selected, focused);
 }
 
 bool frmMain::SaveList() {
@@ -201,7 +206,7 @@ bool frmMain::SaveList() {
         SetStatusText(texts::kListNotSaved);
         return false;
     }
-    const DWORD error = menu::SaveList(DataFile(), list_);
+    const DWORD error = menu::SaveList(DataFile(), entries_);
     if (error != ERROR_SUCCESS) {
         SetStatusText(texts::kErrorSavingList + SystemErrorText(error));
     }
@@ -257,11 +262,7 @@ void frmMain::EndAfterRun() noexcept {
 }
 
 int frmMain::RowCount() const noexcept {
-    return static_cast<int>(::SendMessageA(list_, LVM_GETITEMCOUNT, 0, 0));
-}
-
-int frmMain::SelectedRow() const noexcept {
-    return static_cast<int>(::SendMessageA(list_, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+    return listView_.Rows();
 }
 
 LRESULT frmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -276,6 +277,12 @@ LRESULT frmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_NOTIFY:
             return OnNotify(*reinterpret_cast<NMHDR*>(lParam));
+        case WM_NOTIFYFORMAT:
+            // The list asks for the texts of its rows in UTF-16, which holds any entry's text.
+            if (lParam == NF_QUERY && ::GetDlgCtrlID(reinterpret_cast<HWND>(wParam)) == lstApp) {
+                return NFR_UNICODE;
+            }
+            return DefaultHandling(message, wParam, lParam);
         case WM_SETFOCUS:
             ::SetFocus(list_);  // the list is where the keyboard works
             return 0;
@@ -314,6 +321,9 @@ LRESULT frmMain::OnNotify(NMHDR& header) {
     if (header.hwndFrom != list_) {
         return 0;
     }
+    if (LRESULT answer = 0; listView_.OnNotify(header, answer)) {
+        return answer;
+    }
     switch (header.code) {
         case NM_CLICK:
             OnListClick();
@@ -334,11 +344,13 @@ LRESULT frmMain::OnNotify(NMHDR& header) {
 }
 
 void frmMain::OnListClick() {
-    const int row = SelectedRow();
-    if (row < 0) {
+    const int row = listView_.SelectedRow();
+    const Entry* entry = listView_.EntryAt(row);
+    if (entry == nullptr) {
         return;
     }
-    SetStatusText(ItemStatusText(row + 1, RowCount(), RowText(list_, row, 1), RowText(list_, row, 2)));
+    SetStatusText(
+        ItemStatusText(row + 1, RowCount(), AnsiFromUtf8(entry->Target()), AnsiFromUtf8(entry->Switches())));
 }
 
 void frmMain::OnListEnter() {
@@ -357,7 +369,7 @@ void frmMain::OnColumnClick(int column) {
         sortColumn_ = column;
         sortDescending_ = false;
     }
-    SortRows();
+    EntriesChanged();
     SaveList();
 }
 
@@ -369,7 +381,7 @@ void frmMain::OnContextMenu(HWND source, LPARAM position) {
     if (position == -1) {  // from the keyboard (Shift+F10, the menu key): below the selected row
         RECT place{};
         place.left = LVIR_LABEL;
-        const int row = SelectedRow();
+        const int row = listView_.SelectedRow();
         if (row < 0 || !::SendMessageA(list_, LVM_GETITEMRECT, static_cast<WPARAM>(row),
                                        reinterpret_cast<LPARAM>(&place))) {
             place = {};

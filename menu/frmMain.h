@@ -1,20 +1,24 @@
-// frmMain: the menu window. It lists the entries in lstApp (the only in-memory copy of them; Data.dat
-// follows the rows), reports in its status bar, keeps an icon in the tray, runs and browses entries
-// and opens the support tools.
+// frmMain: the menu window. It holds the entries (Data.dat follows them) and shows them in lstApp, a
+// view of them; it reports in its status bar, keeps an icon in the tray, runs and browses entries and
+// opens the support tools.
 #pragma once
 
 #include "common/AboutWindow.h"
 #include "common/BaseWindow.h"
 #include "common/UniqueHandle.h"
 #include "menu/EntryEditorHost.h"
+#include "menu/EntryListView.h"
 #include "menu/frmAdd.h"
 #include "menu/PathHelpers.h"
 #include "menu/ProgramStarter.h"
 #include "menu/StatusBar.h"
+#include "menu/core/EntryModel.h"
 #include "menu/core/SettingsValues.h"
+#include "menu/core/ShownEntries.h"
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -38,20 +42,28 @@ class frmMain : public BaseWindow<frmMain>, public EntryEditorHost {
     // Creates the window, runs its start-up and shows it centred on the screen.
     bool Create(int showCommand = SW_SHOWNORMAL);
 
+    [[nodiscard]] HWND ListView() const noexcept { return list_; }
+
     // What the entry editor works with.
-    [[nodiscard]] HWND ListView() const noexcept override { return list_; }
     [[nodiscard]] const std::string& Folder() const noexcept override { return folder_; }
+    [[nodiscard]] HWND OwnerWindow() const noexcept override { return list_ != nullptr ? Hwnd() : nullptr; }
+    [[nodiscard]] EntryModel& Entries() noexcept override { return entries_; }
+    [[nodiscard]] std::optional<EntryId> SelectedEntry() const noexcept override {
+        return listView_.SelectedEntry();
+    }
     [[nodiscard]] std::string DataFile() const;
     [[nodiscard]] std::string SettingsFile() const;
     void SetStatusText(const std::string& text) { status_.SetMessage(text); }
     [[nodiscard]] std::string StatusText() const { return status_.Message(); }
     [[nodiscard]] HWND StatusBarHandle() const noexcept { return status_.Handle(); }
-    // Rewrites Data.dat from the rows; a failure shows "Error saving list : " and why in the status bar.
-    // After a load that failed or stopped part-way the rows are not the file's contents: Data.dat is
-    // then never written, and the status bar says so. Fails, writing nothing, once the window is gone.
+    // Rewrites Data.dat from the entries; a failure shows "Error saving list : " and why in the status
+    // bar. After a load that failed or stopped part-way the entries are not the file's contents:
+    // Data.dat is then never written, and the status bar says so. Fails, writing nothing, once the
+    // window is gone.
     bool SaveList() override;
-    // Puts the rows back into the current sort order (after rows were added or changed).
-    void SortRows() noexcept override;
+    // Puts the entries back into the current sort order and shows them, the selection and focus
+    // staying on the entries they were on.
+    void EntriesChanged() noexcept override;
 
     // The operations other parts of the program use.
     void LoadEntries();
@@ -78,6 +90,7 @@ class frmMain : public BaseWindow<frmMain>, public EntryEditorHost {
     // Mouse, keyboard and tray events (frmMain.cpp).
     LRESULT OnNotify(NMHDR& header);
     void OnListClick();
+    void ShowEntries(std::optional<EntryId> selected, std::optional<EntryId> focused) noexcept;
     void OnListEnter();
     void OnColumnClick(int column);
     void OnContextMenu(HWND source, LPARAM position);
@@ -99,13 +112,15 @@ class frmMain : public BaseWindow<frmMain>, public EntryEditorHost {
     void OpenSupportFile(std::string_view relativePath) const noexcept;
     void ExitProgram();
     void ShowError(const std::string& text) const noexcept;
-    [[nodiscard]] int SelectedRow() const noexcept;
     [[nodiscard]] int RowCount() const noexcept;
 
     std::string folder_;
     std::string root_;
     WindowsFolderStarter windowsStarter_;
     ProgramStarter& starter_;
+    EntryModel entries_;
+    ShownEntries shown_;
+    EntryListView listView_{entries_, shown_};
     HWND list_ = nullptr;  // children live as long as the window
     StatusBar status_;
     HMENU menuBar_ = nullptr;  // owned by the window once set

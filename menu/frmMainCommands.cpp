@@ -3,10 +3,10 @@
 #include "menu/frmMain.h"
 
 #include "common/SystemError.h"
+#include "common/TextEncoding.h"
 #include "common/WindowsFolders.h"
 #include "common/core/DriveFiles.h"
 #include "common/core/PathText.h"
-#include "menu/EntryList.h"
 #include "menu/MenuResources.h"
 #include "menu/MenuSettings.h"
 #include "menu/modDriveSpace.h"
@@ -108,10 +108,10 @@ void frmMain::OnCommand(int id) {
 }
 
 void frmMain::RunSelectedEntry() {
-    const int row = SelectedRow();
-    std::optional<SelectedEntry> entry;
-    if (row >= 0) {
-        entry = SelectedEntry{RowText(list_, row, 1), RowText(list_, row, 2)};
+    // The entry's texts are UTF-8; launching still speaks the ANSI code page.
+    std::optional<menu::SelectedEntry> entry;
+    if (const Entry* selected = listView_.EntryAt(listView_.SelectedRow())) {
+        entry = menu::SelectedEntry{AnsiFromUtf8(selected->Target()), AnsiFromUtf8(selected->Switches())};
     }
     const LaunchPlan plan = PlanLaunch(folder_, entry, AnsiLeadByte);
     if (plan.recorded && FileFound(plan.recorded->path)) {
@@ -142,13 +142,13 @@ void frmMain::BrowseFileDirectory() {
     if (RowCount() == 0) {
         return;
     }
-    const int row = SelectedRow();
-    if (row < 0) {
+    const Entry* selected = listView_.EntryAt(listView_.SelectedRow());
+    if (selected == nullptr) {
         ShowError(BrowseErrorMessage(texts::kNoEntrySelected));
         SetStatusText(BrowseErrorStatus("", texts::kNoEntrySelected));
         return;
     }
-    const BrowsePlan plan = PlanBrowse(folder_, RowText(list_, row, 1), AnsiLeadByte);
+    const BrowsePlan plan = PlanBrowse(folder_, AnsiFromUtf8(selected->Target()), AnsiLeadByte);
     // Folders only: handed a file, Explorer would run it.
     const BrowseCandidate* found = FolderFound(plan.recorded.folder)      ? &plan.recorded
                                    : FolderFound(plan.onMenuDrive.folder) ? &plan.onMenuDrive

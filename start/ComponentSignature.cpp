@@ -1,7 +1,7 @@
 #include "start/ComponentSignature.h"
 
 #include "start/SystemLibrary.h"
-#include "start/WideText.h"
+#include "common/TextEncoding.h"
 
 #include <windows.h>
 #include <softpub.h>

@@ -1,7 +1,7 @@
 #include "start/ShellStart.h"
 
 #include "common/UniqueHandle.h"
-#include "start/WideText.h"
+#include "common/TextEncoding.h"
 
 #include <windows.h>
 #include <exdisp.h>

@@ -143,7 +143,10 @@ TEST_F(EntryCommands, DeleteRemovesTheEntryItAskedAboutWhateverHappenedMeanwhile
 }
 
 TEST_F(EntryCommands, EditAndDeleteDoNothingOnAnEmptyList) {
-    ::SendMessageA(menu_->ListView(), LVM_DELETEALLITEMS, 0, 0);
+    menu_.reset();
+    WriteTestFile("E:\\Data.dat", "");
+    menu_ = OpenMenu("E:\\");
+    ASSERT_TRUE(menu_);
     DialogAnswerer watcher(menu::texts::kProgramTitle, DialogAnswerer::Press(IDYES), 300);
     Command(mnuDelete);
     Command(mnuEdit);

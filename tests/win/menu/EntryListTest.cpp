@@ -2,10 +2,9 @@
 
 #include "menu/ListSorting.h"
 
-#include "common/SystemError.h"
 #include "common/UniqueHandle.h"
 #include "tests/win/support/TestDrive.h"
-#include "tests/win/support/TestListView.h"
+#include "tests/win/support/TestEntries.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
@@ -29,18 +28,16 @@ class EntryList : public ::testing::Test {
     void TearDown() override { EmptyDrive(kStickRoot); }
 
     static std::vector<Row> Load(const std::string& file, DWORD expected = ERROR_SUCCESS) {
-        TestListView list;
-        EXPECT_EQ(LoadList(file, list.Handle()), expected);
-        return list.Rows();
+        EntryModel entries;
+        EXPECT_EQ(LoadList(file, entries), expected);
+        return RowsOf(entries);
     }
 };
 
 TEST_F(EntryList, SaveThenLoadGivesTheSameRowsInOrder) {
-    TestListView list;
-    for (const auto& row : kThree) {
-        list.AddRow(row);
-    }
-    ASSERT_EQ(SaveList(kDataFile, list.Handle()), static_cast<DWORD>(ERROR_SUCCESS));
+    EntryModel list;
+    AddRows(list, kThree);
+    ASSERT_EQ(SaveList(kDataFile, list), static_cast<DWORD>(ERROR_SUCCESS));
     EXPECT_EQ(ReadTestFile(kDataFile),
               "Notepad\r\nApps\\Notepad\\notepad.exe\r\n\r\nReadme\r\nE:\\readme.txt\r\n/s\r\n"
               "Share\r\n\\\\server\\share\\t.exe\r\n%drive% %dir%\r\n");
@@ -49,13 +46,13 @@ TEST_F(EntryList, SaveThenLoadGivesTheSameRowsInOrder) {
 }
 
 TEST_F(EntryList, SaveKeepsAHiddenOrSystemFileSo) {
-    TestListView list;
-    list.AddRow(kThree[0]);
+    EntryModel list;
+    AddRows(list, {kThree[0]});
     for (const DWORD attributes : std::initializer_list<DWORD>{
              FILE_ATTRIBUTE_HIDDEN, FILE_ATTRIBUTE_SYSTEM, FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM}) {
         WriteTestFile(kDataFile, "Old\r\nold.exe\r\n\r\n");
         SetAttributes(kDataFile, attributes);
-        ASSERT_EQ(SaveList(kDataFile, list.Handle()), static_cast<DWORD>(ERROR_SUCCESS));
+        ASSERT_EQ(SaveList(kDataFile, list), static_cast<DWORD>(ERROR_SUCCESS));
         const DWORD after = ::GetFileAttributesA(kDataFile.c_str());
         EXPECT_EQ(after & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM), attributes) << std::hex << after;
         EXPECT_EQ(Load(kDataFile), std::vector<Row>{kThree[0]});
@@ -65,19 +62,19 @@ TEST_F(EntryList, SaveKeepsAHiddenOrSystemFileSo) {
 
 TEST_F(EntryList, EmptyListIsAZeroByteFileThatLoadsNoRows) {
     WriteTestFile(kDataFile, "Old\r\nold.exe\r\n\r\n");
-    TestListView empty;
-    ASSERT_EQ(SaveList(kDataFile, empty.Handle()), static_cast<DWORD>(ERROR_SUCCESS));
+    EntryModel empty;
+    ASSERT_EQ(SaveList(kDataFile, empty), static_cast<DWORD>(ERROR_SUCCESS));
     EXPECT_EQ(ReadTestFile(kDataFile), "");
     EXPECT_TRUE(Load(kDataFile).empty());
 }
 
 TEST_F(EntryList, LoadAppendsAndNeverClears) {
     WriteTestFile(kDataFile, "B\r\nb.exe\r\n\r\n");
-    TestListView list;
-    list.AddRow({"A", "a.exe", ""});
-    ASSERT_EQ(LoadList(kDataFile, list.Handle()), static_cast<DWORD>(ERROR_SUCCESS));
-    ASSERT_EQ(LoadList(kDataFile, list.Handle()), static_cast<DWORD>(ERROR_SUCCESS));
-    EXPECT_EQ(list.Rows(), (std::vector<Row>{{"A", "a.exe", ""}, {"B", "b.exe", ""}, {"B", "b.exe", ""}}));
+    EntryModel list;
+    AddRows(list, {{"A", "a.exe", ""}});
+    ASSERT_EQ(LoadList(kDataFile, list), static_cast<DWORD>(ERROR_SUCCESS));
+    ASSERT_EQ(LoadList(kDataFile, list), static_cast<DWORD>(ERROR_SUCCESS));
+    EXPECT_EQ(RowsOf(list), (std::vector<Row>{{"A", "a.exe", ""}, {"B", "b.exe", ""}, {"B", "b.exe", ""}}));
 }
 
 TEST_F(EntryList, LoadKeepsTheFilesOddCorners) {
@@ -88,19 +85,19 @@ TEST_F(EntryList, LoadKeepsTheFilesOddCorners) {
 }
 
 TEST_F(EntryList, LineBreaksInAFieldAreSavedAsSpaces) {
-    TestListView list;
-    list.AddRow({"Two\r\nlines", "E:\\x.exe", "/a\n/b"});
-    list.AddRow({"Next", "n.exe", ""});
-    ASSERT_EQ(SaveList(kDataFile, list.Handle()), static_cast<DWORD>(ERROR_SUCCESS));
+    EntryModel list;
+    AddRows(list, {{"Two\r\nlines", "E:\\x.exe", "/a\n/b"}});
+    AddRows(list, {{"Next", "n.exe", ""}});
+    ASSERT_EQ(SaveList(kDataFile, list), static_cast<DWORD>(ERROR_SUCCESS));
     EXPECT_EQ(Load(kDataFile),
               (std::vector<Row>{{"Two  lines", "E:\\x.exe", "/a /b"}, {"Next", "n.exe", ""}}));
 }
 
 TEST_F(EntryList, LongFieldsSurviveTheRoundTrip) {
-    TestListView list;
+    EntryModel list;
     const std::string longText(5000, 'q');
-    list.AddRow({longText, "E:\\" + longText, longText});
-    ASSERT_EQ(SaveList(kDataFile, list.Handle()), static_cast<DWORD>(ERROR_SUCCESS));
+    AddRows(list, {{longText, "E:\\" + longText, longText}});
+    ASSERT_EQ(SaveList(kDataFile, list), static_cast<DWORD>(ERROR_SUCCESS));
     const auto rows = Load(kDataFile);
     ASSERT_EQ(rows.size(), 1u);
     EXPECT_EQ(rows[0][0].size(), 5000u);
@@ -116,37 +113,18 @@ TEST_F(EntryList, MissingOrLockedFileAddsNoRows) {
     EXPECT_TRUE(Load(kDataFile, ERROR_SHARING_VIOLATION).empty());
 }
 
-TEST_F(EntryList, ALoadCutShortFailsAndAListViewThatIsGoneIsNeverSaved) {
-    const std::string two = "A\r\na.exe\r\n\r\nB\r\nb.exe\r\n\r\n";
-    WriteTestFile(kDataFile, two);
-    {
-        TestListView list;
-        list.AcceptOnly(1);
-        EXPECT_NE(LoadList(kDataFile, list.Handle()), static_cast<DWORD>(ERROR_SUCCESS))
-            << "the second row was refused";
-        EXPECT_EQ(list.Rows(), (std::vector<Row>{{"A", "a.exe", ""}})) << "the rows read so far stay";
-    }
-    HWND gone = nullptr;
-    {
-        TestListView list;
-        gone = list.Handle();
-    }
-    EXPECT_NE(SaveList(kDataFile, gone), static_cast<DWORD>(ERROR_SUCCESS));
-    EXPECT_EQ(ReadTestFile(kDataFile), two);
-}
-
 TEST_F(EntryList, SaveOverALockedFileFailsAndKeepsIt) {
     WriteTestFile(kDataFile, "A\r\na.exe\r\n\r\n");
-    TestListView list;
-    list.AddRow({"New", "new.exe", ""});
+    EntryModel list;
+    AddRows(list, {{"New", "new.exe", ""}});
     {
         UniqueFile lock(
             ::CreateFileA(kDataFile.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
         ASSERT_TRUE(lock.valid());
-        EXPECT_NE(SaveList(kDataFile, list.Handle()), static_cast<DWORD>(ERROR_SUCCESS));
+        EXPECT_NE(SaveList(kDataFile, list), static_cast<DWORD>(ERROR_SUCCESS));
     }
     EXPECT_EQ(ReadTestFile(kDataFile), "A\r\na.exe\r\n\r\n");
-    EXPECT_EQ(list.Rows().size(), 1u) << "the on-screen change stays";
+    EXPECT_EQ(RowsOf(list).size(), 1u) << "the on-screen change stays";
 }
 
 TEST_F(EntryList, SaveOnAReadOnlyDriveFailsAndLeavesTheOldFile) {
@@ -156,9 +134,9 @@ TEST_F(EntryList, SaveOnAReadOnlyDriveFailsAndLeavesTheOldFile) {
     const std::string file = std::string(kReadOnlyRoot) + "Data.dat";
     const std::string before = ReadTestFile(file);
     ASSERT_FALSE(before.empty()) << "the session seeds R:\\Data.dat";
-    TestListView list;
-    list.AddRow({"New", "new.exe", ""});
-    EXPECT_NE(SaveList(file, list.Handle()), static_cast<DWORD>(ERROR_SUCCESS));
+    EntryModel list;
+    AddRows(list, {{"New", "new.exe", ""}});
+    EXPECT_NE(SaveList(file, list), static_cast<DWORD>(ERROR_SUCCESS));
     EXPECT_EQ(ReadTestFile(file), before);
 }
 
@@ -179,91 +157,61 @@ TEST_F(EntryList, SaveOnAFullDriveFailsAndLeavesTheOldFile) {
                written == block.size()) {
         }
     }
-    TestListView list;
+    EntryModel list;
     for (int i = 0; i < 200; ++i) {
-        list.AddRow({"Entry " + std::to_string(i), "Apps\\tool" + std::to_string(i) + ".exe", "/switch"});
+        AddRows(list, {{"Entry " + std::to_string(i), "Apps\\tool" + std::to_string(i) + ".exe", "/switch"}});
     }
-    EXPECT_EQ(SaveList(file, list.Handle()), static_cast<DWORD>(ERROR_DISK_FULL));
+    EXPECT_EQ(SaveList(file, list), static_cast<DWORD>(ERROR_DISK_FULL));
     EXPECT_EQ(ReadTestFile(file), "Old\r\nold.exe\r\n\r\n");
     EXPECT_TRUE(FolderEntriesMatching(kTinyRoot, "Data.dat.*tmp").empty()) << "temporary file removed";
     EmptyDrive(kTinyRoot);
 }
 
 TEST_F(EntryList, SaveToAMissingDriveReportsTheFailure) {
-    TestListView list;
-    list.AddRow({"New", "new.exe", ""});
-    EXPECT_NE(SaveList("N:\\Data.dat", list.Handle()), static_cast<DWORD>(ERROR_SUCCESS));
+    EntryModel list;
+    AddRows(list, {{"New", "new.exe", ""}});
+    EXPECT_NE(SaveList("N:\\Data.dat", list), static_cast<DWORD>(ERROR_SUCCESS));
 }
 
-TEST_F(EntryList, LoadEntriesReplacesTheRowsSortedWithTheFirstRecordCurrent) {
-    WriteTestFile(kDataFile, "b\r\nb.exe\r\n\r\nC\r\nc.exe\r\n\r\nA\r\na.exe\r\n\r\n");
-    TestListView list;
-    list.AddRow({"Stale", "s.exe", ""});
-    std::vector<std::string> statuses;
-    const auto show = [&](const std::string& text) { statuses.push_back(text); };
-    EXPECT_EQ(LoadEntries(list.Handle(), show, kDataFile, {0, true}), static_cast<DWORD>(ERROR_SUCCESS));
-    EXPECT_EQ(list.Rows(), (std::vector<Row>{{"C", "c.exe", ""}, {"b", "b.exe", ""}, {"A", "a.exe", ""}}));
-    EXPECT_EQ(::SendMessageA(list.Handle(), LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED), 1)
-        << "the row read first is the current one";
-    EXPECT_EQ(statuses, (std::vector<std::string>{"Loading data . . .", "Data loaded."}));
-
-    statuses.clear();
-    list.AcceptOnly(1);
-    EXPECT_EQ(LoadEntries(list.Handle(), show, kDataFile, {0, true}),
-              static_cast<DWORD>(ERROR_NOT_ENOUGH_MEMORY));
-    ASSERT_EQ(statuses.size(), 2u);
-    EXPECT_EQ(statuses[1], "Error loading list : " + SystemErrorText(ERROR_NOT_ENOUGH_MEMORY));
-}
-
-// Loading in sort order must give exactly what loading in file order and sorting gives: the same rows
-// in the same places, equal texts in file order, whichever column and direction.
-TEST_F(EntryList, LoadingSortedMatchesSortingAfterwards) {
-    const std::vector<Row> rows = {{"item 10", "b.exe", "/x"},
-                                   {"Item 9", "A.exe", ""},
-                                   {"beta", "a.exe", "1"},
-                                   {"Beta", "C.exe", "2"},
-                                   {"alpha", "b.exe", "3"},
-                                   {"", "", ""},
-                                   {"BETA", "c.exe", ""},
-                                   {"Zulu", "\\\\s\\t.exe", ""},
-                                   {std::string(300, 'x') + "b", "long.exe", ""},
-                                   {std::string(300, 'X') + "a", "long.exe", ""}};
-    TestListView source;
-    source.AddRows(rows);
-    ASSERT_EQ(SaveList(kDataFile, source.Handle()), static_cast<DWORD>(ERROR_SUCCESS));
-    for (const int column : {0, 1, 2}) {
-        for (const bool descending : {false, true}) {
-            TestListView sortedAfter;
-            ASSERT_EQ(LoadList(kDataFile, sortedAfter.Handle()), static_cast<DWORD>(ERROR_SUCCESS));
-            SortListView(sortedAfter.Handle(), column, descending);
-            TestListView sortedWhileLoading;
-            const RowOrder order{column, descending};
-            int firstRow = -1;
-            ASSERT_EQ(LoadList(kDataFile, sortedWhileLoading.Handle(), &order, &firstRow),
-                      static_cast<DWORD>(ERROR_SUCCESS));
-            EXPECT_EQ(sortedWhileLoading.Rows(), sortedAfter.Rows())
-                << "column " << column << (descending ? " down" : " up");
-            ASSERT_GE(firstRow, 0);
-            EXPECT_EQ(sortedWhileLoading.Rows()[static_cast<std::size_t>(firstRow)], rows[0]);
-        }
-    }
-    TestListView byName;
-    const RowOrder byNameUp{0, false};
-    ASSERT_EQ(LoadList(kDataFile, byName.Handle(), &byNameUp), static_cast<DWORD>(ERROR_SUCCESS));
-    const std::vector<Row> sorted = byName.Rows();
+// Sorting puts entries in the order Windows sorts names for people, each column either way, equal
+// texts in the order they were in; the entries keep their identities; a list saved in the order it
+// shows loads and sorts into that order again.
+TEST_F(EntryList, SortingOrdersForPeopleAndKeepsIdentities) {
+    EntryModel entries = EntriesOf({{"item 10", "b.exe", "/x"},
+                                    {"beta", "a.exe", "1"},
+                                    {"Beta", "C.exe", "2"},
+                                    {"alpha", "b.exe", "3"},
+                                    {"", "", ""},
+                                    {"BETA", "c.exe", ""},
+                                    {"Zulu", "\\\\s\\t.exe", ""},
+                                    {std::string(300, 'x') + "b", "long.exe", ""},
+                                    {std::string(300, 'X') + "a", "long.exe", ""}});
+    const EntryId zulu = entries[6].Id();
+    ASSERT_TRUE(SortEntries(entries, EntryField::Name, false));
+    const std::vector<Row> sorted = RowsOf(entries);
     const auto place = [&](const std::string& name) {
         return std::find_if(sorted.begin(), sorted.end(), [&](const Row& row) { return row[0] == name; }) -
                sorted.begin();
     };
+    EXPECT_EQ(sorted.front()[0], "");
+    EXPECT_EQ(place("alpha") + 1, place("beta"));
+    EXPECT_EQ(place("beta") + 1, place("Beta")) << "equal texts keep their order";
+    EXPECT_EQ(place("Beta") + 1, place("BETA"));
     EXPECT_EQ(place(std::string(300, 'X') + "a") + 1, place(std::string(300, 'x') + "b"))
         << "long texts are compared to their last letter";
     EXPECT_EQ(sorted.back()[0], "Zulu");
+    EXPECT_EQ(entries.IndexOf(zulu), entries.Size() - 1) << "the entry moved with its identity";
 
-    // A file saved in the order it shows (equal names among it) loads in that order again.
-    ASSERT_EQ(SaveList(kDataFile, byName.Handle()), static_cast<DWORD>(ERROR_SUCCESS));
-    TestListView reloaded;
-    ASSERT_EQ(LoadList(kDataFile, reloaded.Handle(), &byNameUp), static_cast<DWORD>(ERROR_SUCCESS));
-    EXPECT_EQ(reloaded.Rows(), sorted);
+    ASSERT_TRUE(SortEntries(entries, EntryField::Target, true));
+    EXPECT_EQ(RowsOf(entries).front()[1], "long.exe");
+    EXPECT_EQ(RowsOf(entries).back()[1], "");
+
+    ASSERT_TRUE(SortEntries(entries, EntryField::Name, false));
+    ASSERT_EQ(SaveList(kDataFile, entries), static_cast<DWORD>(ERROR_SUCCESS));
+    EntryModel reloaded;
+    ASSERT_EQ(LoadList(kDataFile, reloaded), static_cast<DWORD>(ERROR_SUCCESS));
+    ASSERT_TRUE(SortEntries(reloaded, EntryField::Name, false));
+    EXPECT_EQ(RowsOf(reloaded), RowsOf(entries));
 }
 
 }  // namespace

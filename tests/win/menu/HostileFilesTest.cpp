@@ -9,7 +9,7 @@
 #include "menu/core/MenuTexts.h"
 #include "tests/win/menu/MenuWindowHarness.h"
 #include "tests/win/support/TestDrive.h"
-#include "tests/win/support/TestListView.h"
+#include "tests/win/support/TestEntries.h"
 
 #include <gtest/gtest.h>
 
@@ -192,10 +192,10 @@ TEST_F(HostileFiles, LinksOnTheStickAreNeverFollowed) {
     {
         SymbolicLink linkedList("E:\\Data.dat", pcFolder, true);
         ASSERT_TRUE(linkedList.Made());
-        TestListView rows;
-        EXPECT_EQ(LoadList("E:\\Data.dat", rows.Handle()), kReparsePointRefused);
-        rows.AddRow({"New", "new.exe", ""});
-        EXPECT_EQ(SaveList("E:\\Data.dat", rows.Handle()), kReparsePointRefused);
+        EntryModel rows;
+        EXPECT_EQ(LoadList("E:\\Data.dat", rows), kReparsePointRefused);
+        rows.Append("New", "new.exe", "");
+        EXPECT_EQ(SaveList("E:\\Data.dat", rows), kReparsePointRefused);
         EXPECT_TRUE(IsReparsePoint("E:\\Data.dat")) << "the link is left as it is";
     }
 

@@ -159,8 +159,8 @@ TEST_F(MainWindow, DigitsSortAsNumbersWhereTheSystemSupportsIt) {
     ASSERT_TRUE(menu);
     const Rows rows = ListRows(menu->ListView());
     ASSERT_EQ(rows.size(), 4u);
-    const bool digitsAsNumbers = ::CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE | SORT_DIGITSASNUMBERS,
-                                                  "9", 1, "10", 2) == CSTR_LESS_THAN;
+    const bool digitsAsNumbers = ::CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE | SORT_DIGITSASNUMBERS,
+                                                  L"9", 1, L"10", 2) == CSTR_LESS_THAN;
     EXPECT_EQ(rows[2][0], digitsAsNumbers ? "Item 9" : "item 10");
     EXPECT_EQ(rows[3][0], digitsAsNumbers ? "item 10" : "Item 9");
 }

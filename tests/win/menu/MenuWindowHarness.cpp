@@ -2,7 +2,6 @@
 
 #include "common/WindowLayout.h"
 #include "common/core/Twips.h"
-#include "menu/EntryList.h"
 #include "menu/core/DataFile.h"
 #include "tests/win/support/Polling.h"
 #include "tests/win/support/Screenshot.h"
@@ -204,16 +203,6 @@ std::string ItemCaption(HWND window, int command) {
 
 bool ItemChecked(HWND window, int command) {
     return (::GetMenuState(::GetMenu(window), static_cast<UINT>(command), MF_BYCOMMAND) & MF_CHECKED) != 0;
-}
-
-std::vector<std::vector<std::string>> ListRows(HWND listView) {
-    std::vector<std::vector<std::string>> rows;
-    const auto count = static_cast<int>(::SendMessageA(listView, LVM_GETITEMCOUNT, 0, 0));
-    for (int row = 0; row < count; ++row) {
-        rows.push_back({menu::RowText(listView, row, 0), menu::RowText(listView, row, 1),
-                        menu::RowText(listView, row, 2)});
-    }
-    return rows;
 }
 
 void SelectRow(HWND listView, int row) {

@@ -6,6 +6,7 @@
 #include "menu/ProgramStarter.h"
 #include "menu/frmMain.h"
 #include "tests/win/support/DialogAnswerer.h"
+#include "tests/win/support/TestEntries.h"
 #include "tests/win/support/WindowText.h"
 
 #include <gtest/gtest.h>
@@ -89,9 +90,6 @@ bool CloseExplorerWindow();
 // The text of a Data.dat with `count` entries whose names and targets are in no particular order, so
 // that sorting by any column moves rows.
 std::string ManyEntriesFile(std::size_t count);
-
-// All rows of a list view, column by column.
-std::vector<std::vector<std::string>> ListRows(HWND listView);
 
 // Selects one row (and gives it the focus mark), as a click on it would.
 void SelectRow(HWND listView, int row);

@@ -3,7 +3,7 @@
 // Signals the event named "CorvaneSaveWorkerSaving" once the first save is done.
 #include "menu/EntryList.h"
 #include "tests/win/support/SaveWorkerLists.h"
-#include "tests/win/support/TestListView.h"
+#include "tests/win/support/TestEntries.h"
 
 #include <windows.h>
 
@@ -15,14 +15,12 @@ int main(int argc, char** argv) {
     }
     const std::string file = argv[1];
     const int rows = std::atoi(argv[2]);
-    corvane::test::TestListView first;
-    corvane::test::TestListView second;
-    first.AddRows(corvane::test::SaveWorkerList('A', rows));
-    second.AddRows(corvane::test::SaveWorkerList('B', rows));
+    const auto first = corvane::test::EntriesOf(corvane::test::SaveWorkerList('A', rows));
+    const auto second = corvane::test::EntriesOf(corvane::test::SaveWorkerList('B', rows));
     HANDLE saving = ::CreateEventA(nullptr, TRUE, FALSE, "CorvaneSaveWorkerSaving");
     for (bool signalled = false;; signalled = true) {
-        corvane::menu::SaveList(file, first.Handle());
-        corvane::menu::SaveList(file, second.Handle());
+        corvane::menu::SaveList(file, first);
+        corvane::menu::SaveList(file, second);
         if (!signalled) {
             ::SetEvent(saving);
         }

@@ -1,0 +1,65 @@
+#include "common/TextEncoding.h"
+
+#include <windows.h>
+
+#include <algorithm>
+
+namespace corvane {
+namespace {
+
+std::wstring WideFrom(UINT codePage, std::string_view text) {
+    if (text.empty()) {
+        return {};
+    }
+    const int length = static_cast<int>(text.size());
+    const int units = ::MultiByteToWideChar(codePage, 0, text.data(), length, nullptr, 0);
+    if (units <= 0) {
+        return {};
+    }
+    std::wstring wide(static_cast<std::size_t>(units), L'\0');
+    ::MultiByteToWideChar(codePage, 0, text.data(), length, wide.data(), units);
+    return wide;
+}
+
+std::string NarrowFrom(UINT codePage, std::wstring_view text) {
+    if (text.empty()) {
+        return {};
+    }
+    const int length = static_cast<int>(text.size());
+    const int bytes = ::WideCharToMultiByte(codePage, 0, text.data(), length, nullptr, 0, nullptr, nullptr);
+    if (bytes <= 0) {
+        return {};
+    }
+    std::string narrow(static_cast<std::size_t>(bytes), '\0');
+    ::WideCharToMultiByte(codePage, 0, text.data(), length, narrow.data(), bytes, nullptr, nullptr);
+    return narrow;
+}
+
+}  // namespace
+
+bool IsAscii(std::string_view text) noexcept {
+    return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
+std::wstring WideFromAnsi(std::string_view text) {
+    return WideFrom(CP_ACP, text);
+}
+
+// Most entries are plain ASCII: copying them spares two conversions through the system each.
+std::string Utf8FromAnsi(std::string_view text) {
+    return IsAscii(text) ? std::string(text) : NarrowFrom(CP_UTF8, WideFrom(CP_ACP, text));
+}
+
+std::wstring WideFromUtf8(std::string_view text) {
+    return WideFrom(CP_UTF8, text);
+}
+
+std::string Utf8FromWide(std::wstring_view text) {
+    return NarrowFrom(CP_UTF8, text);
+}
+
+std::string AnsiFromUtf8(std::string_view text) {
+    return IsAscii(text) ? std::string(text) : NarrowFrom(CP_ACP, WideFrom(CP_UTF8, text));
+}
+
+}  // namespace corvane

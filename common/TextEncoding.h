@@ -1,0 +1,26 @@
+// Conversions between the encodings the programs meet: UTF-16 (what Windows speaks), UTF-8 (how the
+// menu holds its texts) and the system's ANSI code page (how the drive's files are written today).
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace corvane {
+
+// Plain ASCII is the same text in the ANSI code page and in UTF-8, whichever the code page (the
+// double-byte ones use only bytes above 127 to start a character).
+bool IsAscii(std::string_view text) noexcept;
+
+// Text in the ANSI code page as UTF-16 or UTF-8. A byte sequence the code page does not define is
+// converted as the system converts it for the ANSI functions, so nothing is refused.
+std::wstring WideFromAnsi(std::string_view text);
+std::string Utf8FromAnsi(std::string_view text);
+
+// UTF-8 as UTF-16, and back. Invalid UTF-8 becomes the replacement character.
+std::wstring WideFromUtf8(std::string_view text);
+std::string Utf8FromWide(std::wstring_view text);
+
+// UTF-8 in the ANSI code page; a character the code page lacks becomes the system's stand-in for it.
+std::string AnsiFromUtf8(std::string_view text);
+
+}  // namespace corvane
