@@ -18,6 +18,7 @@
 #define mnuRunMinimize 1010  // " - Minimize to tray" after a run
 #define mnuRunClose 1011     // " - Close Menu" after a run
 #define mnuExit2 1012        // "Exit" in the Actions menu: ends the program
+#define mnuFind 1013         // "Find Entry": opens the find box above the list
 
 // "Popup Menu" (mnuTrayPopup)
 #define mnuOpenMenu 1020  // "Show Menu": brings the menu window back

@@ -14,6 +14,7 @@
 #include "menu/MenuSettings.h"
 #include "menu/modDriveSpace.h"
 #include "menu/modTray.h"
+#include "menu/core/EntryFind.h"
 #include "menu/core/MainWindowTexts.h"
 #include "menu/core/MenuTexts.h"
 #include "menu/core/PathRules.h"
@@ -22,6 +23,7 @@
 #include <windowsx.h>
 
 #include <array>
+#include <new>
 
 namespace corvane::menu {
 namespace {
@@ -112,6 +114,10 @@ bool frmMain::OnCreate() {
     }
     menuBar_ = bar.release();  // the window destroys its menu bar
     const int dpi = WindowDpi(Hwnd());
+    // The find box comes first in the tab order, as it is above the list.
+    if (!findBox_.Create(Hwnd(), txtFind)) {
+        return false;
+    }
     for (const ControlSpec& control : kControls) {
         CreateChild(Hwnd(), control, dpi);
     }
@@ -174,7 +180,16 @@ void frmMain::LoadEntries() {
 }
 
 void frmMain::ShowEntries(std::optional<EntryId> selected, std::optional<EntryId> focused) noexcept {
-    shown_.ShowAll(entries_.Size());
+    try {
+        const std::string find = findBox_.IsOpen() ? findBox_.Text() : std::string();
+        if (find.empty()) {
+            shown_.ShowAll(entries_.Size());
+        } else {
+            shown_.ShowOnly(EntriesContaining(entries_, find));
+        }
+    } catch (const std::bad_alloc&) {  // no memory to narrow the list: it shows every entry
+        shown_.ShowAll(entries_.Size());
+    }
     listView_.Update(selected, focused);
 }
 
@@ -223,8 +238,12 @@ void frmMain::Layout() noexcept {
     const int dpi = WindowDpi(Hwnd());
     const long long width = PixelsToTwips(window.right - window.left, dpi);
     const long long height = PixelsToTwips(window.bottom - window.top, dpi);
-    if (width > 140 && height > 1100) {
-        PlaceChild(list_, {0, 0, static_cast<int>(width - 140), static_cast<int>(height - 1100)}, dpi);
+    // An open find box takes its height from the top of the list.
+    const int findHeight = findBox_.IsOpen() ? FindBox::kHeightTwips : 0;
+    if (width > 140 && height > 1100 + findHeight) {
+        const int listWidth = static_cast<int>(width - 140);
+        PlaceChild(findBox_.Handle(), {0, 0, listWidth, findHeight}, dpi);
+        PlaceChild(list_, {0, findHeight, listWidth, static_cast<int>(height - 1100) - findHeight}, dpi);
         SetColumnWidths(list_, width, dpi);
     }
     status_.Layout(dpi);
@@ -273,7 +292,11 @@ LRESULT frmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             Layout();
             return 0;
         case WM_COMMAND:
-            OnCommand(LOWORD(wParam));
+            if (LOWORD(wParam) == txtFind && reinterpret_cast<HWND>(lParam) == findBox_.Handle()) {
+                findBox_.OnCommand(HIWORD(wParam));
+            } else {
+                OnCommand(LOWORD(wParam));
+            }
             return 0;
         case WM_NOTIFY:
             return OnNotify(*reinterpret_cast<NMHDR*>(lParam));

@@ -8,6 +8,7 @@
 #include "common/UniqueHandle.h"
 #include "menu/EntryEditorHost.h"
 #include "menu/EntryListView.h"
+#include "menu/FindBox.h"
 #include "menu/frmAdd.h"
 #include "menu/PathHelpers.h"
 #include "menu/ProgramStarter.h"
@@ -27,11 +28,12 @@ namespace corvane::menu {
 struct LaunchCandidate;
 struct BrowseCandidate;
 
-class frmMain : public BaseWindow<frmMain>, public EntryEditorHost {
+class frmMain : public BaseWindow<frmMain>, public EntryEditorHost, private FindBoxHost {
   public:
     enum ControlId {
         lstApp = 100,  // the list of entries
         Status,        // the status bar
+        txtFind,       // the find box, above the list while a find is open
     };
 
     // `menuFolder` is where Data.dat and Settings.ini live and what the menu's root, the support
@@ -43,6 +45,7 @@ class frmMain : public BaseWindow<frmMain>, public EntryEditorHost {
     bool Create(int showCommand = SW_SHOWNORMAL);
 
     [[nodiscard]] HWND ListView() const noexcept { return list_; }
+    [[nodiscard]] HWND FindBoxHandle() const noexcept { return findBox_.Handle(); }
 
     // What the entry editor works with.
     [[nodiscard]] const std::string& Folder() const noexcept override { return folder_; }
@@ -96,6 +99,13 @@ class frmMain : public BaseWindow<frmMain>, public EntryEditorHost {
     void OnContextMenu(HWND source, LPARAM position);
     void OnTrayNotification(UINT mouseMessage);
 
+    // Find Entry (frmMainFind.cpp).
+    void OpenFind();
+    void OnFindTextChanged() override;
+    void OnFindDown() override;
+    void OnFindEnter() override;
+    void OnFindClosed() override;
+
     // Menu commands (frmMainCommands.cpp).
     void OnCommand(int id);
     void OnAddEntry();
@@ -121,6 +131,7 @@ class frmMain : public BaseWindow<frmMain>, public EntryEditorHost {
     EntryModel entries_;
     ShownEntries shown_;
     EntryListView listView_{entries_, shown_};
+    FindBox findBox_{*this};
     HWND list_ = nullptr;  // children live as long as the window
     StatusBar status_;
     HMENU menuBar_ = nullptr;  // owned by the window once set

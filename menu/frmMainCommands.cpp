@@ -70,6 +70,9 @@ void frmMain::OnCommand(int id) {
         case mnuRefresh:
             RefreshList();
             break;
+        case mnuFind:
+            OpenFind();
+            break;
         case mnuRunNothing:
             ChooseRunOption(OnRunOption::DoNothing);
             break;

@@ -25,6 +25,10 @@ std::string ItemStatusText(int position, int count, std::string_view target, std
            texts::kItemDash + std::string(target) + " " + std::string(switches);
 }
 
+std::string FindStatusText(std::size_t shown, std::size_t total) {
+    return std::to_string(shown) + texts::kItemOf + std::to_string(total) + texts::kEntriesShown;
+}
+
 std::string VersionStatusText(std::string_view versionText) {
     return texts::kVersionStatusLeadIn + std::string(versionText);
 }

@@ -1,6 +1,7 @@
 // The texts the menu window composes for its caption, status line and menu.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -14,6 +15,9 @@ std::string RefreshCaption(std::string_view freeMegabytes, std::string_view menu
 
 // "Item 2 of 5 - Apps\tool.exe /s" for a click in the list; `position` counts from 1.
 std::string ItemStatusText(int position, int count, std::string_view target, std::string_view switches);
+
+// "3 of 120 entries shown" while a find narrows the list.
+std::string FindStatusText(std::size_t shown, std::size_t total);
 
 // "Corvane v1.11".
 std::string VersionStatusText(std::string_view versionText);

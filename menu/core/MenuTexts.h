@@ -30,6 +30,10 @@ inline constexpr const char* kItemOf = " of ";
 inline constexpr const char* kItemDash = " - ";
 inline constexpr const char* kBrowsePrefix = "Browse ";  // mnuRootBrowse: "Browse E:\"
 
+// Find Entry: the find box's hint while it is empty, and the count of entries shown while it is open.
+inline constexpr const char* kFindCue = "Type part of a name or target";
+inline constexpr const char* kEntriesShown = " entries shown";  // "3 of 120 entries shown"
+
 // Launching an entry.
 inline constexpr const char* kRunning = "Running ";
 inline constexpr const char* kDriveChangedTo = "Drive changed to ";

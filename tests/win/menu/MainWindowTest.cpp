@@ -97,6 +97,7 @@ TEST_F(MainWindow, MenuTreeCaptions) {
                                                               {mnuEdit, "Edit Entry"},
                                                               {mnuDelete, "Delete Entry"},
                                                               {mnuRefresh, "Refresh List"},
+                                                              {mnuFind, "Find Entry"},
                                                               {0, ""},
                                                               {MnuOnRun, "On Run File Option"},
                                                               {mnuRunNothing, " - Do Nothing"},
