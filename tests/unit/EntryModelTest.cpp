@@ -52,6 +52,21 @@ TEST(EntryModel, EntriesKeepTheirIdentityThroughReplaceAndRemove) {
     EXPECT_EQ(Names(model), (std::vector<std::string>{"Media Player", "Notes", "New"}));
 }
 
+// Duplicating an entry hands the model views into its own storage, which growing may move.
+TEST(EntryModel, AnEntryCanBeCopiedAndRewrittenFromItsOwnTexts) {
+    EntryModel model;
+    const EntryId original =
+        model.Append("Редактор", "Apps\\a long enough target to be on the heap.exe", "/x");
+    for (int copy = 0; copy < 20; ++copy) {
+        model.Append(model[0].Name(), model[0].Target(), model[0].Switches());
+    }
+    EXPECT_TRUE(model.Replace(original, model[0].Target(), model[0].Name(), model[0].Switches()));
+    EXPECT_EQ(model[20].Name(), "Редактор");
+    EXPECT_EQ(model[20].Target(), "Apps\\a long enough target to be on the heap.exe");
+    EXPECT_EQ(model[0].Name(), model[20].Target());
+    EXPECT_EQ(model[0].Target(), "Редактор");
+}
+
 TEST(EntryModel, ReorderRefusesOrdersThatAreNotAPermutationAndLeavesEntriesAsTheyWere) {
     EntryModel model = ModelOf({"a", "b", "c"});
     const std::vector<std::string> before = Names(model);
