@@ -1,7 +1,7 @@
 // Letter case ignored as Unicode's simple case folding does it: every code point folds to one code
 // point ("Ä" to "ä", "Σ" and "ς" to "σ", "Ж" to "ж"), the same in every language. Folds that need
-// more than one code point ("ß" to "ss") and language-specific ones (Turkish dotted and dotless i)
-// are left out: a find must give the same answer on every machine.
+// more than one code point ("ß" to "ss") and those of one language only (Turkish dotted and dotless
+// i) are left out: a find must give the same answer on every machine.
 #pragma once
 
 #include "common/core/Utf8Units.h"
