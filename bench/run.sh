@@ -15,7 +15,7 @@ jobs=${CORVANE_BENCH_JOBS:-2}
 echo "building the benchmarks ..." >&2
 cmake --preset native -B build/bench-native -DCMAKE_BUILD_TYPE=Release -DCORVANE_SANITIZE=OFF \
   -DCORVANE_TESTS=OFF >/dev/null
-cmake --build build/bench-native -j"$jobs" --target bench_datafile >/dev/null
+cmake --build build/bench-native -j"$jobs" --target bench_datafile bench_entry_find >/dev/null
 cmake --preset mingw-x64 -B build/bench-x64 -DCORVANE_TESTS=OFF >/dev/null
 cmake --build build/bench-x64 -j"$jobs" --target corvane_bench_windows >/dev/null
 
@@ -34,6 +34,21 @@ row("plain read, 100000 entries of bytes", "PlainRead", "PlainRead", "")
 row("load 100000 entries (read + split)", "LoadEntries", "PlainRead", "<= 2x")
 row("plain write, 100000 entries of bytes", "PlainWrite", "PlainWrite", "")
 row("save 100000 entries (encode + write)", "SaveEntries", "PlainWrite", "<= 2x")
+'
+
+# 1b. A keystroke in the find box, natively: each typed text against the plain folding scan of it.
+echo "measuring the find over 100000 entries ..." >&2
+build/bench-native/bench/bench_entry_find --benchmark_repetitions=9 --benchmark_report_aggregates_only=true \
+  --benchmark_format=json 2>/dev/null | python3 -c '
+import json, sys
+medians = [b for b in json.load(sys.stdin)["benchmarks"] if b.get("aggregate_name") == "median"]
+runs = {b["run_name"]: b["real_time"] for b in medians}
+for b in medians:
+    if not b["run_name"].startswith("FindEntries/"):
+        continue
+    text, find, scan = b["label"], b["real_time"], runs[b["run_name"].replace("FindEntries", "PlainScan")]
+    print(f"| plain folding scan for \"{text}\", 100000 entries | {scan:.2f} ms | 1.00x of plain scan |  |")
+    print(f"| find \"{text}\" in 100000 entries | {find:.2f} ms | {find / scan:.2f}x of plain scan | <= 2x |")
 '
 
 # 2.-4. Under Wine: menu start and memory, sort and save, drive preparation.

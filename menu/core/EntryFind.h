@@ -1,5 +1,7 @@
 // Finding entries by what the user types: in the find box (the text anywhere in the name or the
-// target) and in the list itself (the name starts with the text). Letter case is ignored.
+// target) and in the list itself (the name starts with the text). Letter case is ignored as
+// common/core/CaseFolding.h folds it, in any script; texts match whole characters, and bytes that
+// are not valid UTF-8 match only the same bytes.
 #pragma once
 
 #include "menu/core/EntryModel.h"
