@@ -10,105 +10,70 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-void PutWord(Bytes& bytes, unsigned value) {
-    bytes.push_back(static_cast<std::uint8_t>(value & 0xFF));
-    bytes.push_back(static_cast<std::uint8_t>(value >> 8 & 0xFF));
+void Put(Bytes& bytes, std::uint32_t value, int byteCount) {
+    for (int i = 0; i < byteCount; ++i) {
+        bytes.push_back(static_cast<std::uint8_t>(value >> (8 * i) & 0xFF));
+    }
 }
 
-void PutDoubleWord(Bytes& bytes, std::uint32_t value) {
-    PutWord(bytes, value & 0xFFFF);
-    PutWord(bytes, value >> 16);
-}
-
-Bytes Header(unsigned reserved, unsigned type, unsigned count) {
+// A directory of 16-pixel 32-bit entries, `count` claimed in the header; `last(i)` gives each entry's
+// ending: a 2-byte id for a group resource, a 4-byte offset for an .ico file.
+template <typename Last>
+Bytes Directory(unsigned type, unsigned count, const std::vector<std::uint32_t>& sizes, Last&& last) {
     Bytes bytes;
-    PutWord(bytes, reserved);
-    PutWord(bytes, type);
-    PutWord(bytes, count);
-    return bytes;
-}
-
-// An entry's first twelve bytes, the same in both forms: a 16-pixel 32-bit image of `size` bytes.
-void PutEntryStart(Bytes& bytes, std::uint32_t size) {
-    bytes.insert(bytes.end(), {16, 16, 0, 0});
-    PutWord(bytes, 1);
-    PutWord(bytes, 32);
-    PutDoubleWord(bytes, size);
-}
-
-Bytes GroupDirectory(unsigned count, unsigned reserved = 0, unsigned type = 1) {
-    Bytes bytes = Header(reserved, type, count);
-    for (unsigned i = 0; i < count; ++i) {
-        PutEntryStart(bytes, 40);
-        PutWord(bytes, i + 1);
+    Put(bytes, 0, 2);
+    Put(bytes, type, 2);
+    Put(bytes, count, 2);
+    for (std::size_t i = 0; i < sizes.size(); ++i) {
+        bytes.insert(bytes.end(), {16, 16, 0, 0, 1, 0, 32, 0});
+        Put(bytes, sizes[i], 4);
+        last(bytes, i);
     }
     return bytes;
 }
 
-struct FileImage {
-    std::uint32_t offset;
-    std::uint32_t size;
-};
+void PutId(Bytes& bytes, std::size_t index) {
+    Put(bytes, static_cast<std::uint32_t>(index + 1), 2);
+}
 
-Bytes IconFile(const std::vector<FileImage>& images, std::size_t totalSize) {
-    Bytes bytes = Header(0, 1, static_cast<unsigned>(images.size()));
-    for (const FileImage& image : images) {
-        PutEntryStart(bytes, image.size);
-        PutDoubleWord(bytes, image.offset);
-    }
-    bytes.resize(totalSize, 0xAB);
-    return bytes;
+Bytes Group(unsigned count, std::size_t entries, unsigned type = 1) {
+    return Directory(type, count, std::vector<std::uint32_t>(entries, 40), PutId);
+}
+
+Bytes IcoFile(const std::vector<std::uint32_t>& offsets, const std::vector<std::uint32_t>& sizes) {
+    Bytes file = Directory(1, static_cast<unsigned>(sizes.size()), sizes,
+                           [&](Bytes& b, std::size_t i) { Put(b, offsets[i], 4); });
+    file.resize(100, 0xAB);
+    return file;
 }
 
 // The system's lookup reads as many entries as the header claims: a directory must hold them all.
 TEST(IconDirectory, GroupDirectoryMustHoldEveryEntryItClaims) {
-    EXPECT_TRUE(IsIconGroupDirectory(GroupDirectory(1)));
-    EXPECT_TRUE(IsIconGroupDirectory(GroupDirectory(3)));
-    Bytes truncated = GroupDirectory(3);
-    truncated.pop_back();
-    EXPECT_FALSE(IsIconGroupDirectory(truncated));
-    EXPECT_FALSE(IsIconGroupDirectory(GroupDirectory(0)));
-    EXPECT_FALSE(IsIconGroupDirectory(GroupDirectory(1, 0, 2))) << "a cursor group";
-    EXPECT_FALSE(IsIconGroupDirectory(GroupDirectory(1, 1)));
-    EXPECT_FALSE(IsIconGroupDirectory(Header(0, 1, 1)));
+    EXPECT_TRUE(IsIconGroupDirectory(Group(3, 3)));
+    EXPECT_FALSE(IsIconGroupDirectory(Group(3, 2)));
+    EXPECT_FALSE(IsIconGroupDirectory(Group(0, 0)));
+    EXPECT_FALSE(IsIconGroupDirectory(Group(1, 1, 2))) << "a cursor group";
     EXPECT_FALSE(IsIconGroupDirectory({}));
 }
 
-TEST(IconDirectory, IconFileBecomesAGroupDirectoryWithItsImagesPlaces) {
-    const Bytes file = IconFile({{38, 40}, {78, 22}}, 100);
+// An .ico's directory becomes a group directory whose ids name its images; an image outside the file
+// refuses the whole file, since its bytes would be read from beyond it.
+TEST(IconDirectory, IconFileBecomesAGroupDirectoryOnlyWhenEveryImageIsInside) {
+    const Bytes file = IcoFile({38, 78}, {40, 22});
     const auto directory = ReadIconFileDirectory(file);
     ASSERT_TRUE(directory);
     ASSERT_EQ(directory->images.size(), 2u);
-    EXPECT_EQ(directory->images[0].offset, 38u);
-    EXPECT_EQ(directory->images[0].size, 40u);
     EXPECT_EQ(directory->images[1].offset, 78u);
     EXPECT_EQ(directory->images[1].size, 22u);
-    EXPECT_TRUE(IsIconGroupDirectory(directory->groupDirectory));
-    ASSERT_EQ(directory->groupDirectory.size(), 6u + 2 * 14);
-    // Entry fields are kept; each entry names its image by id = position + 1.
-    EXPECT_TRUE(std::equal(file.begin() + 6, file.begin() + 18, directory->groupDirectory.begin() + 6));
-    EXPECT_EQ(directory->groupDirectory[6 + 12], 1);
-    EXPECT_EQ(directory->groupDirectory[6 + 14 + 12], 2);
-    EXPECT_EQ(directory->groupDirectory[6 + 14 + 8], 22) << "the second entry's byte count";
-}
+    EXPECT_EQ(directory->groupDirectory, Directory(1, 2, {40, 22}, PutId));
 
-// Any image outside the file refuses the whole file: its bytes would be read from beyond it.
-TEST(IconDirectory, IconFileWithAnImageOutsideItIsRefused) {
-    const struct {
-        const char* what;
-        std::vector<FileImage> images;
-    } cases[] = {
-        {"ends past the file", {{22, 40}, {60, 41}}},
-        {"starts past the file", {{22, 40}, {101, 1}}},
-        {"offset and size wrap around", {{0xFFFFFFFF, 2}}},
-        {"no bytes", {{22, 0}}},
-    };
-    for (const auto& c : cases) {
-        EXPECT_FALSE(ReadIconFileDirectory(IconFile(c.images, 100))) << c.what;
-    }
-    EXPECT_FALSE(ReadIconFileDirectory(IconFile({{22, 40}, {62, 40}}, 6 + 16)))
-        << "fewer entries than the header claims";
-    EXPECT_TRUE(ReadIconFileDirectory(IconFile({{38, 62}}, 100))) << "an image up to the last byte";
+    EXPECT_FALSE(ReadIconFileDirectory(IcoFile({22, 60}, {40, 41}))) << "ends past the file";
+    EXPECT_FALSE(ReadIconFileDirectory(IcoFile({101}, {1}))) << "starts past the file";
+    EXPECT_FALSE(ReadIconFileDirectory(IcoFile({0xFFFFFFFF}, {2}))) << "offset and size wrap around";
+    EXPECT_FALSE(ReadIconFileDirectory(IcoFile({22}, {0}))) << "no bytes";
+    EXPECT_TRUE(ReadIconFileDirectory(IcoFile({38}, {62}))) << "an image up to the last byte";
+    const Bytes oneOfTwo = Directory(1, 2, {16}, [](Bytes& b, std::size_t) { Put(b, 6, 4); });
+    EXPECT_FALSE(ReadIconFileDirectory(oneOfTwo)) << "fewer entries than the header claims";
 }
 
 }  // namespace
