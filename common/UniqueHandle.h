@@ -3,6 +3,7 @@
 #pragma once
 
 #include <windows.h>
+#include <commctrl.h>
 #include <shellapi.h>
 #include <shlobj.h>
 
@@ -80,6 +81,11 @@ struct Icon {
     static Handle Invalid() noexcept { return nullptr; }
     static void Close(Handle h) noexcept { ::DestroyIcon(h); }
 };
+struct ImageList {
+    using Handle = HIMAGELIST;
+    static Handle Invalid() noexcept { return nullptr; }
+    static void Close(Handle h) noexcept { ::ImageList_Destroy(h); }
+};
 struct Menu {
     using Handle = HMENU;
     static Handle Invalid() noexcept { return nullptr; }
@@ -113,6 +119,7 @@ using UniqueBitmap = UniqueHandle<handle_traits::GdiObject<HBITMAP>>;
 using UniquePen = UniqueHandle<handle_traits::GdiObject<HPEN>>;
 using UniqueMemoryDc = UniqueHandle<handle_traits::MemoryDc>;
 using UniqueIcon = UniqueHandle<handle_traits::Icon>;
+using UniqueImageList = UniqueHandle<handle_traits::ImageList>;
 using UniqueMenu = UniqueHandle<handle_traits::Menu>;
 using UniqueWindow = UniqueHandle<handle_traits::Window>;
 using UniquePidl = UniqueHandle<handle_traits::Pidl>;

@@ -1,5 +1,6 @@
 #include "start/ShellStart.h"
 
+#include "common/ComApartment.h"
 #include "common/UniqueHandle.h"
 #include "common/TextEncoding.h"
 
@@ -38,23 +39,6 @@ struct BstrTraits {
     static void Close(Handle h) noexcept { ::SysFreeString(h); }
 };
 using UniqueBstr = UniqueHandle<BstrTraits>;
-
-class ComApartment {
-  public:
-    ComApartment() noexcept
-        : initialised_(
-              SUCCEEDED(::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE))) {}
-    ~ComApartment() {
-        if (initialised_) {
-            ::CoUninitialize();
-        }
-    }
-    ComApartment(const ComApartment&) = delete;
-    ComApartment& operator=(const ComApartment&) = delete;
-
-  private:
-    bool initialised_;
-};
 
 // The desktop's shell dispatch object: the shell's window, its active view's background object
 // and the application behind it.
