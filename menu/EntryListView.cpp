@@ -93,17 +93,52 @@ bool EntryListView::OnNotify(const NMHDR& header, LRESULT& result) noexcept {
         case LVN_ODCACHEHINT:
             result = 0;
             return true;
+        case NM_CUSTOMDRAW:
+            result =
+                OnCustomDraw(const_cast<NMLVCUSTOMDRAW&>(reinterpret_cast<const NMLVCUSTOMDRAW&>(header)));
+            return true;
         default:
             return false;
     }
 }
 
+EntryDecoration EntryListView::LookOf(const Entry& entry) noexcept {
+    if (decorations_ == nullptr) {
+        return {};
+    }
+    try {
+        return decorations_->Look(WideFromUtf8(entry.Target()));
+    } catch (...) {  // out of memory: drawn plain
+        return {};
+    }
+}
+
+LRESULT EntryListView::OnCustomDraw(NMLVCUSTOMDRAW& draw) noexcept {
+    switch (draw.nmcd.dwDrawStage) {
+        case CDDS_PREPAINT:
+            return CDRF_NOTIFYITEMDRAW;
+        case CDDS_ITEMPREPAINT: {
+            const Entry* entry = EntryAt(static_cast<int>(draw.nmcd.dwItemSpec));
+            if (entry != nullptr && LookOf(*entry).missing) {
+                draw.clrText = ::GetSysColor(COLOR_GRAYTEXT);
+                return CDRF_NEWFONT;
+            }
+            return CDRF_DODEFAULT;
+        }
+        default:
+            return CDRF_DODEFAULT;
+    }
+}
+
 void EntryListView::FillItem(LVITEMW& item) noexcept {
+    const Entry* entry = EntryAt(item.iItem);
+    if ((item.mask & LVIF_IMAGE) != 0 && item.iSubItem == 0) {
+        item.iImage = entry != nullptr ? LookOf(*entry).imageIndex : kGenericEntryImage;
+    }
     if ((item.mask & LVIF_TEXT) == 0 || item.pszText == nullptr || item.cchTextMax <= 0) {
         return;
     }
     item.pszText[0] = L'\0';
-    const Entry* entry = EntryAt(item.iItem);
     if (entry == nullptr || item.iSubItem < 0 ||
         item.iSubItem >= static_cast<int>(std::size(kColumnFields))) {
         return;

@@ -1,8 +1,10 @@
 // The list view as a view of the model: an owner-data list that holds no texts of its own. It is
-// told how many rows there are and asks for the texts of the rows it draws (LVN_GETDISPINFO) and
-// for the row a typed prefix starts (LVN_ODFINDITEM); selection and focus it keeps by row.
+// told how many rows there are and asks for the texts and icons of the rows it draws
+// (LVN_GETDISPINFO) and for the row a typed prefix starts (LVN_ODFINDITEM); selection and focus it
+// keeps by row. Rows whose target is missing are drawn grey (NM_CUSTOMDRAW).
 #pragma once
 
+#include "menu/EntryDecorations.h"
 #include "menu/core/EntryModel.h"
 #include "menu/core/ShownEntries.h"
 
@@ -20,6 +22,10 @@ class EntryListView {
     EntryListView(const EntryModel& entries, const ShownEntries& shown) : entries_(entries), shown_(shown) {}
 
     void Attach(HWND listView) noexcept { list_ = listView; }
+    // The icons and missing marks of the rows; none (null) draws every row plain.
+    void SetDecorations(EntryDecorations* decorations) noexcept { decorations_ = decorations; }
+    // The look of an entry as far as it is known (asking for it when it is not).
+    [[nodiscard]] EntryDecoration LookOf(const Entry& entry) noexcept;
     [[nodiscard]] HWND Handle() const noexcept { return list_; }
 
     // The shown entries changed: the list takes their number and repaints, and the selection and focus
@@ -45,11 +51,13 @@ class EntryListView {
 
   private:
     void FillItem(LVITEMW& item) noexcept;
+    [[nodiscard]] LRESULT OnCustomDraw(NMLVCUSTOMDRAW& draw) noexcept;
     [[nodiscard]] int FindRow(const NMLVFINDITEMW& find) const noexcept;
 
     const EntryModel& entries_;
     const ShownEntries& shown_;
     HWND list_ = nullptr;
+    EntryDecorations* decorations_ = nullptr;
     std::wstring text_;  // the last text handed out, converted from the model's UTF-8
 };
 

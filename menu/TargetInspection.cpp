@@ -31,7 +31,10 @@ CandidateState CheckCandidate(const std::wstring& path, const TargetKind& kind) 
             break;
     }
     const DWORD attributes = ::GetFileAttributesW(path.c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES) {
+    // There as launching sees it: a visible file. A folder or a hidden or system file is never started,
+    // so its entry would only report an error.
+    constexpr DWORD kNeverStarted = FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & kNeverStarted) != 0) {
         return {TargetPresence::Missing};
     }
     return {TargetPresence::Present, attributes};

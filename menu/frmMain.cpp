@@ -17,6 +17,7 @@
 #include "menu/core/EntryFind.h"
 #include "menu/core/MainWindowTexts.h"
 #include "menu/core/MenuTexts.h"
+#include "menu/core/LaunchPlan.h"
 #include "menu/core/PathRules.h"
 
 #include <commctrl.h>
@@ -32,8 +33,12 @@ constexpr DWORD kWindowStyle =
     WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;  // fixed single border
 constexpr int kDesignClientWidth = 9840;
 constexpr int kDesignClientHeight = 5400;
-// An owner-data list: it shows the window's entries, asking for the texts of the rows it draws.
-constexpr DWORD kListStyle = LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_OWNERDATA | WS_TABSTOP;
+// An owner-data list: it shows the window's entries, asking for the texts of the rows it draws. Its
+// icons belong to the entries' decorations, which outlive it (LVS_SHAREIMAGELISTS).
+constexpr DWORD kListStyle =
+    LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_OWNERDATA | LVS_SHAREIMAGELISTS | WS_TABSTOP;
+// Posted by the decorations' thread when looks of entries have come.
+constexpr UINT kDecorationsReady = WM_APP + 3;
 // The window's controls in tab order; the status bar (StatusBar) follows them.
 constexpr std::array<ControlSpec, 1> kControls = {{
     {frmMain::lstApp, WC_LISTVIEWA, "", kListStyle, WS_EX_CLIENTEDGE, {0, 0, 9790, 4960}},
@@ -138,6 +143,7 @@ bool frmMain::OnCreate() {
     }
     font_ = CreateDialogFont(dpi);
     ApplyFontToChildren(Hwnd(), font_.get());
+    StartDecorations();
     taskbarCreated_ = ::RegisterWindowMessageA("TaskbarCreated");
     StartUp();
     return true;
@@ -269,6 +275,8 @@ void frmMain::CloseOtherWindows() noexcept {
 }
 
 void frmMain::OnWindowDestroyed() noexcept {
+    listView_.SetDecorations(nullptr);
+    decorations_.reset();  // ends the lookups' thread; a result message still queued finds nothing
     list_ = nullptr;
     ::PostQuitMessage(0);
 }
@@ -314,6 +322,9 @@ LRESULT frmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_TIMER:
             status_.OnTimer(wParam);
+            return 0;
+        case kDecorationsReady:
+            OnDecorationsReady();
             return 0;
         case modTray::kTrayNotification:
             OnTrayNotification(static_cast<UINT>(LOWORD(lParam)));
@@ -372,8 +383,51 @@ void frmMain::OnListClick() {
     if (entry == nullptr) {
         return;
     }
-    SetStatusText(
-        ItemStatusText(row + 1, RowCount(), AnsiFromUtf8(entry->Target()), AnsiFromUtf8(entry->Switches())));
+    std::string text =
+        ItemStatusText(row + 1, RowCount(), AnsiFromUtf8(entry->Target()), AnsiFromUtf8(entry->Switches()));
+    if (listView_.LookOf(*entry).missing) {
+        text += texts::kNotFound;
+    }
+    SetStatusText(text);
+    clickedEntry_ = entry->Id();
+    clickText_ = std::move(text);
+}
+
+void frmMain::StartDecorations() noexcept {
+    try {
+        // An entry is looked for where launching would start it: the recorded path, then the same
+        // path on the menu's drive.
+        auto candidatesOf = [this](const std::wstring& target) {
+            const LaunchPlan plan = PlanLaunch(
+                folder_, menu::SelectedEntry{AnsiFromUtf8(Utf8FromWide(target)), {}}, AnsiLeadByte);
+            std::vector<std::wstring> candidates;
+            for (const auto& candidate : {plan.recorded, plan.onMenuDrive}) {
+                if (candidate) {
+                    candidates.push_back(WideFromAnsi(candidate->path));
+                }
+            }
+            return candidates;
+        };
+        decorations_ = std::make_unique<EntryDecorations>(Hwnd(), kDecorationsReady, WindowDpi(Hwnd()),
+                                                          std::move(candidatesOf));
+    } catch (...) {  // no thread for the lookups: the rows are drawn without icons and never grey
+        return;
+    }
+    listView_.SetDecorations(decorations_.get());
+    ::SendMessageW(list_, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(decorations_->ImageList()));
+}
+
+void frmMain::OnDecorationsReady() noexcept {
+    try {
+        if (decorations_ && decorations_->OnResults()) {
+            ::InvalidateRect(list_, nullptr, FALSE);
+            // A click's text shown before its entry was found missing gets the mark now.
+            if (clickedEntry_ && clickedEntry_ == listView_.SelectedEntry() && StatusText() == clickText_) {
+                OnListClick();
+            }
+        }
+    } catch (...) {  // out of memory: the looks come with the next results
+    }
 }
 
 void frmMain::OnListEnter() {

@@ -6,6 +6,7 @@
 #include "common/AboutWindow.h"
 #include "common/BaseWindow.h"
 #include "common/UniqueHandle.h"
+#include "menu/EntryDecorations.h"
 #include "menu/EntryEditorHost.h"
 #include "menu/EntryListView.h"
 #include "menu/FindBox.h"
@@ -19,6 +20,7 @@
 
 #include <windows.h>
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -46,6 +48,8 @@ class frmMain : public BaseWindow<frmMain>, public EntryEditorHost, private Find
 
     [[nodiscard]] HWND ListView() const noexcept { return list_; }
     [[nodiscard]] HWND FindBoxHandle() const noexcept { return findBox_.Handle(); }
+    // True while icons or missing marks of rows drawn so far are still being looked up.
+    [[nodiscard]] bool LooksPending() const noexcept { return decorations_ && decorations_->Waiting(); }
 
     // What the entry editor works with.
     [[nodiscard]] const std::string& Folder() const noexcept override { return folder_; }
@@ -93,6 +97,8 @@ class frmMain : public BaseWindow<frmMain>, public EntryEditorHost, private Find
     // Mouse, keyboard and tray events (frmMain.cpp).
     LRESULT OnNotify(NMHDR& header);
     void OnListClick();
+    void StartDecorations() noexcept;
+    void OnDecorationsReady() noexcept;
     void ShowEntries(std::optional<EntryId> selected, std::optional<EntryId> focused) noexcept;
     void OnListEnter();
     void OnColumnClick(int column);
@@ -132,6 +138,11 @@ class frmMain : public BaseWindow<frmMain>, public EntryEditorHost, private Find
     ShownEntries shown_;
     EntryListView listView_{entries_, shown_};
     FindBox findBox_{*this};
+    // Icons and missing marks; null when their thread could not start (the rows are then plain).
+    std::unique_ptr<EntryDecorations> decorations_;
+    // The last click's status text and entry: a missing mark that is found later is added to it.
+    std::optional<EntryId> clickedEntry_;
+    std::string clickText_;
     HWND list_ = nullptr;  // children live as long as the window
     StatusBar status_;
     HMENU menuBar_ = nullptr;  // owned by the window once set

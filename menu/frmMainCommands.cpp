@@ -208,6 +208,9 @@ void frmMain::OnDeleteEntry() {
 }
 
 void frmMain::RefreshList() {
+    if (decorations_) {
+        decorations_->Refresh();  // every target is looked at again as its row is drawn
+    }
     ::InvalidateRect(list_, nullptr, TRUE);
     ::UpdateWindow(list_);
     ::SetWindowTextA(Hwnd(), RefreshCaption(modDriveSpace::FreeMB(root_), root_).c_str());

@@ -28,7 +28,8 @@ inline constexpr const char* kVersionStatusLeadIn = "Corvane v";
 inline constexpr const char* kItem = "Item ";
 inline constexpr const char* kItemOf = " of ";
 inline constexpr const char* kItemDash = " - ";
-inline constexpr const char* kBrowsePrefix = "Browse ";  // mnuRootBrowse: "Browse E:\"
+inline constexpr const char* kNotFound = " (not found)";  // after an entry's text when its file is missing
+inline constexpr const char* kBrowsePrefix = "Browse ";   // mnuRootBrowse: "Browse E:\"
 
 // Find Entry: the find box's hint while it is empty, and the count of entries shown while it is open.
 inline constexpr const char* kFindCue = "Type part of a name or target";

@@ -7,6 +7,7 @@
 #include "menu/EntryDecorations.h"
 #include "menu/TargetInspection.h"
 #include "menu/TargetInspector.h"
+#include "tests/win/menu/MenuWindowHarness.h"
 #include "tests/win/support/LaunchRecord.h"
 #include "tests/win/support/Polling.h"
 #include "tests/win/support/TestDrive.h"
@@ -94,7 +95,7 @@ TEST(TargetInspection, PresenceAndIconOfEachKindOfTarget) {
         {"a program's own icon", {L"E:\\Apps\\Menu.exe"}, Present, TheMenus},
         {"an icon file's own icon", {L"E:\\Apps\\menu.ico"}, Present, TheMenus},
         {"a text file's type icon", {L"E:\\notes.txt"}, Present, AnotherOne},
-        {"a folder's icon", {L"E:\\Apps"}, Present, AnotherOne},
+        {"a folder, which launching never starts", {L"E:\\Apps"}, Missing, None},
         {"the second candidate", {L"F:\\Apps\\Menu.exe", L"E:\\Apps\\Menu.exe"}, Present, TheMenus},
         {"a missing file", {L"E:\\gone.exe"}, Missing, None},
         {"no candidate", {}, Missing, None},
@@ -274,6 +275,58 @@ TEST(EntryDecorations, TheThreadEndsWithTheDecorationsEvenAfterTheWindowWent) {
         window.Destroy();
     }
     EXPECT_EQ(ThreadsOfThisProcess(), before);
+}
+
+// Through the real window: the list is drawn, texts and all, before any lookup has come back, every
+// row with the generic icon; then a program shows its own icon, and a missing target (also one on a
+// drive letter that leads nowhere) is drawn grey and marked " (not found)" in a click's status, while
+// a share is never looked at and stays plain.
+class MenuWindowLooks : public test::MenuWindowTest {};
+
+TEST_F(MenuWindowLooks, IconsComeAfterTheFirstPaintAndMissingTargetsAreGrey) {
+    PrepareStick();
+    test::WriteTestFile("E:\\Data.dat",
+                        "A program\r\nApps\\Menu.exe\r\n\r\nB gone\r\nE:\\gone.exe\r\n\r\n"
+                        "C nowhere\r\nN:\\x.exe\r\n\r\nD share\r\n\\\\server\\share\\x.exe\r\n\r\n");
+    frmMain menu("E:\\");
+    ASSERT_TRUE(menu.Create());  // shown and painted; no posted result has been taken yet
+    const HWND list = menu.ListView();
+    const auto image = [&](int row) {
+        LVITEMW item{};
+        item.mask = LVIF_IMAGE;
+        item.iItem = row;
+        ::SendMessageW(list, LVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item));
+        return item.iImage;
+    };
+    // What the list would draw a row in: the window's answer to the list's custom-draw question.
+    const auto drawnGrey = [&](int row) {
+        NMLVCUSTOMDRAW draw{};
+        draw.nmcd.hdr = {list, static_cast<UINT_PTR>(frmMain::lstApp), static_cast<UINT>(NM_CUSTOMDRAW)};
+        draw.nmcd.dwDrawStage = CDDS_ITEMPREPAINT;
+        draw.nmcd.dwItemSpec = static_cast<DWORD_PTR>(row);
+        draw.clrText = CLR_DEFAULT;
+        const LRESULT answer =
+            ::SendMessageW(menu.Hwnd(), WM_NOTIFY, frmMain::lstApp, reinterpret_cast<LPARAM>(&draw));
+        return answer == CDRF_NEWFONT && draw.clrText == ::GetSysColor(COLOR_GRAYTEXT);
+    };
+    ASSERT_EQ(test::ListRows(list).size(), 4u);
+    for (int row = 0; row < 4; ++row) {
+        EXPECT_EQ(image(row), kGenericEntryImage) << row;
+        EXPECT_FALSE(drawnGrey(row)) << row;
+    }
+
+    test::SettleLooks(menu);
+    EXPECT_NE(image(0), kGenericEntryImage) << "the program's own icon";
+    const char* const marks[] = {"", " (not found)", " (not found)", ""};
+    for (int row = 0; row < 4; ++row) {
+        EXPECT_EQ(drawnGrey(row), *marks[row] != '\0') << row;
+        test::ClickAt(list, test::RowCentre(list, row));
+        EXPECT_TRUE(menu.StatusText().ends_with(std::string(" ") + marks[row])) << menu.StatusText();
+        EXPECT_EQ(menu.StatusText().find("(not found)") != std::string::npos, *marks[row] != '\0') << row;
+    }
+    test::SaveScreenshot(menu.Hwnd(), "menu-window-icons");
+    menu.Destroy();
+    test::PumpMessages();
 }
 
 }  // namespace

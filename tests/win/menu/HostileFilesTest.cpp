@@ -141,8 +141,9 @@ TEST_F(HostileFiles, AHugeStatusTextReachesTheTipWhole) {
     const std::string target(70000, 't');
     WriteTestFile("E:\\Data.dat", "Huge\r\n" + target + "\r\n\r\n");
     ASSERT_EQ(OpenAndRead().size(), 1u);
+    SettleLooks(*menu_);
     ClickAt(menu_->ListView(), RowCentre(menu_->ListView(), 0));
-    const std::string expected = "Item 1 of 1 - " + target + " ";
+    const std::string expected = "Item 1 of 1 - " + target + "  (not found)";
     EXPECT_TRUE(RestMouseOn(menu_->StatusBarHandle(), StatusTip(*menu_))) << "the tip shows";
     EXPECT_EQ(StatusTipText(*menu_), expected);
     EXPECT_EQ(menu_->StatusText(), expected);

@@ -219,12 +219,14 @@ TEST_F(MainWindow, HeaderClicksSortBothWaysAndRewriteTheList) {
 
 TEST_F(MainWindow, ClickShowsTheSelectedEntryAndTheTipShowsTheStatus) {
     WriteTestFile("E:\\Data.dat", kFourEntries);
+    WriteTestFile("E:\\c.exe", "");
     auto menu = OpenMenu("E:\\");
     ASSERT_TRUE(menu);
+    SettleLooks(*menu);
     ClickAt(menu->ListView(), RowCentre(menu->ListView(), 1));
-    EXPECT_EQ(menu->StatusText(), "Item 2 of 4 - E:\\b.exe /b");
+    EXPECT_EQ(menu->StatusText(), "Item 2 of 4 - E:\\b.exe /b (not found)");
     ClickAt(menu->ListView(), RowCentre(menu->ListView(), 0));
-    EXPECT_EQ(menu->StatusText(), "Item 1 of 4 - c.exe ");
+    EXPECT_EQ(menu->StatusText(), "Item 1 of 4 - c.exe ") << "c.exe is on the menu's drive";
 
     // The status bar's tip is asked for its text each time it shows: always the first panel's.
     menu->SetStatusText("A status text too long for its panel, to be read in full in the tip");
@@ -307,10 +309,10 @@ TEST_F(MainWindow, RightClicksPopUpTheTrayMenuAndTheActionsMenu) {
         ::SendMessageA(hwnd, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(menu->ListView()),
                        MAKELPARAM(200, 200));
     });
-    ASSERT_EQ(actions.size(), 15u);
+    ASSERT_EQ(actions.size(), 16u);
     EXPECT_EQ(actions[0], "Run/Open File");
-    EXPECT_EQ(actions[10], " - Do Nothing");
-    EXPECT_EQ(actions[14], "Exit");
+    EXPECT_EQ(actions[11], " - Do Nothing");
+    EXPECT_EQ(actions[15], "Exit");
 }
 
 // The actions menu opens where the mouse was clicked, or from the keyboard (Shift+F10, the menu key:

@@ -120,6 +120,17 @@ std::unique_ptr<menu::frmMain> OpenMenu(const std::string& folder, menu::Program
     return window;
 }
 
+void SettleLooks(const menu::frmMain& menu) {
+    EXPECT_TRUE(PollUntil(
+        [&] {
+            PumpMessages();
+            return !menu.LooksPending();
+        },
+        5000))
+        << "the lookups never came back";
+    PumpMessages();
+}
+
 void SendCommand(HWND window, int id) {
     ::SendMessageA(window, WM_COMMAND, static_cast<WPARAM>(id), 0);
     PumpMessages();

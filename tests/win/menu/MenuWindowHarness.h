@@ -39,6 +39,9 @@ class RecordingStarter final : public menu::ProgramStarter {
 // Creates and shows the menu window for `folder` and lets it settle.
 std::unique_ptr<menu::frmMain> OpenMenu(const std::string& folder, menu::ProgramStarter* starter = nullptr);
 
+// Lets the menu's lookups of icons and missing files for the rows drawn so far come in.
+void SettleLooks(const menu::frmMain& menu);
+
 // Sends a menu command to the window and lets whatever it set off run.
 void SendCommand(HWND window, int id);
 
