@@ -34,6 +34,25 @@ double MedianOf(int repetitions, const std::function<double()>& measure) {
     return Median(std::move(results));
 }
 
+Spread SpreadOf(std::vector<double> values) {
+    if (values.empty()) {
+        return {};
+    }
+    std::sort(values.begin(), values.end());
+    return {values[values.size() / 2], values.front(), values.back()};
+}
+
+std::vector<double> RatiosOf(const std::vector<double>& values, const std::vector<double>& bases) {
+    if (values.size() != bases.size()) {
+        Die("ratios of rounds that do not pair up");
+    }
+    std::vector<double> ratios;
+    for (std::size_t round = 0; round < values.size(); ++round) {
+        ratios.push_back(bases[round] > 0 ? values[round] / bases[round] : 0.0);
+    }
+    return ratios;
+}
+
 std::string MakeListText(std::size_t entries) {
     static constexpr std::array<std::string_view, 8> kWords = {"Editor", "player", "Backup", "viewer",
                                                                "Tool",   "Games",  "office", "Notes"};
@@ -77,6 +96,24 @@ std::string Ms(double milliseconds) {
 std::string Ratio(double value, double base) {
     std::array<char, 32> text{};
     std::snprintf(text.data(), text.size(), "%.2fx", base > 0 ? value / base : 0.0);
+    return text.data();
+}
+
+std::string SpreadText(const Spread& spread, const char* unit) {
+    std::array<char, 64> text{};
+    std::snprintf(text.data(), text.size(), "%.1f %s (%.1f-%.1f)", spread.median, unit, spread.lowest,
+                  spread.highest);
+    return text.data();
+}
+
+std::string MsSpread(const Spread& spread) {
+    return SpreadText(spread, "ms");
+}
+
+std::string RatioSpread(const Spread& spread) {
+    std::array<char, 64> text{};
+    std::snprintf(text.data(), text.size(), "%.2fx (%.2f-%.2f)", spread.median, spread.lowest,
+                  spread.highest);
     return text.data();
 }
 

@@ -1,5 +1,5 @@
-// Data.dat loading and saving of 100,000 entries, each against the plain read or write of the same
-// bytes in one call. The goal is at most twice the plain read or write.
+// Data.dat saving of 100,000 entries against the plain write of the same bytes in one call. The goal
+// is at most twice the plain write.
 #include "menu/core/DataFile.h"
 
 #include <benchmark/benchmark.h>
@@ -9,7 +9,6 @@
 #include <cstdlib>
 #include <memory>
 #include <random>
-#include <span>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -47,47 +46,10 @@ std::string FilePath() {
            "/corvane-bench-Data.dat";
 }
 
-std::string ReadAll(const std::string& path) {
-    const UniqueFile file(std::fopen(path.c_str(), "rb"));
-    std::fseek(file.get(), 0, SEEK_END);
-    std::string contents(static_cast<std::size_t>(std::ftell(file.get())), '\0');
-    std::fseek(file.get(), 0, SEEK_SET);
-    if (std::fread(contents.data(), 1, contents.size(), file.get()) != contents.size()) {
-        throw std::runtime_error("short read of " + path);
-    }
-    return contents;
-}
-
 void WriteAll(const std::string& path, std::string_view contents) {
     const UniqueFile file(std::fopen(path.c_str(), "wb"));
     if (std::fwrite(contents.data(), 1, contents.size(), file.get()) != contents.size()) {
         throw std::runtime_error("short write of " + path);
-    }
-}
-
-void PlainRead(benchmark::State& state) {
-    const std::string path = FilePath();
-    WriteAll(path, corvane::menu::EncodeRecords(MakeEntries()));
-    for (auto _ : state) {
-        benchmark::DoNotOptimize(ReadAll(path));
-    }
-}
-
-// Reading and splitting into entries, as the menu hands them to its list.
-void LoadEntries(benchmark::State& state) {
-    const std::string path = FilePath();
-    WriteAll(path, corvane::menu::EncodeRecords(MakeEntries()));
-    for (auto _ : state) {
-        const std::string contents = ReadAll(path);
-        std::size_t records = 0;
-        corvane::menu::ForEachRecord(contents, corvane::menu::kEntryFieldCount,
-                                     [&](std::span<const std::string_view> fields) {
-                                         benchmark::DoNotOptimize(fields.data());
-                                         ++records;
-                                     });
-        if (records != kEntries) {
-            state.SkipWithError("wrong record count");
-        }
     }
 }
 
@@ -110,8 +72,6 @@ void SaveEntries(benchmark::State& state) {
 
 }  // namespace
 
-BENCHMARK(PlainRead)->Unit(benchmark::kMillisecond);
-BENCHMARK(LoadEntries)->Unit(benchmark::kMillisecond);
 BENCHMARK(PlainWrite)->Unit(benchmark::kMillisecond);
 BENCHMARK(SaveEntries)->Unit(benchmark::kMillisecond);
 

@@ -1,7 +1,7 @@
 // One keystroke in the find box over 100,000 entries: EntriesContaining against a plain scan of the
 // same texts that folds each one with the same case folding and searches it. The goal is at most
 // twice the plain scan.
-#include "common/core/CaseFolding.h"
+#include "bench/PlainFoldingScan.h"
 #include "menu/core/EntryFind.h"
 #include "menu/core/EntryModel.h"
 
@@ -37,70 +37,39 @@ std::string RandomName(std::mt19937& random) {
     return name + " " + std::to_string(random() % 100000);
 }
 
-struct Texts {
-    std::vector<std::string> names;
-    std::vector<std::string> targets;
-};
-
-const Texts& BenchTexts() {
-    static const Texts texts = [] {
+// The same model for every benchmark: both sides scan the very same texts.
+const corvane::menu::EntryModel& BenchEntries() {
+    static const corvane::menu::EntryModel entries = [] {
         std::mt19937 random(42);
-        Texts made;
+        corvane::menu::EntryModel made;
+        made.Reserve(kEntries);
         for (std::size_t i = 0; i < kEntries; ++i) {
-            made.names.push_back(RandomName(random));
-            made.targets.push_back("My Programs\\" + RandomName(random) + "\\app.exe");
+            const std::string name = RandomName(random);
+            made.Append(name, "My Programs\\" + RandomName(random) + "\\app.exe", "");
         }
         return made;
     }();
-    return texts;
-}
-
-corvane::menu::EntryModel BenchModel() {
-    corvane::menu::EntryModel model;
-    model.Reserve(kEntries);
-    for (std::size_t i = 0; i < kEntries; ++i) {
-        model.Append(BenchTexts().names[i], BenchTexts().targets[i], "");
-    }
-    return model;
-}
-
-// The yardstick: fold each text into one reused buffer and search it for the folded typed text.
-std::vector<std::uint32_t> PlainScanOf(const Texts& texts, std::string_view typed) {
-    std::string part;
-    corvane::FoldCaseInto(typed, part);
-    std::string folded;
-    std::vector<std::uint32_t> found;
-    for (std::size_t i = 0; i < texts.names.size(); ++i) {
-        corvane::FoldCaseInto(texts.names[i], folded);
-        if (folded.find(part) == std::string::npos) {
-            corvane::FoldCaseInto(texts.targets[i], folded);
-            if (folded.find(part) == std::string::npos) {
-                continue;
-            }
-        }
-        found.push_back(static_cast<std::uint32_t>(i));
-    }
-    return found;
+    return entries;
 }
 
 void PlainScan(benchmark::State& state) {
     const std::string_view typed = kTyped[static_cast<std::size_t>(state.range(0))];
     state.SetLabel(std::string(typed));  // bench/run.sh names its rows by it
     for (auto _ : state) {
-        benchmark::DoNotOptimize(PlainScanOf(BenchTexts(), typed));
+        benchmark::DoNotOptimize(corvane::bench::PlainFoldingScan(BenchEntries(), typed));
     }
 }
 
 void FindEntries(benchmark::State& state) {
     const std::string_view typed = kTyped[static_cast<std::size_t>(state.range(0))];
     state.SetLabel(std::string(typed));
-    const corvane::menu::EntryModel model = BenchModel();
-    if (corvane::menu::EntriesContaining(model, typed) != PlainScanOf(BenchTexts(), typed)) {
+    if (corvane::menu::EntriesContaining(BenchEntries(), typed) !=
+        corvane::bench::PlainFoldingScan(BenchEntries(), typed)) {
         state.SkipWithError("the find and the plain scan disagree");
         return;
     }
     for (auto _ : state) {
-        benchmark::DoNotOptimize(corvane::menu::EntriesContaining(model, typed));
+        benchmark::DoNotOptimize(corvane::menu::EntriesContaining(BenchEntries(), typed));
     }
 }
 

@@ -19,8 +19,8 @@
 //   shot CLASS NAME               save what the window shows as screenshots\NAME.bmp beside the driver
 //   close CLASS                   close the window
 #include "tests/e2e/ControlNames.h"
-#include "tests/e2e/RemoteControls.h"
 #include "tests/win/support/Polling.h"
+#include "tests/win/support/RemoteControls.h"
 #include "tests/win/support/Screenshot.h"
 #include "tests/win/support/WindowText.h"
 
@@ -173,7 +173,7 @@ int Run(const std::vector<std::string>& args) {
     if (verb == "rows") {
         need(3);
         const int columns = args.size() > 3 ? std::stoi(args[3]) : 3;
-        for (const auto& row : corvane::e2e::ReadListRows(Control(args[1], args[2]), columns)) {
+        for (const auto& row : corvane::test::ReadListRows(Control(args[1], args[2]), columns)) {
             std::string line;
             for (std::size_t i = 0; i < row.size(); ++i) {
                 line += (i ? "|" : "") + row[i];
@@ -186,9 +186,9 @@ int Run(const std::vector<std::string>& args) {
         need(4);
         HWND list = Control(args[1], args[2]);
         const int row = std::stoi(args[3]);
-        corvane::e2e::SelectListRow(list, row);
+        corvane::test::SelectListRow(list, row);
         if (verb == "dblclick") {
-            const RECT rect = corvane::e2e::ReadRowRect(list, row);
+            const RECT rect = corvane::test::ReadRowRect(list, row);
             const LPARAM at = MAKELPARAM(rect.left + 8, (rect.top + rect.bottom) / 2);
             ::PostMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON, at);
             ::PostMessageA(list, WM_LBUTTONUP, 0, at);
@@ -200,7 +200,7 @@ int Run(const std::vector<std::string>& args) {
     if (verb == "status") {
         need(4);
         std::printf("%s\n",
-                    corvane::e2e::ReadStatusPanel(Control(args[1], args[2]), std::stoi(args[3])).c_str());
+                    corvane::test::ReadStatusPanel(Control(args[1], args[2]), std::stoi(args[3])).c_str());
         return 0;
     }
     if (verb == "answer") {

@@ -1,10 +1,10 @@
-#include "tests/e2e/RemoteControls.h"
+#include "tests/win/support/RemoteControls.h"
 
 #include "common/UniqueHandle.h"
 
 #include <commctrl.h>
 
-namespace corvane::e2e {
+namespace corvane::test {
 namespace {
 
 // Memory inside the process that owns a window, freed when the object goes.
@@ -45,11 +45,30 @@ class RemoteBuffer {
 
 constexpr std::size_t kTextSize = 4096;
 
+// One cell's text through `buffer`, which holds an LVITEMA followed by room for kTextSize bytes.
+std::string CellText(const RemoteBuffer& buffer, HWND listView, int row, int column) {
+    LVITEMA item{};
+    item.iSubItem = column;
+    item.pszText = buffer.At(sizeof(LVITEMA));
+    item.cchTextMax = static_cast<int>(kTextSize);
+    buffer.Write(0, &item, sizeof item);
+    ::SendMessageA(listView, LVM_GETITEMTEXTA, static_cast<WPARAM>(row),
+                   reinterpret_cast<LPARAM>(buffer.At(0)));
+    char text[kTextSize] = {};
+    buffer.Read(sizeof(LVITEMA), text, sizeof text - 1);
+    return text;
+}
+
 }  // namespace
+
+std::string ReadListText(HWND listView, int row, int column) {
+    const RemoteBuffer buffer(listView, sizeof(LVITEMA) + kTextSize);
+    return buffer.Valid() ? CellText(buffer, listView, row, column) : std::string();
+}
 
 std::vector<std::vector<std::string>> ReadListRows(HWND listView, int columns) {
     std::vector<std::vector<std::string>> rows;
-    RemoteBuffer buffer(listView, sizeof(LVITEMA) + kTextSize);
+    const RemoteBuffer buffer(listView, sizeof(LVITEMA) + kTextSize);
     if (!buffer.Valid()) {
         return rows;
     }
@@ -57,16 +76,7 @@ std::vector<std::vector<std::string>> ReadListRows(HWND listView, int columns) {
     for (int row = 0; row < count; ++row) {
         std::vector<std::string> texts;
         for (int column = 0; column < columns; ++column) {
-            LVITEMA item{};
-            item.iSubItem = column;
-            item.pszText = buffer.At(sizeof(LVITEMA));
-            item.cchTextMax = static_cast<int>(kTextSize);
-            buffer.Write(0, &item, sizeof item);
-            ::SendMessageA(listView, LVM_GETITEMTEXTA, static_cast<WPARAM>(row),
-                           reinterpret_cast<LPARAM>(buffer.At(0)));
-            char text[kTextSize] = {};
-            buffer.Read(sizeof(LVITEMA), text, sizeof text - 1);
-            texts.emplace_back(text);
+            texts.push_back(CellText(buffer, listView, row, column));
         }
         rows.push_back(std::move(texts));
     }
@@ -110,4 +120,4 @@ void SelectListRow(HWND listView, int row) {
                    reinterpret_cast<LPARAM>(buffer.At(0)));
 }
 
-}  // namespace corvane::e2e
+}  // namespace corvane::test
