@@ -51,6 +51,9 @@ std::string Utf8FromAnsi(std::string_view text) {
 }
 
 std::wstring WideFromUtf8(std::string_view text) {
+    if (IsAscii(text)) {  // widened byte by byte, without the system's conversion (sorting does this a lot)
+        return std::wstring(text.begin(), text.end());
+    }
     return WideFrom(CP_UTF8, text);
 }
 

@@ -58,7 +58,8 @@ int EntryListView::RowOf(EntryId id) const noexcept {
 void EntryListView::Update(std::optional<EntryId> selected, std::optional<EntryId> focused) noexcept {
     // The list keeps its selection and focus by row, and rows now show other entries: both are put
     // back on the entries they were on.
-    SetRowState(list_, -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
+    ClearMark(LVNI_SELECTED, LVIS_SELECTED);
+    ClearMark(LVNI_FOCUSED, LVIS_FOCUSED);
     ::SendMessageW(list_, LVM_SETITEMCOUNT, shown_.Rows(), 0);
     if (const int row = focused ? RowOf(*focused) : -1; row >= 0) {
         SetRowState(list_, row, LVIS_FOCUSED, LVIS_FOCUSED);
@@ -69,8 +70,18 @@ void EntryListView::Update(std::optional<EntryId> selected, std::optional<EntryI
     ::InvalidateRect(list_, nullptr, TRUE);
 }
 
+void EntryListView::ClearMark(UINT which, UINT mark) noexcept {
+    // Only the row that has it: a list told to clear a mark on every row (row -1) visits each of
+    // them, which costs a large list tens of milliseconds. It is a single-selection list, so one row
+    // has each mark at most.
+    const auto row = static_cast<int>(::SendMessageW(list_, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), which));
+    if (row >= 0) {
+        SetRowState(list_, row, 0, mark);
+    }
+}
+
 void EntryListView::SelectRow(int row) noexcept {
-    SetRowState(list_, -1, 0, LVIS_SELECTED);
+    ClearMark(LVNI_SELECTED, LVIS_SELECTED);
     if (row < 0) {
         return;
     }

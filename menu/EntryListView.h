@@ -50,6 +50,7 @@ class EntryListView {
     bool OnNotify(const NMHDR& header, LRESULT& result) noexcept;
 
   private:
+    void ClearMark(UINT which, UINT mark) noexcept;
     void FillItem(LVITEMW& item) noexcept;
     [[nodiscard]] LRESULT OnCustomDraw(NMLVCUSTOMDRAW& draw) noexcept;
     [[nodiscard]] int FindRow(const NMLVFINDITEMW& find) const noexcept;
