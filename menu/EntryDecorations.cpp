@@ -38,9 +38,14 @@ EntryDecoration EntryDecorations::Look(const std::wstring& key) {
     if (const auto known = looks_.find(key); known != looks_.end()) {
         return known->second.decoration;
     }
-    std::vector<InspectionRequest> request;
-    request.push_back({key, candidatesOf_(key)});
-    inspector_.Inspect(std::move(request));
+    InspectionRequest request{key, candidatesOf_(key)};
+    if (held_) {
+        heldRequests_.push_back(std::move(request));
+    } else {
+        std::vector<InspectionRequest> requests;
+        requests.push_back(std::move(request));
+        inspector_.Inspect(std::move(requests));
+    }
     looks_.emplace(key, KnownLook{});
     ++waiting_;
     return {};
@@ -66,7 +71,15 @@ bool EntryDecorations::OnResults() {
     return changed;
 }
 
+void EntryDecorations::Release() {
+    held_ = false;
+    if (!heldRequests_.empty()) {
+        inspector_.Inspect(std::exchange(heldRequests_, {}));
+    }
+}
+
 void EntryDecorations::Refresh() {
+    heldRequests_.clear();
     inspector_.Cancel();
     looks_.clear();
     waiting_ = 0;

@@ -42,6 +42,11 @@ class EntryDecorations {
     // The entry's look as far as it is known; the first call for a key asks for it to be looked up.
     EntryDecoration Look(const std::wstring& key);
 
+    // Until released, lookups asked for are only noted: a window holds them while it starts, so that
+    // the thread's work (the shell's icon machinery among it) never competes with its first paint.
+    void Hold() noexcept { held_ = true; }
+    void Release();
+
     // Folds in the results that have come. True when any entry's look changed (redraw the list).
     bool OnResults();
 
@@ -61,6 +66,8 @@ class EntryDecorations {
     CandidatesOf candidatesOf_;
     std::unordered_map<std::wstring, KnownLook> looks_;
     std::size_t waiting_ = 0;
+    bool held_ = false;
+    std::vector<InspectionRequest> heldRequests_;
     TargetInspector inspector_;  // last: its thread ends before anything above goes
 };
 

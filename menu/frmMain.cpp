@@ -107,6 +107,9 @@ bool frmMain::Create(int showCommand) {
     CentreOnScreen(Hwnd());
     ::ShowWindow(Hwnd(), showCommand);
     ::UpdateWindow(Hwnd());
+    if (decorations_) {
+        decorations_->Release();  // the list is on screen: its rows' icons may now be looked up
+    }
     return true;
 }
 
@@ -413,6 +416,7 @@ void frmMain::StartDecorations() noexcept {
     } catch (...) {  // no thread for the lookups: the rows are drawn without icons and never grey
         return;
     }
+    decorations_->Hold();  // until the window has been painted once (Create)
     listView_.SetDecorations(decorations_.get());
     ::SendMessageW(list_, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(decorations_->ImageList()));
 }
