@@ -74,7 +74,8 @@ void EntryListView::ClearMark(UINT which, UINT mark) noexcept {
     // Only the row that has it: a list told to clear a mark on every row (row -1) visits each of
     // them, which costs a large list tens of milliseconds. It is a single-selection list, so one row
     // has each mark at most.
-    const auto row = static_cast<int>(::SendMessageW(list_, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), which));
+    const auto row = static_cast<int>(
+        ::SendMessageW(list_, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), static_cast<LPARAM>(which)));
     if (row >= 0) {
         SetRowState(list_, row, 0, mark);
     }
