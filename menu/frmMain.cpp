@@ -200,6 +200,9 @@ void frmMain::ShowEntries(std::optional<EntryId> selected, std::optional<EntryId
         shown_.ShowAll(entries_.Size());
     }
     listView_.Update(selected, focused);
+    if (findBox_.IsOpen()) {  // the count follows every change of the rows, not only typing
+        SetStatusText(FindStatusText(shown_.Rows(), entries_.Size()));
+    }
 }
 
 void frmMain::ApplyRunOption() {

@@ -3,8 +3,6 @@
 // saving always work on every entry.
 #include "menu/frmMain.h"
 
-#include "menu/core/MainWindowTexts.h"
-
 namespace corvane::menu {
 
 void frmMain::OpenFind() {
@@ -17,9 +15,6 @@ void frmMain::OpenFind() {
 
 void frmMain::OnFindTextChanged() {
     ShowEntries(listView_.SelectedEntry(), listView_.FocusedEntry());
-    if (findBox_.IsOpen()) {
-        SetStatusText(FindStatusText(shown_.Rows(), entries_.Size()));
-    }
 }
 
 void frmMain::OnFindDown() {

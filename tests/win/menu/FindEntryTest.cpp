@@ -138,6 +138,7 @@ TEST_F(FindEntry, SortingAndEditingWhileFoundKeepEveryEntryInDataDat) {
     SendCommand(menu_->Hwnd(), mnuDelete);
     EXPECT_TRUE(yes.Result().appeared);
     EXPECT_EQ(Names(), (std::vector<std::string>{"Player", "Browser"}));
+    EXPECT_EQ(menu_->StatusText(), "2 of 5 entries shown") << "the count follows the delete";
     EXPECT_EQ(ReadTestFile("E:\\Data.dat"),
               "Zip\r\nTools\\zip.exe\r\n\r\nPlayer\r\nApps\\Media\\play.exe\r\n/q\r\n"
               "Notes\r\nDocs\\notes.txt\r\n\r\ncalc.exe\r\nOther\\calc.exe\r\n\r\n"
