@@ -41,6 +41,8 @@ class QuietFeedback final : public creator::CreationFeedback {
     void SetStatus(const std::string&) override {}
     void LetRepaint() override {}
     void ShowMessage(const std::string& text) override { lastMessage = text; }
+    // The benchmark prepares a folder on E:, not a drive's root: the question is always answered Yes.
+    bool Confirm(const std::string&) override { return true; }
     void FocusActionLabel() override {}
     creator::CreationInputs CurrentInputs() override { return {targetRoot_, "Open the menu", "CORVANE"}; }
     std::string lastMessage;
