@@ -36,13 +36,12 @@ int StoredExtent(HWND window, const char* key, const char* fallback, int workAre
 
 void ApplyStoredWindowSize(HWND window, const std::string& settingsFile) {
     const Extents workArea = WorkAreaExtents(window);
-    constexpr UINT kResizeOnly = SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE;
     const int height =
         StoredExtent(window, kWindowHeightKey, kDefaultWindowHeight, workArea.height, settingsFile);
-    ::SetWindowPos(window, nullptr, 0, 0, WindowExtents(window).width, height, kResizeOnly);
     const int width =
         StoredExtent(window, kWindowWidthKey, kDefaultWindowWidth, workArea.width, settingsFile);
-    ::SetWindowPos(window, nullptr, 0, 0, width, WindowExtents(window).height, kResizeOnly);
+    // One resize: each one lays the window out again, and at start-up that is time before it shows.
+    ::SetWindowPos(window, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void StoreWindowSize(HWND window, const std::string& settingsFile) {

@@ -10,7 +10,7 @@
 
 namespace corvane::menu {
 
-// Start-up: sets the window's height, then its width, from the file (defaults written back when
+// Start-up: sets the window's size from the file, height read first (defaults written back when
 // missing). A value that is not a number counts as the default; a size out of reach is clamped to
 // the work area on screen while the file keeps what it holds.
 void ApplyStoredWindowSize(HWND window, const std::string& settingsFile);

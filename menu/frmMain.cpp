@@ -44,6 +44,8 @@ constexpr std::array<ControlSpec, 1> kControls = {{
     {frmMain::lstApp, WC_LISTVIEWA, "", kListStyle, WS_EX_CLIENTEDGE, {0, 0, 9790, 4960}},
 }};
 constexpr int kColumnCount = 3;
+// Posted at start-up, so that what the window does not need to show waits until it has shown.
+constexpr UINT kStartUpShown = WM_APP + 2;
 
 HICON ProgramIcon(int metricX, int metricY) {
     // Shared: loaded once per process and never destroyed.
@@ -153,7 +155,8 @@ bool frmMain::OnCreate() {
 }
 
 void frmMain::StartUp() {
-    modTray::AddTrayIcon(Hwnd(), ProgramIcon(SM_CXSMICON, SM_CYSMICON), texts::kProgramTitle);
+    // The tray icon loads the shell, which the first paint does not need.
+    ::PostMessageA(Hwnd(), kStartUpShown, 0, 0);
     ApplyStoredWindowSize(Hwnd(), SettingsFile());
     // A hidden or system Data.dat is loaded like any other: its attributes must not make the list
     // invisible to its own menu (and a later save replace it).
@@ -334,6 +337,9 @@ LRESULT frmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case modTray::kTrayNotification:
             OnTrayNotification(static_cast<UINT>(LOWORD(lParam)));
+            return 0;
+        case kStartUpShown:
+            modTray::AddTrayIcon(Hwnd(), ProgramIcon(SM_CXSMICON, SM_CYSMICON), texts::kProgramTitle);
             return 0;
         case WM_CLOSE:
             Unload();

@@ -7,8 +7,13 @@
 # Windows 7 to 11 for the names below). The only other import allowed is comctl32, which the
 # programs' manifest binds to the side-by-side common controls. A DLL outside this list (uxtheme,
 # version, crypt32, wintrust, ...) must be loaded at run time by its full path in the system folder.
-#   tools/check-imports.sh OBJDUMP PROGRAM.exe...
+#   tools/check-imports.sh [--on-use 'dll|dll'] OBJDUMP PROGRAM.exe...
+#
+# --on-use: DLLs that these programs load on first use (cmake/CorvaneDelayLoad.cmake) and so must
+# not import: an import of one of them loads it, and all it pulls in, before the first line again.
 set -euo pipefail
+on_use=""
+if [ "${1:-}" = "--on-use" ]; then on_use=$2; shift 2; fi
 objdump=$1; shift
 allowed='^(kernel32|user32|gdi32|shell32|comdlg32|advapi32|ole32|oleaut32|shlwapi|msvcrt|comctl32)\.dll$'
 status=0
@@ -18,6 +23,10 @@ for program in "$@"; do
   for dll in $dlls; do
     if ! [[ "$dll" =~ $allowed ]]; then
       echo "$program imports $dll, which is not a known DLL of Windows"
+      status=1
+    fi
+    if [ -n "$on_use" ] && [[ "$dll" =~ ^($on_use)\.dll$ ]]; then
+      echo "$program imports $dll, which it should load on first use (see cmake/CorvaneDelayLoad.cmake)"
       status=1
     fi
   done

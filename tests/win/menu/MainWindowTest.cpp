@@ -357,6 +357,17 @@ TEST_F(MainWindow, TheIconComesBackWithANewTaskBar) {
     EXPECT_TRUE(HasTrayIcon(menu->Hwnd()));
 }
 
+// The icon goes up from the message loop once the window has shown: a window closed before that
+// must not put one up afterwards.
+TEST_F(MainWindow, AWindowClosedBeforeItsIconWentUpLeavesNone) {
+    frmMain menu("E:\\");
+    ASSERT_TRUE(menu.Create());
+    const HWND hwnd = menu.Hwnd();
+    ::SendMessageA(hwnd, WM_CLOSE, 0, 0);
+    PumpMessages();
+    EXPECT_FALSE(HasTrayIcon(hwnd));
+}
+
 TEST_F(MainWindow, BothExitCommandsEndWithTheSizeSavedAndTheIconGone) {
     for (const int exitCommand : {mnuExit, mnuExit2}) {
         WriteTestFile("E:\\Settings.ini",

@@ -98,6 +98,9 @@ class MenuProgram : public MenuWindowTest {
         processId_ = started.dwProcessId;
         window_ = WaitForWindowOf(processId_, "frmMain", nullptr, waitMs);
         ASSERT_NE(window_, nullptr) << "Menu.exe showed no window";
+        // The window shows before start-up has ended: the tray icon follows from the message loop.
+        ASSERT_EQ(::WaitForInputIdle(process_.get(), waitMs), 0u)
+            << "Menu.exe did not reach its message loop";
     }
 
     // Clicks the Name column's header of the menu's list, by posted mouse messages as a user's click
