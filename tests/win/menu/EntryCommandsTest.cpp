@@ -14,27 +14,15 @@ namespace {
 using menu::frmAdd;
 using Rows = std::vector<std::vector<std::string>>;
 
-class EntryCommands : public ::testing::Test {
+class EntryCommands : public MenuOverListTest {
   protected:
-    void SetUp() override {
-        EmptyDrive(kStickRoot);
-        WriteTestFile("E:\\Data.dat", "Zeta\r\nz.exe\r\n\r\nAlpha\r\nApps\\a.exe\r\n/a\r\n");
-        menu_ = OpenMenu("E:\\");
-        ASSERT_TRUE(menu_);
-    }
-    void TearDown() override {
-        menu_.reset();
-        PumpMessages();
-        EmptyDrive(kStickRoot);
-    }
+    EntryCommands() : MenuOverListTest("Zeta\r\nz.exe\r\n\r\nAlpha\r\nApps\\a.exe\r\n/a\r\n") {}
 
     void Command(int id) { SendCommand(menu_->Hwnd(), id); }
     static HWND Editor() { return ShownEditor(); }
     static void Type(int id, const char* text) { TypeInEditor(id, text); }
     static void Press(int id) { PressInEditor(id); }
     [[nodiscard]] Rows List() const { return ListRows(menu_->ListView()); }
-
-    std::unique_ptr<menu::frmMain> menu_;
 };
 
 TEST_F(EntryCommands, AddFromBothMenusTakesItsPlaceInTheSortOrderAndIsSaved) {

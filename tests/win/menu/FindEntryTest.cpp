@@ -20,20 +20,9 @@ const std::string kFiveEntries =
     "Zip\r\nTools\\zip.exe\r\n\r\n"
     "Browser\r\nAPPS\\web.exe\r\n\r\n";
 
-// No watcher answers message boxes here: the delete's question is answered by the test itself.
-class FindEntry : public ::testing::Test {
+class FindEntry : public MenuOverListTest {
   protected:
-    void SetUp() override {
-        EmptyDrive(kStickRoot);
-        WriteTestFile("E:\\Data.dat", kFiveEntries);
-        menu_ = OpenMenu("E:\\");
-        ASSERT_TRUE(menu_);
-    }
-    void TearDown() override {
-        menu_.reset();
-        PumpMessages();
-        EmptyDrive(kStickRoot);
-    }
+    FindEntry() : MenuOverListTest(kFiveEntries) {}
 
     [[nodiscard]] HWND Box() const { return menu_->FindBoxHandle(); }
     [[nodiscard]] std::vector<Row> Rows() const { return ListRows(menu_->ListView()); }
@@ -63,8 +52,6 @@ class FindEntry : public ::testing::Test {
         ::MapWindowPoints(nullptr, menu_->Hwnd(), reinterpret_cast<POINT*>(&place), 2);
         return place;
     }
-
-    std::unique_ptr<frmMain> menu_;
 };
 
 TEST_F(FindEntry, NarrowsByNameOrTargetCountsAndGivesBackTheList) {

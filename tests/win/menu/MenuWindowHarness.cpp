@@ -78,6 +78,19 @@ bool HadTrayIconWhenDestroyed(HWND window, const std::function<void()>& close) {
     return watch.hadIcon;
 }
 
+void MenuOverListTest::SetUp() {
+    EmptyDrive(kStickRoot);
+    WriteTestFile("E:\\Data.dat", dataFile_);
+    menu_ = OpenMenu("E:\\");
+    ASSERT_TRUE(menu_);
+}
+
+void MenuOverListTest::TearDown() {
+    menu_.reset();
+    PumpMessages();
+    EmptyDrive(kStickRoot);
+}
+
 std::vector<std::string> CapturePopupMenu(const std::function<void()>& open, RECT* place) {
     std::vector<std::string> captions;
     capturedCaptions = &captions;

@@ -77,6 +77,20 @@ class MenuWindowTest : public ::testing::Test {
     MessageBoxWatcher boxes_;
 };
 
+// The base of tests on one menu window over a list on E:, opened in SetUp. No watcher answers message
+// boxes here: the tests answer the questions they ask for themselves.
+class MenuOverListTest : public ::testing::Test {
+  protected:
+    explicit MenuOverListTest(std::string dataFile) : dataFile_(std::move(dataFile)) {}
+    void SetUp() override;
+    void TearDown() override;
+
+    std::unique_ptr<menu::frmMain> menu_;
+
+  private:
+    std::string dataFile_;
+};
+
 // Runs `open`, which pops up a menu and waits in it, closes that menu as soon as it shows, and
 // returns the captions of its items (without shortcut texts; "-" for separators). `place`, when
 // given, receives the menu's screen rectangle.
