@@ -38,6 +38,9 @@ EntryDecoration EntryDecorations::Look(const std::wstring& key) {
     if (const auto known = looks_.find(key); known != looks_.end()) {
         return known->second.decoration;
     }
+    if (looks_.size() >= kMostLooksKept) {
+        Refresh();
+    }
     InspectionRequest request{key, candidatesOf_(key)};
     if (held_) {
         heldRequests_.push_back(std::move(request));

@@ -39,6 +39,11 @@ class EntryDecorations {
     // The icons, for LVSIL_SMALL. This object owns them: the list view needs LVS_SHAREIMAGELISTS.
     [[nodiscard]] HIMAGELIST ImageList() const noexcept { return images_.get(); }
 
+    // How many targets' looks are kept at most. Scrolling through a list of more distinct targets
+    // starts afresh (as Refresh does; the rows on screen are looked up again), so that a list of a
+    // million entries, which a crafted stick may hold, cannot grow the icons without end.
+    static constexpr std::size_t kMostLooksKept = 4096;
+
     // The entry's look as far as it is known; the first call for a key asks for it to be looked up.
     EntryDecoration Look(const std::wstring& key);
 

@@ -209,6 +209,30 @@ TEST(EntryDecorations, LooksArriveByPostedMessageAndRefreshLooksAgain) {
     }
 }
 
+// However many distinct targets a list holds, the looks kept (and the icons made for them) stay
+// bounded: past the limit the decorations start afresh.
+TEST(EntryDecorations, LooksKeptStayBoundedForAnyNumberOfTargets) {
+    PrepareStick();
+    const ResultWindow window;
+    ASSERT_TRUE(window.Get());
+    // Every key a different target text, all the same program on the stick: each gets an icon.
+    EntryDecorations decorations(window.Get(), kResultsMessage, 96, [](const std::wstring&) {
+        return std::vector<std::wstring>{L"E:\\Apps\\Menu.exe"};
+    });
+    const std::size_t targets = EntryDecorations::kMostLooksKept + 100;
+    for (std::size_t i = 0; i < targets; ++i) {
+        decorations.Look(L"Apps\\Menu.exe#" + std::to_wstring(i));
+        if (i % 512 == 0) {
+            window.Pump([&] { decorations.OnResults(); });
+        }
+    }
+    ASSERT_TRUE(WaitForEveryLook(window, decorations));
+    EXPECT_LE(static_cast<std::size_t>(::ImageList_GetImageCount(decorations.ImageList())), 101u)
+        << "the icons of the looks before the fresh start were let go";
+    EXPECT_NE(decorations.Look(L"Apps\\Menu.exe#" + std::to_wstring(targets - 1)).imageIndex,
+              kGenericEntryImage);
+}
+
 // What was asked before a cancel never comes back: neither what was found already, nor what was
 // being looked up as the cancel came (the cancel comes while the lookups of a program are under way).
 TEST(TargetInspector, CancelledLookupsNeverComeBack) {
