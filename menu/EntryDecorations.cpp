@@ -32,7 +32,7 @@ UniqueImageList CreateImagesWithGenericIcon(int size) {
 EntryDecorations::EntryDecorations(HWND window, UINT resultMessage, int dpi, CandidatesOf candidatesOf)
     : images_(CreateImagesWithGenericIcon(SmallIconSize(dpi))),
       candidatesOf_(std::move(candidatesOf)),
-      inspector_(window, resultMessage, SmallIconSize(dpi)) {}
+      lookups_(window, resultMessage, SmallIconSize(dpi)) {}
 
 EntryDecoration EntryDecorations::Look(const std::wstring& key) {
     if (const auto known = looks_.find(key); known != looks_.end()) {
@@ -41,13 +41,13 @@ EntryDecoration EntryDecorations::Look(const std::wstring& key) {
     if (looks_.size() >= kMostLooksKept) {
         Refresh();
     }
-    InspectionRequest request{key, candidatesOf_(key)};
+    LookupRequest request{key, candidatesOf_(key)};
     if (held_) {
         heldRequests_.push_back(std::move(request));
     } else {
-        std::vector<InspectionRequest> requests;
+        std::vector<LookupRequest> requests;
         requests.push_back(std::move(request));
-        inspector_.Inspect(std::move(requests));
+        lookups_.LookUp(std::move(requests));
     }
     looks_.emplace(key, KnownLook{});
     ++waiting_;
@@ -56,7 +56,7 @@ EntryDecoration EntryDecorations::Look(const std::wstring& key) {
 
 bool EntryDecorations::OnResults() {
     bool changed = false;
-    for (const InspectionResult& result : inspector_.TakeResults()) {
+    for (const LookupResult& result : lookups_.TakeResults()) {
         const auto entry = looks_.find(result.key);
         if (entry == looks_.end() || !entry->second.waiting) {
             continue;
@@ -77,13 +77,13 @@ bool EntryDecorations::OnResults() {
 void EntryDecorations::Release() {
     held_ = false;
     if (!heldRequests_.empty()) {
-        inspector_.Inspect(std::exchange(heldRequests_, {}));
+        lookups_.LookUp(std::exchange(heldRequests_, {}));
     }
 }
 
 void EntryDecorations::Refresh() {
     heldRequests_.clear();
-    inspector_.Cancel();
+    lookups_.Cancel();
     looks_.clear();
     waiting_ = 0;
     ::ImageList_SetImageCount(images_.get(), kGenericEntryImage + 1);

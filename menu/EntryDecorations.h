@@ -1,12 +1,12 @@
 // What the list shows beside each entry's texts: its target's small icon and whether the target is
-// missing (drawn grey). Used on the window's thread; the lookups run on a TargetInspector's thread, so
-// a row is drawn at once with the generic icon and not grey, and gets its own look when its result
-// comes. Entries are known by a key (their stored target text): entries that share a target share
-// one lookup.
+// missing (drawn grey). Used on the window's thread; the lookups run on a thread of their own
+// (TargetLookupThread), so a row is drawn at once with the generic icon and not grey, and gets its
+// own look when its result comes. Entries are known by a key (their stored target text): entries
+// that share a target share one lookup.
 #pragma once
 
 #include "common/UniqueHandle.h"
-#include "menu/TargetInspector.h"
+#include "menu/TargetLookupThread.h"
 
 #include <windows.h>
 
@@ -72,8 +72,8 @@ class EntryDecorations {
     std::unordered_map<std::wstring, KnownLook> looks_;
     std::size_t waiting_ = 0;
     bool held_ = false;
-    std::vector<InspectionRequest> heldRequests_;
-    TargetInspector inspector_;  // last: its thread ends before anything above goes
+    std::vector<LookupRequest> heldRequests_;
+    TargetLookupThread lookups_;  // last: its thread ends before anything above goes
 };
 
 }  // namespace corvane::menu

@@ -5,8 +5,8 @@
 #include "common/CommonResources.h"
 #include "common/UniqueHandle.h"
 #include "menu/EntryDecorations.h"
-#include "menu/TargetInspection.h"
-#include "menu/TargetInspector.h"
+#include "menu/TargetLookup.h"
+#include "menu/TargetLookupThread.h"
 #include "tests/win/menu/MenuWindowHarness.h"
 #include "tests/win/support/LaunchRecord.h"
 #include "tests/win/support/Polling.h"
@@ -74,7 +74,7 @@ std::vector<std::uint32_t> ImagePixels(HIMAGELIST images, int index) {
 
 enum class IconExpected { None, TheMenus, AnotherOne };
 
-struct InspectionCase {
+struct LookupCase {
     const char* what;
     std::vector<std::wstring> candidates;
     TargetPresence presence;
@@ -83,7 +83,7 @@ struct InspectionCase {
 
 // Found on the drives or not, with the icon the first present candidate gives. Nothing on the network
 // and no drive letter that leads nowhere is touched (N: is never mapped).
-TEST(TargetInspection, PresenceAndIconOfEachKindOfTarget) {
+TEST(TargetLookup, PresenceAndIconOfEachKindOfTarget) {
     PrepareStick();
     ASSERT_FALSE(test::DriveIsMapped(test::kMissingRoot));
     const ComApartment apartment;
@@ -91,7 +91,7 @@ TEST(TargetInspection, PresenceAndIconOfEachKindOfTarget) {
     ASSERT_FALSE(menuIcon.empty());
     using enum TargetPresence;
     using enum IconExpected;
-    const InspectionCase cases[] = {
+    const LookupCase cases[] = {
         {"a program's own icon", {L"E:\\Apps\\Menu.exe"}, Present, TheMenus},
         {"an icon file's own icon", {L"E:\\Apps\\menu.ico"}, Present, TheMenus},
         {"a text file's type icon", {L"E:\\notes.txt"}, Present, AnotherOne},
@@ -104,8 +104,8 @@ TEST(TargetInspection, PresenceAndIconOfEachKindOfTarget) {
         {"a share and a missing file", {L"\\\\server\\share\\x.exe", L"E:\\gone.exe"}, Unknown, None},
         {"a device name", {L"E:\\nul.txt"}, Unknown, None},
     };
-    for (const InspectionCase& c : cases) {
-        const InspectionResult result = InspectTarget({L"key", c.candidates}, kIconSize);
+    for (const LookupCase& c : cases) {
+        const LookupResult result = LookUpTarget({L"key", c.candidates}, kIconSize);
         EXPECT_EQ(result.key, L"key");
         EXPECT_EQ(result.presence, c.presence) << c.what;
         EXPECT_EQ(result.icon.valid(), c.icon != None) << c.what;
@@ -116,13 +116,13 @@ TEST(TargetInspection, PresenceAndIconOfEachKindOfTarget) {
 }
 
 // The menu's lookups only ever read a program, even one that pretends to be an icon file.
-TEST(TargetInspection, AProgramOnTheStickIsReadNeverRun) {
+TEST(TargetLookup, AProgramOnTheStickIsReadNeverRun) {
     test::EmptyDrive(test::kStickRoot);
     test::InstallLaunchRecorder("E:\\Recorder.exe");
     ASSERT_TRUE(::CopyFileA("E:\\Recorder.exe", "E:\\Recorder.ico", FALSE));
     const ComApartment apartment;
     for (const wchar_t* path : {L"E:\\Recorder.exe", L"E:\\Recorder.ico"}) {
-        const InspectionResult result = InspectTarget({L"key", {path}}, kIconSize);
+        const LookupResult result = LookUpTarget({L"key", {path}}, kIconSize);
         EXPECT_EQ(result.presence, TargetPresence::Present);
         EXPECT_FALSE(result.icon) << "the recorder has no icon of its own";
     }
@@ -235,21 +235,21 @@ TEST(EntryDecorations, LooksKeptStayBoundedForAnyNumberOfTargets) {
 
 // What was asked before a cancel never comes back: neither what was found already, nor what was
 // being looked up as the cancel came (the cancel comes while the lookups of a program are under way).
-TEST(TargetInspector, CancelledLookupsNeverComeBack) {
+TEST(TargetLookupThread, CancelledLookupsNeverComeBack) {
     PrepareStick();
     const ResultWindow window;
-    TargetInspector inspector(window.Get(), kResultsMessage, kIconSize);
-    std::vector<InspectionResult> results;
+    TargetLookupThread lookups(window.Get(), kResultsMessage, kIconSize);
+    std::vector<LookupResult> results;
     const auto takeResults = [&] {
-        for (InspectionResult& result : inspector.TakeResults()) {
+        for (LookupResult& result : lookups.TakeResults()) {
             results.push_back(std::move(result));
         }
     };
     for (int round = 0; round < 5; ++round) {
-        inspector.Inspect(std::vector<InspectionRequest>(50, {L"before", {L"E:\\Apps\\Menu.exe"}}));
+        lookups.LookUp(std::vector<LookupRequest>(50, {L"before", {L"E:\\Apps\\Menu.exe"}}));
         ASSERT_TRUE(test::PollUntil([&] { return window.Pump([] {}); }, kResultsTimeoutMs));
-        inspector.Cancel();
-        inspector.Inspect({{L"after", {L"E:\\notes.txt"}}});
+        lookups.Cancel();
+        lookups.LookUp({{L"after", {L"E:\\notes.txt"}}});
         ASSERT_TRUE(test::PollUntil(
             [&] {
                 window.Pump(takeResults);
@@ -257,7 +257,7 @@ TEST(TargetInspector, CancelledLookupsNeverComeBack) {
             },
             kResultsTimeoutMs));
     }
-    for (const InspectionResult& result : results) {
+    for (const LookupResult& result : results) {
         EXPECT_EQ(result.key, L"after");
     }
 }

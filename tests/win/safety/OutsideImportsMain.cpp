@@ -1,5 +1,5 @@
 // A program that imports DLLs Windows looks for beside the program first (they are not known DLLs):
-// the import check must refuse it. It is only inspected, never run.
+// the import check must refuse it. It is only examined, never run.
 #include <windows.h>
 #include <uxtheme.h>
 

@@ -4,7 +4,7 @@
 // nothing, so one that arrives late, or at a window that has gone, does no harm.
 #pragma once
 
-#include "menu/TargetInspection.h"
+#include "menu/TargetLookup.h"
 
 #include <windows.h>
 
@@ -17,25 +17,25 @@
 
 namespace corvane::menu {
 
-class TargetInspector {
+class TargetLookupThread {
   public:
     // Starts the thread (std::system_error when it cannot). Icons are made `iconSize` pixels square.
-    TargetInspector(HWND window, UINT resultMessage, int iconSize);
+    TargetLookupThread(HWND window, UINT resultMessage, int iconSize);
     // Drops what is queued, waits for a lookup in progress and ends the thread; untaken icons go too.
-    ~TargetInspector();
-    TargetInspector(const TargetInspector&) = delete;
-    TargetInspector& operator=(const TargetInspector&) = delete;
+    ~TargetLookupThread();
+    TargetLookupThread(const TargetLookupThread&) = delete;
+    TargetLookupThread& operator=(const TargetLookupThread&) = delete;
 
     // Queues lookups behind those already queued.
-    void Inspect(std::vector<InspectionRequest> requests);
+    void LookUp(std::vector<LookupRequest> requests);
     // Forgets every queued lookup and untaken result; the result of a lookup in progress is dropped.
     void Cancel();
     // The results since the last call, in the order they were found.
-    std::vector<InspectionResult> TakeResults();
+    std::vector<LookupResult> TakeResults();
 
   private:
     void Run() noexcept;
-    void Deliver(InspectionResult result, std::uint64_t generation);
+    void Deliver(LookupResult result, std::uint64_t generation);
 
     const HWND window_;
     const UINT resultMessage_;
@@ -43,8 +43,8 @@ class TargetInspector {
 
     std::mutex lock_;
     std::condition_variable wake_;
-    std::deque<InspectionRequest> queue_;
-    std::vector<InspectionResult> results_;
+    std::deque<LookupRequest> queue_;
+    std::vector<LookupResult> results_;
     std::uint64_t generation_ = 0;  // raised by Cancel: what was asked before is not wanted any more
     bool announced_ = false;        // a message is on its way and TakeResults has not run since
     bool stopping_ = false;

@@ -1,4 +1,4 @@
-#include "menu/TargetInspection.h"
+#include "menu/TargetLookup.h"
 
 #include "menu/TargetIcons.h"
 #include "menu/core/TargetKind.h"
@@ -42,8 +42,8 @@ CandidateState CheckCandidate(const std::wstring& path, const TargetKind& kind) 
 
 }  // namespace
 
-InspectionResult InspectTarget(const InspectionRequest& request, int iconSize) {
-    InspectionResult result{request.key, TargetPresence::Missing, {}};
+LookupResult LookUpTarget(const LookupRequest& request, int iconSize) {
+    LookupResult result{request.key, TargetPresence::Missing, {}};
     for (const std::wstring& candidate : request.candidates) {
         const TargetKind kind = ClassifyTarget(candidate);
         const CandidateState state = CheckCandidate(candidate, kind);

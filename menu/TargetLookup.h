@@ -1,4 +1,4 @@
-// Whether an entry's target is there, and its icon: the work of one lookup, done on the inspecting
+// Whether an entry's target is there, and its icon: the work of one lookup, done on the examining
 // thread. A candidate on the network is never touched (a dead server stalls whoever asks), nor one on
 // a drive letter that leads nowhere.
 #pragma once
@@ -19,12 +19,12 @@ enum class TargetPresence : std::uint8_t {
 
 // One entry's target: `key` is whatever the caller knows it by; `candidates` are the full paths it is
 // started from, in the order they are tried.
-struct InspectionRequest {
+struct LookupRequest {
     std::wstring key;
     std::vector<std::wstring> candidates;
 };
 
-struct InspectionResult {
+struct LookupResult {
     std::wstring key;
     TargetPresence presence = TargetPresence::Unknown;
     UniqueIcon icon;  // the first present candidate's icon; null means the generic one
@@ -32,6 +32,6 @@ struct InspectionResult {
 
 // Asks about each candidate in turn. The calling thread needs a COM apartment (for type icons) and
 // should have critical-error boxes off (a drive without its disk would ask the user otherwise).
-InspectionResult InspectTarget(const InspectionRequest& request, int iconSize);
+LookupResult LookUpTarget(const LookupRequest& request, int iconSize);
 
 }  // namespace corvane::menu

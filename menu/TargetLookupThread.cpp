@@ -1,4 +1,4 @@
-#include "menu/TargetInspector.h"
+#include "menu/TargetLookupThread.h"
 
 #include "common/ComApartment.h"
 
@@ -7,10 +7,10 @@
 
 namespace corvane::menu {
 
-TargetInspector::TargetInspector(HWND window, UINT resultMessage, int iconSize)
+TargetLookupThread::TargetLookupThread(HWND window, UINT resultMessage, int iconSize)
     : window_(window), resultMessage_(resultMessage), iconSize_(iconSize), thread_([this] { Run(); }) {}
 
-TargetInspector::~TargetInspector() {
+TargetLookupThread::~TargetLookupThread() {
     {
         const std::lock_guard guard(lock_);
         stopping_ = true;
@@ -20,7 +20,7 @@ TargetInspector::~TargetInspector() {
     thread_.join();
 }
 
-void TargetInspector::Inspect(std::vector<InspectionRequest> requests) {
+void TargetLookupThread::LookUp(std::vector<LookupRequest> requests) {
     {
         const std::lock_guard guard(lock_);
         queue_.insert(queue_.end(), std::make_move_iterator(requests.begin()),
@@ -29,8 +29,8 @@ void TargetInspector::Inspect(std::vector<InspectionRequest> requests) {
     wake_.notify_one();
 }
 
-void TargetInspector::Cancel() {
-    std::vector<InspectionResult> dropped;  // icons are destroyed outside the lock
+void TargetLookupThread::Cancel() {
+    std::vector<LookupResult> dropped;  // icons are destroyed outside the lock
     const std::lock_guard guard(lock_);
     ++generation_;
     queue_.clear();
@@ -38,21 +38,21 @@ void TargetInspector::Cancel() {
     announced_ = false;  // the next result is announced anew, whatever became of the last message
 }
 
-std::vector<InspectionResult> TargetInspector::TakeResults() {
-    std::vector<InspectionResult> taken;
+std::vector<LookupResult> TargetLookupThread::TakeResults() {
+    std::vector<LookupResult> taken;
     const std::lock_guard guard(lock_);
     taken.swap(results_);
     announced_ = false;
     return taken;
 }
 
-void TargetInspector::Run() noexcept {
+void TargetLookupThread::Run() noexcept {
     // A drive without its disk would otherwise ask the user, from this thread, to insert one.
     ::SetThreadErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX, nullptr);
     const ComApartment apartment;
     for (;;) {
         try {
-            InspectionRequest request;
+            LookupRequest request;
             std::uint64_t generation = 0;
             {
                 std::unique_lock guard(lock_);
@@ -64,14 +64,14 @@ void TargetInspector::Run() noexcept {
                 queue_.pop_front();
                 generation = generation_;
             }
-            Deliver(InspectTarget(request, iconSize_), generation);
+            Deliver(LookUpTarget(request, iconSize_), generation);
         } catch (...) {
             // Out of memory for one lookup: its entry keeps the generic look, the others go on.
         }
     }
 }
 
-void TargetInspector::Deliver(InspectionResult result, std::uint64_t generation) {
+void TargetLookupThread::Deliver(LookupResult result, std::uint64_t generation) {
     {
         const std::lock_guard guard(lock_);
         if (generation != generation_ || stopping_) {
