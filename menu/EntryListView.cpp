@@ -23,12 +23,17 @@ int EntryListView::Rows() const noexcept {
     return static_cast<int>(shown_.Rows());
 }
 
+int EntryListView::RowWith(UINT mark) const noexcept {
+    return static_cast<int>(
+        ::SendMessageW(list_, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), static_cast<LPARAM>(mark)));
+}
+
 int EntryListView::SelectedRow() const noexcept {
-    return static_cast<int>(::SendMessageW(list_, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+    return RowWith(LVNI_SELECTED);
 }
 
 int EntryListView::FocusedRow() const noexcept {
-    return static_cast<int>(::SendMessageW(list_, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED));
+    return RowWith(LVNI_FOCUSED);
 }
 
 const Entry* EntryListView::EntryAt(int row) const noexcept {
@@ -74,9 +79,7 @@ void EntryListView::ClearMark(UINT which, UINT mark) noexcept {
     // Only the row that has it: a list told to clear a mark on every row (row -1) visits each of
     // them, which costs a large list tens of milliseconds. It is a single-selection list, so one row
     // has each mark at most.
-    const auto row = static_cast<int>(
-        ::SendMessageW(list_, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), static_cast<LPARAM>(which)));
-    if (row >= 0) {
+    if (const int row = RowWith(which); row >= 0) {
         SetRowState(list_, row, 0, mark);
     }
 }

@@ -50,6 +50,8 @@ class EntryListView {
     bool OnNotify(const NMHDR& header, LRESULT& result) noexcept;
 
   private:
+    // The row that has the mark (LVNI_SELECTED, LVNI_FOCUSED), or -1.
+    [[nodiscard]] int RowWith(UINT mark) const noexcept;
     void ClearMark(UINT which, UINT mark) noexcept;
     void FillItem(LVITEMW& item) noexcept;
     [[nodiscard]] LRESULT OnCustomDraw(NMLVCUSTOMDRAW& draw) noexcept;

@@ -444,10 +444,9 @@ void frmMain::OnDecorationsReady() noexcept {
 }
 
 void frmMain::OnListEnter() {
-    const auto current =
-        static_cast<int>(::SendMessageA(list_, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED));
-    if (current >= 0 &&
-        ::SendMessageA(list_, LVM_GETITEMSTATE, static_cast<WPARAM>(current), LVIS_SELECTED) != 0) {
+    // Enter runs the current row only when it is also selected (a row can have the focus without).
+    const int current = listView_.FocusedRow();
+    if (current >= 0 && current == listView_.SelectedRow()) {
         RunSelectedEntry();
     }
 }
