@@ -26,12 +26,12 @@ const LPCWSTR kIconImageType = MAKEINTRESOURCEW(3);
 
 constexpr DWORD kIconFormatVersion = 0x00030000;  // what CreateIconFromResourceEx expects since Windows 3
 
-UniqueIcon TypeIcon(const std::wstring& extension, bool folder) {
+UniqueIcon TypeIcon(const std::wstring& extension) {
     // USEFILEATTRIBUTES: the shell looks at the name and the attributes it is given, never at a file.
-    const std::wstring name = folder ? L"folder" : L"file" + extension;
+    const std::wstring name = L"file" + extension;
     SHFILEINFOW info{};
-    if (::SHGetFileInfoW(name.c_str(), folder ? FILE_ATTRIBUTE_DIRECTORY : FILE_ATTRIBUTE_NORMAL, &info,
-                         sizeof info, SHGFI_ICON | SHGFI_SMALLICON | SHGFI_USEFILEATTRIBUTES) == 0) {
+    if (::SHGetFileInfoW(name.c_str(), FILE_ATTRIBUTE_NORMAL, &info, sizeof info,
+                         SHGFI_ICON | SHGFI_SMALLICON | SHGFI_USEFILEATTRIBUTES) == 0) {
         return {};
     }
     return UniqueIcon(info.hIcon);
@@ -159,9 +159,6 @@ UniqueIcon IconFileIcon(const std::wstring& path, int size) {
 }  // namespace
 
 UniqueIcon ReadTargetIcon(const std::wstring& path, const TargetKind& kind, DWORD attributes, int size) {
-    if ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0 || kind.iconSource == IconSource::Folder) {
-        return TypeIcon({}, true);
-    }
     if ((attributes & kNotReadable) == 0) {
         if (kind.iconSource == IconSource::ProgramResources) {
             return ProgramIcon(path, size);
@@ -170,7 +167,7 @@ UniqueIcon ReadTargetIcon(const std::wstring& path, const TargetKind& kind, DWOR
             return IconFileIcon(path, size);
         }
     }
-    return TypeIcon(kind.typeExtension, false);
+    return TypeIcon(kind.typeExtension);
 }
 
 }  // namespace corvane::menu

@@ -12,8 +12,8 @@
 
 namespace corvane::menu {
 
-// The icon of an existing target of that kind whose attributes are `attributes`, `size` pixels
-// square: a folder's by type, a program's own, an icon file's own, anything else by its type. A file
+// The icon of an existing file of that kind whose attributes are `attributes`, `size` pixels square:
+// a program's own, an icon file's own, anything else by its type. A file
 // that is a link or whose contents are elsewhere (a cloud file not yet fetched) is never read: it
 // gets its type's icon. Null when no icon could be made.
 UniqueIcon ReadTargetIcon(const std::wstring& path, const TargetKind& kind, DWORD attributes, int size);

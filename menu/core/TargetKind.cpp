@@ -85,10 +85,6 @@ TargetPlace PlaceOf(std::wstring_view path) {
     return HasDriveLetter(path) ? TargetPlace::DriveLetter : TargetPlace::Unrooted;
 }
 
-bool NamesAFolder(std::wstring_view path) {
-    return (!path.empty() && IsSeparator(path.back())) || (HasDriveLetter(path) && path.size() == 2);
-}
-
 // The extension of the last name in lower case with its dot, or empty text when there is none or it
 // holds anything but letters, digits, '_' and '-'.
 std::wstring SafeExtension(std::wstring_view name) {
@@ -117,10 +113,6 @@ TargetKind ClassifyTarget(std::wstring_view path) {
     kind.place = PlaceOf(path);
     if (kind.place == TargetPlace::DriveLetter) {
         kind.drive = AsciiUpper(path[0]);
-    }
-    if (NamesAFolder(path)) {
-        kind.iconSource = IconSource::Folder;
-        return kind;
     }
     kind.typeExtension = SafeExtension(LastName(path));
     if (kind.typeExtension == L".exe") {

@@ -21,7 +21,6 @@ enum class TargetPlace : std::uint8_t {
 enum class IconSource : std::uint8_t {
     ProgramResources,  // .exe: the program's own icon, read from its resources as data
     IconFile,          // .ico: the icon the file holds
-    Folder,            // ends in a separator or is a drive's root
     FileType,          // anything else: the icon of its file type, by extension alone
 };
 
@@ -32,7 +31,7 @@ struct TargetKind {
     // For the icon of its file type (the fallback of the other sources too): the extension in lower
     // case with its dot (".txt"), or empty text when the name has none that can safely be handed to
     // the shell (only letters, digits, '_' and '-', at most 16 of them): an extension like ".{clsid}"
-    // names a shell object, not a file type. Empty for a folder.
+    // names a shell object, not a file type. Empty for a folder's path (a launch never starts a folder).
     std::wstring typeExtension;
 };
 
