@@ -62,7 +62,11 @@ std::string Utf8FromWide(std::wstring_view text) {
 }
 
 std::string AnsiFromUtf8(std::string_view text) {
-    return IsAscii(text) ? std::string(text) : NarrowFrom(CP_ACP, WideFrom(CP_UTF8, text));
+    return IsAscii(text) ? std::string(text) : AnsiFromWide(WideFrom(CP_UTF8, text));
+}
+
+std::string AnsiFromWide(std::wstring_view text) {
+    return NarrowFrom(CP_ACP, text);
 }
 
 }  // namespace corvane

@@ -20,7 +20,9 @@ std::string Utf8FromAnsi(std::string_view text);
 std::wstring WideFromUtf8(std::string_view text);
 std::string Utf8FromWide(std::wstring_view text);
 
-// UTF-8 in the ANSI code page; a character the code page lacks becomes the system's stand-in for it.
+// UTF-8 or UTF-16 in the ANSI code page; a character the code page lacks becomes the system's
+// stand-in for it.
 std::string AnsiFromUtf8(std::string_view text);
+std::string AnsiFromWide(std::wstring_view text);
 
 }  // namespace corvane

@@ -410,8 +410,8 @@ void frmMain::StartDecorations() noexcept {
         // An entry is looked for where launching would start it: the recorded path, then the same
         // path on the menu's drive.
         auto candidatesOf = [this](const std::wstring& target) {
-            const LaunchPlan plan = PlanLaunch(
-                folder_, menu::SelectedEntry{AnsiFromUtf8(Utf8FromWide(target)), {}}, AnsiLeadByte);
+            const LaunchPlan plan =
+                PlanLaunch(folder_, menu::SelectedEntry{AnsiFromWide(target), {}}, AnsiLeadByte);
             std::vector<std::wstring> candidates;
             for (const auto& candidate : {plan.recorded, plan.onMenuDrive}) {
                 if (candidate) {
