@@ -9,9 +9,10 @@ if(CORVANE_WERROR)
 endif()
 
 if(WIN32)
-  # ANSI API throughout: the files on the drive are in the system code page.
+  # The wide-character API throughout, so that any name or path works; the ANSI code page is only
+  # a format of files on the drive, converted where they are read and written.
   target_compile_definitions(corvane_warnings INTERFACE
-    WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601 _WIN32_IE=0x0800)
+    UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601 _WIN32_IE=0x0800)
 endif()
 
 if(CORVANE_SANITIZE)

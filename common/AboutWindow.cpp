@@ -1,7 +1,9 @@
 #include "common/AboutWindow.h"
 
 #include "common/CommonResources.h"
+#include "common/TextEncoding.h"
 #include "common/ToolTip.h"
+#include "common/WindowText.h"
 #include "common/core/Version.h"
 
 #include <shellapi.h>
@@ -77,14 +79,15 @@ void AboutWindow::OnCreate() {
         }
         CreateChild(hwnd, control, dpi);
     }
-    ::SetDlgItemTextA(hwnd, lblTitle, TitleText().c_str());
+    SetChildTextOf(hwnd, lblTitle, TitleText());
     ApplyFontToChildren(hwnd, font_.get());
-    ::SendDlgItemMessageA(hwnd, lblTitle, WM_SETFONT, reinterpret_cast<WPARAM>(titleFont_.get()), TRUE);
+    ::SendDlgItemMessageW(hwnd, lblTitle, WM_SETFONT, reinterpret_cast<WPARAM>(titleFont_.get()), TRUE);
     ::SetFocus(::GetDlgItem(hwnd, cmdClose));
 }
 
 void AboutWindow::OpenMakerPage() const {
-    ::ShellExecuteA(Hwnd(), "open", about_texts::kMakerAddress, "", nullptr, SW_SHOWNORMAL);
+    ::ShellExecuteW(Hwnd(), L"open", WideFromUtf8(about_texts::kMakerAddress).c_str(), L"", nullptr,
+                    SW_SHOWNORMAL);
 }
 
 LRESULT AboutWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

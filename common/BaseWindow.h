@@ -6,7 +6,7 @@
 //   static const char* ClassName();
 //   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);   // DefaultHandling() for the rest
 // and optionally
-//   static void ConfigureClass(WNDCLASSEXA& windowClass);                 // icon, cursor, background
+//   static void ConfigureClass(WNDCLASSEXW& windowClass);                 // icon, cursor, background
 //
 // Every window has the same shape: it builds its controls in WM_CREATE from a table in tab order
 // (ControlSpec, common/WindowLayout.h), so that a creation whose handler throws fails as a whole;
@@ -15,6 +15,7 @@
 // first use, brought to the front after), and any of them is closed by `Destroy()`.
 #pragma once
 
+#include "common/TextEncoding.h"
 #include "common/UniqueHandle.h"
 
 #include <windows.h>
@@ -35,7 +36,7 @@ class BaseWindow {
     virtual ~BaseWindow() {
         if (hwnd_ != nullptr) {
             // The derived part is gone: detach first so the destruction messages go to DefWindowProc.
-            ::SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
+            ::SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
             ::DestroyWindow(std::exchange(hwnd_, nullptr));
         }
     }
@@ -51,27 +52,30 @@ class BaseWindow {
     }
 
   protected:
-    // Registers the class on first use and creates the window. Returns false when creation failed.
+    // Registers the class on first use and creates the window (a Unicode window: every text it and its
+    // controls handle can hold any character). `title` is UTF-8. Returns false when creation failed.
     bool CreateWindowObject(DWORD exStyle, const char* title, DWORD style, int x, int y, int width,
                             int height, HWND parent = nullptr, HMENU menu = nullptr) {
-        const HINSTANCE instance = ::GetModuleHandleA(nullptr);
-        WNDCLASSEXA existing{};
+        const HINSTANCE instance = ::GetModuleHandleW(nullptr);
+        const std::wstring className = WideFromUtf8(Derived::ClassName());
+        WNDCLASSEXW existing{};
         existing.cbSize = sizeof existing;
-        if (!::GetClassInfoExA(instance, Derived::ClassName(), &existing)) {
-            WNDCLASSEXA windowClass{};
+        if (!::GetClassInfoExW(instance, className.c_str(), &existing)) {
+            WNDCLASSEXW windowClass{};
             windowClass.cbSize = sizeof windowClass;
             windowClass.lpfnWndProc = &BaseWindow::WindowProc;
             windowClass.hInstance = instance;
-            windowClass.hCursor = ::LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+            windowClass.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
             windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-            windowClass.lpszClassName = Derived::ClassName();
-            if constexpr (requires { Derived::ConfigureClass(windowClass); }) {
+            windowClass.lpszClassName = className.c_str();
+            // Any ConfigureClass is called, so that one of the wrong signature fails to compile.
+            if constexpr (requires { &Derived::ConfigureClass; }) {
                 Derived::ConfigureClass(windowClass);
             }
-            ::RegisterClassExA(&windowClass);
+            ::RegisterClassExW(&windowClass);
         }
-        if (::CreateWindowExA(exStyle, Derived::ClassName(), title, style, x, y, width, height, parent, menu,
-                              instance, static_cast<Derived*>(this)) == nullptr) {
+        if (::CreateWindowExW(exStyle, className.c_str(), WideFromUtf8(title).c_str(), style, x, y, width,
+                              height, parent, menu, instance, static_cast<Derived*>(this)) == nullptr) {
             hwnd_ = nullptr;  // a window refused in WM_NCCREATE may be gone without a WM_NCDESTROY
             return false;
         }
@@ -82,14 +86,14 @@ class BaseWindow {
     // first use and kept for the object's life; it goes after the window it owns.
     HWND HiddenOwner() {
         if (!hiddenOwner_) {
-            hiddenOwner_.reset(::CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
-                                                 ::GetModuleHandleA(nullptr), nullptr));
+            hiddenOwner_.reset(::CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                                                 ::GetModuleHandleW(nullptr), nullptr));
         }
         return hiddenOwner_.get();
     }
 
     LRESULT DefaultHandling(UINT message, WPARAM wParam, LPARAM lParam) noexcept {
-        return ::DefWindowProcA(hwnd_, message, wParam, lParam);
+        return ::DefWindowProcW(hwnd_, message, wParam, lParam);
     }
 
     // Called after the window is gone (WM_NCDESTROY); the object may be reused or deleted then.
@@ -99,14 +103,14 @@ class BaseWindow {
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
         Derived* self = nullptr;
         if (message == WM_NCCREATE) {
-            self = static_cast<Derived*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+            self = static_cast<Derived*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
             self->hwnd_ = hwnd;
-            ::SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+            ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
         } else {
-            self = reinterpret_cast<Derived*>(::GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+            self = reinterpret_cast<Derived*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
         }
         if (self == nullptr) {
-            return ::DefWindowProcA(hwnd, message, wParam, lParam);
+            return ::DefWindowProcW(hwnd, message, wParam, lParam);
         }
         LRESULT result = 0;
         try {
@@ -118,11 +122,11 @@ class BaseWindow {
             } else if (message == WM_CREATE) {
                 result = -1;
             } else {
-                result = ::DefWindowProcA(hwnd, message, wParam, lParam);
+                result = ::DefWindowProcW(hwnd, message, wParam, lParam);
             }
         }
         if (message == WM_NCDESTROY) {
-            ::SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+            ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
             self->hwnd_ = nullptr;
             static_cast<BaseWindow*>(self)->OnWindowDestroyed();  // overrides may be private
         }

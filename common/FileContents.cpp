@@ -1,5 +1,6 @@
 #include "common/FileContents.h"
 
+#include "common/TextEncoding.h"
 #include "common/UniqueHandle.h"
 
 #include <algorithm>
@@ -56,7 +57,7 @@ DWORD CreateTemporaryFile(const std::string& path, DWORD attributes, std::string
     DWORD error = ERROR_FILE_EXISTS;
     for (unsigned attempt = 0; attempt < kTemporaryNameAttempts; ++attempt) {
         name = TemporaryName(path, attempt);
-        file.reset(::CreateFileA(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+        file.reset(::CreateFileW(WideFromUtf8(name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                  attributes | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
         if (file) {
             return ERROR_SUCCESS;
@@ -88,11 +89,11 @@ DWORD FinishFile(UniqueFile file, std::string_view contents) {
 
 bool IsReparsePoint(const std::string& path) {
     // GetFileAttributes describes the last component itself, not what a link leads to.
-    return IsReparse(::GetFileAttributesA(path.c_str()));
+    return IsReparse(::GetFileAttributesW(WideFromUtf8(path).c_str()));
 }
 
 DWORD ReplaceFileContents(const std::string& path, std::string_view contents) {
-    const DWORD existing = ::GetFileAttributesA(path.c_str());
+    const DWORD existing = ::GetFileAttributesW(WideFromUtf8(path).c_str());
     if (IsReparse(existing)) {
         return kReparsePointRefused;
     }
@@ -108,12 +109,12 @@ DWORD ReplaceFileContents(const std::string& path, std::string_view contents) {
     if (error == ERROR_SUCCESS && IsReparsePoint(path)) {  // became a link while we wrote
         error = kReparsePointRefused;
     }
-    if (error == ERROR_SUCCESS &&
-        !::MoveFileExA(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    if (error == ERROR_SUCCESS && !::MoveFileExW(WideFromUtf8(temporary).c_str(), WideFromUtf8(path).c_str(),
+                                                 MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         error = ::GetLastError();
     }
     if (error != ERROR_SUCCESS) {
-        ::DeleteFileA(temporary.c_str());
+        ::DeleteFileW(WideFromUtf8(temporary).c_str());
     }
     return error;
 }
@@ -124,9 +125,9 @@ DWORD ReadWholeFile(const std::string& path, std::string& contents) {
         return kReparsePointRefused;
     }
     // Opened as the link itself if it became one since: then its attributes say so.
-    UniqueFile file(::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT,
-                                  nullptr));
+    UniqueFile file(::CreateFileW(WideFromUtf8(path).c_str(), GENERIC_READ,
+                                  FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                  FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
     if (!file) {
         return ::GetLastError();
     }

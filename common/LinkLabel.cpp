@@ -1,6 +1,7 @@
 #include "common/LinkLabel.h"
 
 #include "common/CommonResources.h"
+#include "common/TextEncoding.h"
 #include "common/WindowText.h"
 #include "common/core/Twips.h"
 
@@ -31,16 +32,16 @@ void LinkLabel::Paint() {
     RECT client{};
     ::GetClientRect(Hwnd(), &client);
     ::FillRect(dc, &client, background_.get());
-    const std::string label = WindowTextOf(Hwnd());
-    const char* text = label.c_str();
+    const std::wstring label = WideFromUtf8(WindowTextOf(Hwnd()));
+    const wchar_t* text = label.c_str();
     const HGDIOBJ oldFont = ::SelectObject(dc, font_.get());
     ::SetBkMode(dc, TRANSPARENT);
     ::SetTextColor(dc, kLinkBlue);
     RECT textRect = client;
-    ::DrawTextA(dc, text, -1, &textRect, alignment_ | DT_WORDBREAK | DT_NOPREFIX);
+    ::DrawTextW(dc, text, -1, &textRect, alignment_ | DT_WORDBREAK | DT_NOPREFIX);
     if (::GetFocus() == Hwnd()) {
         RECT measured = client;
-        ::DrawTextA(dc, text, -1, &measured, alignment_ | DT_WORDBREAK | DT_NOPREFIX | DT_CALCRECT);
+        ::DrawTextW(dc, text, -1, &measured, alignment_ | DT_WORDBREAK | DT_NOPREFIX | DT_CALCRECT);
         const int width = measured.right - measured.left;
         if (alignment_ == DT_CENTER) {
             measured.left = client.left + (client.right - client.left - width) / 2;
@@ -63,7 +64,7 @@ LRESULT LinkLabel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 1;  // WM_PAINT fills the whole label
         case WM_SETCURSOR:
             // Set again on every move over the label, so nothing else can leave another cursor on it.
-            ::SetCursor(::LoadCursorA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDC_LINK_HAND)));
+            ::SetCursor(::LoadCursorW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDC_LINK_HAND)));
             return TRUE;
         case WM_LBUTTONDOWN:
             pressed_ = true;

@@ -9,21 +9,21 @@ bool PreTranslate(MSG& message, HACCEL accelerators, HWND acceleratorWindow) {
     const bool forAcceleratorWindow =
         message.hwnd == acceleratorWindow || ::IsChild(acceleratorWindow, message.hwnd);
     if (accelerators != nullptr && acceleratorWindow != nullptr && forAcceleratorWindow &&
-        ::TranslateAcceleratorA(acceleratorWindow, accelerators, &message)) {
+        ::TranslateAcceleratorW(acceleratorWindow, accelerators, &message)) {
         return true;
     }
     const HWND active = ::GetActiveWindow();
-    return active != nullptr && ::IsDialogMessageA(active, &message);
+    return active != nullptr && ::IsDialogMessageW(active, &message);
 }
 
 }  // namespace
 
 int RunMessageLoop(HACCEL accelerators, HWND acceleratorWindow) {
     MSG message{};
-    while (::GetMessageA(&message, nullptr, 0, 0) > 0) {
+    while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
         if (!PreTranslate(message, accelerators, acceleratorWindow)) {
             ::TranslateMessage(&message);
-            ::DispatchMessageA(&message);
+            ::DispatchMessageW(&message);
         }
     }
     return static_cast<int>(message.wParam);
@@ -31,14 +31,14 @@ int RunMessageLoop(HACCEL accelerators, HWND acceleratorWindow) {
 
 void PumpPendingMessages() {
     MSG message{};
-    while (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+    while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
         if (message.message == WM_QUIT) {
             ::PostQuitMessage(static_cast<int>(message.wParam));  // leave it for the main loop
             break;
         }
         if (!PreTranslate(message, nullptr, nullptr)) {
             ::TranslateMessage(&message);
-            ::DispatchMessageA(&message);
+            ::DispatchMessageW(&message);
         }
     }
 }

@@ -1,5 +1,6 @@
 #include "common/MyMod.h"
 
+#include "common/TextEncoding.h"
 #include "common/UniqueHandle.h"
 
 namespace corvane::MyMod {
@@ -8,8 +9,8 @@ SearchOutcome Search(const std::string& path, const std::function<bool(DWORD att
     if (path.empty()) {
         return {SearchResult::NotFound, ERROR_SUCCESS};
     }
-    WIN32_FIND_DATAA entry{};
-    UniqueFind find(::FindFirstFileA(path.c_str(), &entry));
+    WIN32_FIND_DATAW entry{};
+    UniqueFind find(::FindFirstFileW(WideFromUtf8(path).c_str(), &entry));
     if (!find) {
         const DWORD error = ::GetLastError();
         if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND || error == ERROR_NO_MORE_FILES) {
@@ -21,7 +22,7 @@ SearchOutcome Search(const std::string& path, const std::function<bool(DWORD att
         if (accept(entry.dwFileAttributes)) {
             return {SearchResult::Found, ERROR_SUCCESS};
         }
-    } while (::FindNextFileA(find.get(), &entry));
+    } while (::FindNextFileW(find.get(), &entry));
     return {SearchResult::NotFound, ERROR_SUCCESS};
 }
 

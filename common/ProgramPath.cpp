@@ -1,5 +1,6 @@
 #include "common/ProgramPath.h"
 
+#include "common/TextEncoding.h"
 #include "common/core/PathText.h"
 
 #include <windows.h>
@@ -9,14 +10,14 @@
 namespace corvane {
 
 std::string ProgramPath() {
-    std::vector<char> buffer(MAX_PATH);
+    std::vector<wchar_t> buffer(MAX_PATH);
     for (;;) {
-        const DWORD length = ::GetModuleFileNameA(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+        const DWORD length = ::GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
         if (length == 0) {
             return {};
         }
         if (length < buffer.size()) {
-            return std::string(buffer.data(), length);
+            return Utf8FromWide({buffer.data(), length});
         }
         buffer.resize(buffer.size() * 2);  // a long path was cut: ask again with room for it
     }

@@ -7,7 +7,7 @@ namespace corvane {
 void RestrictDllSearchToSystemFolder() noexcept {
     // SetDefaultDllDirectories is missing on Windows 7 without KB2533623: look it up at run time.
     using SetDefaultDllDirectoriesFn = BOOL(WINAPI*)(DWORD);
-    if (HMODULE kernel = ::GetModuleHandleA("kernel32.dll")) {
+    if (HMODULE kernel = ::GetModuleHandleW(L"kernel32.dll")) {
         const auto setDefault = reinterpret_cast<SetDefaultDllDirectoriesFn>(
             reinterpret_cast<void*>(::GetProcAddress(kernel, "SetDefaultDllDirectories")));
         if (setDefault != nullptr) {
@@ -15,7 +15,7 @@ void RestrictDllSearchToSystemFolder() noexcept {
         }
     }
     // Also drop the current folder from the search of older systems.
-    ::SetDllDirectoryA("");
+    ::SetDllDirectoryW(L"");
 }
 
 }  // namespace corvane

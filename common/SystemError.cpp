@@ -1,13 +1,15 @@
 #include "common/SystemError.h"
 
+#include "common/TextEncoding.h"
+
 namespace corvane {
 
 std::string SystemErrorText(DWORD error) {
-    char* buffer = nullptr;
-    const DWORD length = ::FormatMessageA(
+    wchar_t* buffer = nullptr;
+    const DWORD length = ::FormatMessageW(
         FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
-        error, 0, reinterpret_cast<char*>(&buffer), 0, nullptr);
-    std::string text = length != 0 && buffer != nullptr ? std::string(buffer, length) : std::string();
+        error, 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
+    std::string text = length != 0 && buffer != nullptr ? Utf8FromWide({buffer, length}) : std::string();
     ::LocalFree(buffer);
     while (!text.empty() && (text.back() == '\r' || text.back() == '\n' || text.back() == ' ')) {
         text.pop_back();

@@ -1,5 +1,6 @@
 #include "common/WindowLayout.h"
 
+#include "common/TextEncoding.h"
 #include "common/core/Twips.h"
 
 namespace corvane {
@@ -8,7 +9,7 @@ int WindowDpi(HWND hwnd) noexcept {
     // GetDpiForWindow exists from Windows 10 1607 on; older systems have one DPI for everything.
     using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
     static const auto getDpiForWindow = reinterpret_cast<GetDpiForWindowFn>(
-        reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleA("user32.dll"), "GetDpiForWindow")));
+        reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
     if (getDpiForWindow != nullptr && hwnd != nullptr) {
         if (const UINT dpi = getDpiForWindow(hwnd); dpi != 0) {
             return static_cast<int>(dpi);
@@ -24,10 +25,11 @@ int WindowDpi(HWND hwnd) noexcept {
 
 HWND CreateChild(HWND parent, const char* className, const char* text, DWORD style, DWORD exStyle,
                  const TwipsRect& place, int id, int dpi) noexcept {
-    return ::CreateWindowExA(
-        exStyle, className, text, WS_CHILD | WS_VISIBLE | style, TwipsToPixels(place.left, dpi),
-        TwipsToPixels(place.top, dpi), TwipsToPixels(place.width, dpi), TwipsToPixels(place.height, dpi),
-        parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), ::GetModuleHandleA(nullptr), nullptr);
+    return ::CreateWindowExW(
+        exStyle, WideFromUtf8(className).c_str(), WideFromUtf8(text).c_str(), WS_CHILD | WS_VISIBLE | style,
+        TwipsToPixels(place.left, dpi), TwipsToPixels(place.top, dpi), TwipsToPixels(place.width, dpi),
+        TwipsToPixels(place.height, dpi), parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+        ::GetModuleHandleW(nullptr), nullptr);
 }
 
 HWND CreateChild(HWND parent, const ControlSpec& control, int dpi) noexcept {
@@ -41,30 +43,30 @@ void PlaceChild(HWND child, const TwipsRect& place, int dpi) noexcept {
 }
 
 UniqueFont CreateDialogFont(int dpi, bool underline, bool bold) noexcept {
-    NONCLIENTMETRICSA metrics{};
+    NONCLIENTMETRICSW metrics{};
     metrics.cbSize = sizeof metrics;
-    LOGFONTA font{};
-    if (::SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) {
+    LOGFONTW font{};
+    if (::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) {
         font = metrics.lfMessageFont;
         // The metrics are for the system DPI; rescale for the window's own.
         const int systemDpi = WindowDpi(nullptr);
         font.lfHeight = ::MulDiv(font.lfHeight, dpi, systemDpi);
     } else {
         font.lfHeight = -::MulDiv(8, dpi, 72);
-        ::lstrcpynA(font.lfFaceName, "MS Shell Dlg", LF_FACESIZE);
+        ::lstrcpynW(font.lfFaceName, L"MS Shell Dlg", LF_FACESIZE);
     }
     font.lfUnderline = underline ? TRUE : FALSE;
     if (bold) {
         font.lfWeight = FW_BOLD;
     }
-    return UniqueFont(::CreateFontIndirectA(&font));
+    return UniqueFont(::CreateFontIndirectW(&font));
 }
 
 namespace {
 
 // A named CALLBACK function: 32-bit Windows wants stdcall, which a lambda cannot convert to.
 BOOL CALLBACK SetFontOnChild(HWND child, LPARAM font) {
-    ::SendMessageA(child, WM_SETFONT, static_cast<WPARAM>(font), TRUE);
+    ::SendMessageW(child, WM_SETFONT, static_cast<WPARAM>(font), TRUE);
     return TRUE;
 }
 
@@ -79,7 +81,7 @@ void CentreOnScreen(HWND hwnd) noexcept {
     ::GetWindowRect(hwnd, &window);
     MONITORINFO monitor{};
     monitor.cbSize = sizeof monitor;
-    ::GetMonitorInfoA(::MonitorFromWindow(hwnd, MONITOR_DEFAULTTOPRIMARY), &monitor);
+    ::GetMonitorInfoW(::MonitorFromWindow(hwnd, MONITOR_DEFAULTTOPRIMARY), &monitor);
     const RECT& area = monitor.rcWork;
     const int width = window.right - window.left;
     const int height = window.bottom - window.top;
@@ -90,8 +92,8 @@ void CentreOnScreen(HWND hwnd) noexcept {
 
 void SetClientSizeTwips(HWND hwnd, int width, int height, int dpi) noexcept {
     RECT rect{0, 0, TwipsToPixels(width, dpi), TwipsToPixels(height, dpi)};
-    const auto style = static_cast<DWORD>(::GetWindowLongPtrA(hwnd, GWL_STYLE));
-    const auto exStyle = static_cast<DWORD>(::GetWindowLongPtrA(hwnd, GWL_EXSTYLE));
+    const auto style = static_cast<DWORD>(::GetWindowLongPtrW(hwnd, GWL_STYLE));
+    const auto exStyle = static_cast<DWORD>(::GetWindowLongPtrW(hwnd, GWL_EXSTYLE));
     ::AdjustWindowRectEx(&rect, style, ::GetMenu(hwnd) != nullptr, exStyle);
     ::SetWindowPos(hwnd, nullptr, 0, 0, rect.right - rect.left, rect.bottom - rect.top,
                    SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);

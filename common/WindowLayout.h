@@ -17,7 +17,8 @@ struct TwipsRect {
 // The DPI of the monitor the window is on (96 on systems without per-monitor awareness).
 int WindowDpi(HWND hwnd) noexcept;
 
-// Creates a child control at a twips position. `id` is the control id (menu parameter).
+// Creates a child control at a twips position (a Unicode window; `text` is UTF-8). `id` is the
+// control id (menu parameter).
 HWND CreateChild(HWND parent, const char* className, const char* text, DWORD style, DWORD exStyle,
                  const TwipsRect& place, int id, int dpi) noexcept;
 

@@ -1,5 +1,7 @@
 #include "common/WindowsFolders.h"
 
+#include "common/TextEncoding.h"
+
 #include <windows.h>
 
 #include <vector>
@@ -10,23 +12,23 @@ namespace {
 // GetWindowsDirectory-style calls: the length without the NUL, or the size needed when too small.
 template <typename Query>
 std::string FolderFrom(Query query) {
-    std::vector<char> buffer(MAX_PATH);
+    std::vector<wchar_t> buffer(MAX_PATH);
     UINT length = query(buffer.data(), static_cast<UINT>(buffer.size()));
     if (length >= buffer.size()) {
         buffer.resize(length + 1);
         length = query(buffer.data(), static_cast<UINT>(buffer.size()));
     }
-    return std::string(buffer.data(), length < buffer.size() ? length : 0);
+    return Utf8FromWide({buffer.data(), length < buffer.size() ? length : 0});
 }
 
 }  // namespace
 
 std::string WindowsFolder() {
-    return FolderFrom(::GetSystemWindowsDirectoryA);
+    return FolderFrom(::GetSystemWindowsDirectoryW);
 }
 
 std::string SystemFolder() {
-    return FolderFrom(::GetSystemDirectoryA);
+    return FolderFrom(::GetSystemDirectoryW);
 }
 
 }  // namespace corvane

@@ -1,5 +1,6 @@
 #include "creator/Artwork.h"
 
+#include "common/TextEncoding.h"
 #include "creator/core/CreatorTexts.h"
 
 namespace corvane::creator::art {
@@ -66,15 +67,15 @@ void Text(HDC dc, const RECT& area, const char* text, COLORREF colour, HFONT fon
     const int oldMode = ::SetBkMode(dc, TRANSPARENT);
     const COLORREF oldColour = ::SetTextColor(dc, colour);
     RECT box = area;
-    ::DrawTextA(dc, text, -1, &box, format | DT_NOPREFIX | DT_END_ELLIPSIS);
+    ::DrawTextW(dc, WideFromUtf8(text).c_str(), -1, &box, format | DT_NOPREFIX | DT_END_ELLIPSIS);
     ::SetTextColor(dc, oldColour);
     ::SetBkMode(dc, oldMode);
 }
 
 UniqueFont PictureFont(int pixelHeight, bool bold) {
-    return UniqueFont(::CreateFontA(-pixelHeight, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
+    return UniqueFont(::CreateFontW(-pixelHeight, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
                                     DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                                    CLEARTYPE_QUALITY, DEFAULT_PITCH | FF_SWISS, "Tahoma"));
+                                    CLEARTYPE_QUALITY, DEFAULT_PITCH | FF_SWISS, L"Tahoma"));
 }
 
 void DrawBanner(HDC dc, const RECT& area) {

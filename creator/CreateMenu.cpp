@@ -3,6 +3,7 @@
 #include "common/FileContents.h"
 #include "common/MyMod.h"
 #include "common/SystemError.h"
+#include "common/TextEncoding.h"
 #include "creator/TargetFacts.h"
 #include "creator/core/CreatorTexts.h"
 #include "creator/core/DriveLayout.h"
@@ -83,8 +84,9 @@ class CreationRun {
             return true;
         }
         // A hidden, system or read-only copy would refuse the delete.
-        ::SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-        if (!::DeleteFileA(path.c_str())) {
+        const std::wstring widePath = WideFromUtf8(path);
+        ::SetFileAttributesW(widePath.c_str(), FILE_ATTRIBUTE_NORMAL);
+        if (!::DeleteFileW(widePath.c_str())) {
             return Fail(texts::kErrorDeleting, path, ::GetLastError());
         }
         // Some file systems report success and keep the file (a write-protected drive); the copy
@@ -97,7 +99,9 @@ class CreationRun {
 
     bool StageAutorun(const std::string& path) {
         const CreationInputs labels = feedback_.CurrentInputs();
-        const DWORD error = ReplaceFileContents(path, AutorunInfText(labels.actionLabel, labels.volumeLabel));
+        // Autorun.inf is still written in the ANSI code page.
+        const DWORD error = ReplaceFileContents(
+            path, AutorunInfText(AnsiFromUtf8(labels.actionLabel), AnsiFromUtf8(labels.volumeLabel)));
         return error == ERROR_SUCCESS || Fail(texts::kErrorStaging, path, error);
     }
 
@@ -105,7 +109,7 @@ class CreationRun {
         if (MyMod::FolderExists(path)) {
             return true;
         }
-        return ::CreateDirectoryA(path.c_str(), nullptr) ||
+        return ::CreateDirectoryW(WideFromUtf8(path).c_str(), nullptr) ||
                Fail(texts::kErrorCreatingFolder, path, ::GetLastError());
     }
 
@@ -117,13 +121,14 @@ class CreationRun {
         if (present) {
             return true;
         }
-        if (::CopyFileA(source.c_str(), target.c_str(), TRUE)) {
+        const std::wstring wideTarget = WideFromUtf8(target);
+        if (::CopyFileW(WideFromUtf8(source).c_str(), wideTarget.c_str(), TRUE)) {
             return true;
         }
         const DWORD error = ::GetLastError();
         // A copy cut short (a full drive) leaves a truncated file; a broken Menu.exe is worse than none.
         if (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS) {
-            ::DeleteFileA(target.c_str());
+            ::DeleteFileW(wideTarget.c_str());
         }
         return Fail(texts::kErrorCopying, target, error);
     }

@@ -1,5 +1,6 @@
 #include "creator/TargetFacts.h"
 
+#include "common/TextEncoding.h"
 #include "common/UniqueHandle.h"
 #include "common/WindowsFolders.h"
 #include "creator/core/DriveLayout.h"
@@ -9,7 +10,7 @@ namespace {
 
 // The identity of a folder, through a handle on the folder itself (links followed, as the run would).
 DWORD IdentityOf(const std::string& folder, FolderIdentity& identity) {
-    const UniqueFile handle(::CreateFileA(folder.c_str(), FILE_READ_ATTRIBUTES,
+    const UniqueFile handle(::CreateFileW(WideFromUtf8(folder).c_str(), FILE_READ_ATTRIBUTES,
                                           FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                           OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
     if (!handle) {
@@ -37,16 +38,17 @@ std::optional<FolderIdentity> OptionalIdentityOf(const std::string& folder) {
 
 // GetFullPathName, grown to whatever length the path needs; empty on failure.
 std::string FullPath(const std::string& path) {
-    std::string full(MAX_PATH, '\0');
+    const std::wstring widePath = WideFromUtf8(path);
+    std::wstring full(MAX_PATH, L'\0');
     for (;;) {
         const DWORD length =
-            ::GetFullPathNameA(path.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
+            ::GetFullPathNameW(widePath.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
         if (length == 0) {
             return {};
         }
         if (length < full.size()) {
             full.resize(length);
-            return full;
+            return Utf8FromWide(full);
         }
         full.resize(length);
     }
@@ -54,12 +56,13 @@ std::string FullPath(const std::string& path) {
 
 // The root of the volume that holds `path` (E:\, \\server\share\), or empty.
 std::string VolumeRoot(const std::string& path) {
-    std::string root(path.size() + 2, '\0');
-    if (!::GetVolumePathNameA(path.c_str(), root.data(), static_cast<DWORD>(root.size()))) {
+    const std::wstring widePath = WideFromUtf8(path);
+    std::wstring root(widePath.size() + 2, L'\0');
+    if (!::GetVolumePathNameW(widePath.c_str(), root.data(), static_cast<DWORD>(root.size()))) {
         return {};
     }
-    root.resize(std::char_traits<char>::length(root.c_str()));
-    return root;
+    root.resize(std::char_traits<wchar_t>::length(root.c_str()));
+    return Utf8FromWide(root);
 }
 
 }  // namespace
@@ -88,7 +91,8 @@ DWORD GatherTargetFacts(const std::string& typedRoot, const std::string& creator
     facts.systemRoot = OptionalIdentityOf(windows.empty() ? std::string() : VolumeRoot(windows));
     const std::string volume = VolumeRoot(chosen.root);
     facts.targetIsVolumeRoot = !volume.empty() && OptionalIdentityOf(volume) == facts.target;
-    facts.volumeIsRemovable = !volume.empty() && ::GetDriveTypeA(volume.c_str()) == DRIVE_REMOVABLE;
+    facts.volumeIsRemovable =
+        !volume.empty() && ::GetDriveTypeW(WideFromUtf8(volume).c_str()) == DRIVE_REMOVABLE;
     return ERROR_SUCCESS;
 }
 

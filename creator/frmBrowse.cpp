@@ -2,6 +2,7 @@
 
 #include "common/CommonResources.h"
 #include "common/MessageLoop.h"
+#include "common/TextEncoding.h"
 #include "common/ToolTip.h"
 #include "common/WindowLayout.h"
 #include "common/WindowText.h"
@@ -124,8 +125,8 @@ frmBrowse::frmBrowse(std::string creatorFolder, std::function<void()> onClosed, 
       frmMyComp_(texts::kVolumeExampleCaption, 5850, 4530, &DrawVolumeExample),
       miniAbout_([this] { OpenCreatorFile(miniAbout_.Hwnd(), drive::kHelpFile); }) {}
 
-void frmBrowse::ConfigureClass(WNDCLASSEXA& windowClass) {
-    windowClass.hIcon = ::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_PROGRAM));
+void frmBrowse::ConfigureClass(WNDCLASSEXW& windowClass) {
+    windowClass.hIcon = ::LoadIconW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_PROGRAM));
 }
 
 bool frmBrowse::Create(int showCommand) {
@@ -150,9 +151,9 @@ void frmBrowse::OnCreate() {
         if (control.id == Image7) {
             const int iconSize = TwipsToPixels(control.place.width, dpi);
             programIcon_.reset(
-                static_cast<HICON>(::LoadImageA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_PROGRAM),
+                static_cast<HICON>(::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_PROGRAM),
                                                 IMAGE_ICON, iconSize, iconSize, 0)));
-            ::SendMessageA(child, STM_SETICON, reinterpret_cast<WPARAM>(programIcon_.get()), 0);
+            ::SendMessageW(child, STM_SETICON, reinterpret_cast<WPARAM>(programIcon_.get()), 0);
         } else if (control.id == Image1 || control.id == Image2) {
             AddToolTip(toolTip_, hwnd, child, texts::kWhatsThis);
         }
@@ -180,8 +181,8 @@ void frmBrowse::CreateLinks(int dpi) {
 
 void frmBrowse::OpenCreatorFile(HWND owner, std::string_view relativePath) const {
     // The shell's answer is not looked at: a missing tool simply does not start.
-    ::ShellExecuteA(owner, "open", SourcePath(creatorFolder_, relativePath).c_str(), nullptr, nullptr,
-                    SW_SHOWNORMAL);
+    ::ShellExecuteW(owner, L"open", WideFromUtf8(SourcePath(creatorFolder_, relativePath)).c_str(), nullptr,
+                    nullptr, SW_SHOWNORMAL);
 }
 
 void frmBrowse::OnCommand(int id, int notification) {
@@ -229,19 +230,25 @@ void frmBrowse::OnSelectUsb() {
     if (creating_) {
         return;
     }
-    ::SetDlgItemTextA(Hwnd(), txtPath, "");
+    SetChildTextOf(Hwnd(), txtPath, "");
     BrowseFldrXP::BrowseForFolder(Hwnd(), txtPath);
 }
 
 void frmBrowse::OnDropFiles(HDROP drop) noexcept {
     const DropList files(drop);
     // A drop that carries no file (dragged text) changes nothing; of several items the first counts.
-    if (::DragQueryFileA(files.get(), 0xFFFFFFFF, nullptr, 0) == 0) {
+    if (::DragQueryFileW(files.get(), 0xFFFFFFFF, nullptr, 0) == 0) {
         return;
     }
-    char path[MAX_PATH * 4] = {};
-    if (::DragQueryFileA(files.get(), 0, path, sizeof path) > 0) {
-        ::SetDlgItemTextA(Hwnd(), txtPath, path);
+    try {
+        // Asked for its length first: a dropped path may be longer than MAX_PATH.
+        std::wstring path(::DragQueryFileW(files.get(), 0, nullptr, 0) + 1, L'\0');
+        const UINT length = ::DragQueryFileW(files.get(), 0, path.data(), static_cast<UINT>(path.size()));
+        if (length > 0) {
+            path.resize(length);
+            SetChildTextOf(Hwnd(), txtPath, Utf8FromWide(path));
+        }
+    } catch (const std::bad_alloc&) {  // nothing is filled in
     }
 }
 
@@ -337,7 +344,7 @@ void frmBrowse::OnWindowDestroyed() noexcept {
 // The run's view of the window.
 
 void frmBrowse::SetStatus(const std::string& text) {
-    ::SetDlgItemTextA(Hwnd(), lblStatus, text.c_str());
+    SetChildTextOf(Hwnd(), lblStatus, text);
 }
 
 void frmBrowse::LetRepaint() {
@@ -345,12 +352,12 @@ void frmBrowse::LetRepaint() {
 }
 
 void frmBrowse::ShowMessage(const std::string& text) {
-    ::MessageBoxA(Hwnd(), text.c_str(), texts::kProgramTitle, MB_OK | MB_ICONINFORMATION);
+    ShowMessageBox(Hwnd(), text, texts::kProgramTitle, MB_OK | MB_ICONINFORMATION);
 }
 
 bool frmBrowse::Confirm(const std::string& question) {
-    return ::MessageBoxA(Hwnd(), question.c_str(), texts::kProgramTitle,
-                         MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) == IDYES;
+    return ShowMessageBox(Hwnd(), question, texts::kProgramTitle,
+                          MB_YESNO | MB_ICONWARNING | MB_DEFBUTTON2) == IDYES;
 }
 
 void frmBrowse::FocusActionLabel() {

@@ -60,7 +60,7 @@ class frmBrowse : public BaseWindow<frmBrowse>, private CreationFeedback {
     [[nodiscard]] const AboutWindow& About() const noexcept { return miniAbout_; }
 
     static const char* ClassName() { return "CorvaneCreator"; }
-    static void ConfigureClass(WNDCLASSEXA& windowClass);
+    static void ConfigureClass(WNDCLASSEXW& windowClass);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
   private:

@@ -20,7 +20,7 @@ UniqueImageList CreateImagesWithGenericIcon(int size) {
     UniqueImageList images(::ImageList_Create(size, size, ILC_COLOR32 | ILC_MASK, 1, kImagesToGrowBy));
     // A system icon is shared: loaded once and never destroyed. The image list keeps a copy.
     const auto generic =
-        static_cast<HICON>(::LoadImageA(nullptr, IDI_APPLICATION, IMAGE_ICON, size, size, LR_SHARED));
+        static_cast<HICON>(::LoadImageW(nullptr, IDI_APPLICATION, IMAGE_ICON, size, size, LR_SHARED));
     if (images && generic != nullptr) {
         ::ImageList_ReplaceIcon(images.get(), -1, generic);
     }

@@ -3,6 +3,7 @@
 #include "common/FileContents.h"
 #include "common/SystemError.h"
 #include "common/TextEncoding.h"
+#include "common/WindowText.h"
 #include "menu/core/DataFile.h"
 #include "menu/core/MenuTexts.h"
 
@@ -17,7 +18,7 @@ namespace {
 void ReportIfOutOfHandles(DWORD error, const char* leadIn) {
     if (error == ERROR_TOO_MANY_OPEN_FILES) {
         const std::string text = leadIn + SystemErrorText(error);
-        ::MessageBoxA(nullptr, text.c_str(), texts::kProgramTitle, MB_OK | MB_ICONERROR);
+        ShowMessageBox(nullptr, text, texts::kProgramTitle, MB_OK | MB_ICONERROR);
     }
 }
 

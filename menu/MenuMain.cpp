@@ -15,6 +15,6 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
     if (!window.Create(showCommand)) {
         return 1;
     }
-    return corvane::RunMessageLoop(::LoadAcceleratorsA(instance, MAKEINTRESOURCEA(IDR_ACCELERATORS)),
+    return corvane::RunMessageLoop(::LoadAcceleratorsW(instance, MAKEINTRESOURCEW(IDR_ACCELERATORS)),
                                    window.Hwnd());
 }

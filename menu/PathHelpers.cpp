@@ -3,6 +3,7 @@
 #include "common/FileContents.h"
 #include "common/MyMod.h"
 #include "common/ProgramPath.h"
+#include "common/TextEncoding.h"
 #include "common/core/AnsiText.h"
 #include "common/core/Version.h"
 
@@ -35,18 +36,14 @@ bool RootFound(const std::string& path) {
     if (!IsRoot(path)) {
         return false;
     }
-    const DWORD attributes = ::GetFileAttributesA(WithTrailingBackslash(path, AnsiLeadByte).c_str());
+    const DWORD attributes = ::GetFileAttributesW(WideFromUtf8(WithTrailingBackslash(path)).c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
 }  // namespace
 
-bool AnsiLeadByte(char byte) {
-    return ::IsDBCSLeadByte(static_cast<BYTE>(byte)) != FALSE;
-}
-
 std::string MenuFolder() {
-    return FolderOfProgram(ProgramPath(), AnsiLeadByte);
+    return FolderOfProgram(ProgramPath());
 }
 
 std::string VersionText() {
@@ -63,7 +60,7 @@ bool FileFound(const std::string& path) {
     if (!normalFile || HasWildcard(path)) {  // the direct attribute query fails for wildcards
         return false;
     }
-    const DWORD attributes = ::GetFileAttributesA(path.c_str());
+    const DWORD attributes = ::GetFileAttributesW(WideFromUtf8(path).c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
@@ -83,10 +80,11 @@ std::string ReadSetting(const std::string& section, const std::string& key, cons
     if (IsReparsePoint(file)) {  // the profile functions would follow it
         return defaultValue;
     }
-    std::vector<char> buffer(kSettingBufferSize, '\0');
-    const DWORD length = ::GetPrivateProfileStringA(section.c_str(), ToLowerAscii(key).c_str(), "",
-                                                    buffer.data(), kSettingBufferSize, file.c_str());
-    std::string value(buffer.data(), length);
+    std::vector<wchar_t> buffer(kSettingBufferSize, L'\0');
+    const DWORD length =
+        ::GetPrivateProfileStringW(WideFromUtf8(section).c_str(), WideFromUtf8(ToLowerAscii(key)).c_str(),
+                                   L"", buffer.data(), kSettingBufferSize, WideFromUtf8(file).c_str());
+    std::string value = Utf8FromWide({buffer.data(), length});
     if (value.empty()) {
         value = defaultValue;
         WriteSetting(section, key, defaultValue, file);
@@ -99,12 +97,14 @@ void WriteSetting(const std::string& section, const std::string& key, const std:
     if (IsReparsePoint(file)) {
         return;
     }
-    ::WritePrivateProfileStringA(section.c_str(), ToUpperAscii(key).c_str(), value.c_str(), file.c_str());
+    ::WritePrivateProfileStringW(WideFromUtf8(section).c_str(), WideFromUtf8(ToUpperAscii(key)).c_str(),
+                                 WideFromUtf8(value).c_str(), WideFromUtf8(file).c_str());
 }
 
 bool OpenWithShell(const std::string& file, const std::string& workingFolder, const std::string& parameters) {
-    const HINSTANCE result = ::ShellExecuteA(nullptr, nullptr, file.c_str(), parameters.c_str(),
-                                             workingFolder.c_str(), SW_SHOWNORMAL);
+    const HINSTANCE result =
+        ::ShellExecuteW(nullptr, nullptr, WideFromUtf8(file).c_str(), WideFromUtf8(parameters).c_str(),
+                        WideFromUtf8(workingFolder).c_str(), SW_SHOWNORMAL);
     return reinterpret_cast<INT_PTR>(result) > 32;
 }
 

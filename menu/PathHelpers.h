@@ -1,5 +1,5 @@
 // Where the menu runs from, file tests, Settings.ini values and the shell: the Win32 side of the
-// menu's path rules (menu/core/PathRules.h holds the pure string rules).
+// menu's path rules (menu/core/PathRules.h holds the pure string rules). Paths are UTF-8.
 #pragma once
 
 #include "menu/core/PathRules.h"
@@ -9,9 +9,6 @@
 #include <string>
 
 namespace corvane::menu {
-
-// The lead bytes of the ANSI code page (IsDBCSLeadByte), for the path rules of menu/core.
-bool AnsiLeadByte(char byte);
 
 // The folder Menu.exe was started from, always ending in a backslash (E:\, E:\Menus\, \\server\share\Menus\).
 std::string MenuFolder();

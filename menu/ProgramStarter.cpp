@@ -1,10 +1,9 @@
 #include "menu/ProgramStarter.h"
 
+#include "common/TextEncoding.h"
 #include "common/UniqueHandle.h"
 #include "common/WindowsFolders.h"
 #include "menu/PathHelpers.h"
-
-#include <vector>
 
 namespace corvane::menu {
 
@@ -15,16 +14,15 @@ DWORD WindowsFolderStarter::Start(const std::string& program, const std::string&
     if (folder.empty() || currentFolder.empty()) {
         return ::GetLastError();
     }
-    const std::string application = WithTrailingBackslash(folder, AnsiLeadByte) + program;
-    std::vector<char> line(commandLine.begin(), commandLine.end());  // CreateProcess may write to it
-    line.push_back('\0');
-    STARTUPINFOA startup{};
+    const std::string application = WithTrailingBackslash(folder) + program;
+    std::wstring line = WideFromUtf8(commandLine);  // CreateProcess may write to it
+    STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESHOWWINDOW;
     startup.wShowWindow = static_cast<WORD>(showCommand);
     PROCESS_INFORMATION process{};
-    if (!::CreateProcessA(application.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                          currentFolder.c_str(), &startup, &process)) {
+    if (!::CreateProcessW(WideFromUtf8(application).c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                          WideFromUtf8(currentFolder).c_str(), &startup, &process)) {
         return ::GetLastError();
     }
     // Not waited for: the program runs on by itself.

@@ -1,7 +1,10 @@
 #include "menu/StatusBar.h"
 
+#include "common/TextEncoding.h"
 #include "common/ToolTip.h"
 #include "common/core/Twips.h"
+
+#include <iterator>
 
 namespace corvane::menu {
 namespace {
@@ -16,42 +19,44 @@ UINT UntilNextMinute() {
     return static_cast<UINT>((60 - now.wSecond) * 1000 - now.wMilliseconds + 50);
 }
 
-std::string Formatted(bool time) {
-    char buffer[128] = {};
+std::wstring Formatted(bool time) {
+    wchar_t buffer[128] = {};
+    constexpr int kUnits = static_cast<int>(std::size(buffer));
     const int length =
-        time ? ::GetTimeFormatA(LOCALE_USER_DEFAULT, TIME_NOSECONDS, nullptr, nullptr, buffer, sizeof buffer)
-             : ::GetDateFormatA(LOCALE_USER_DEFAULT, DATE_SHORTDATE, nullptr, nullptr, buffer, sizeof buffer);
-    return length > 0 ? std::string(buffer) : std::string();
+        time ? ::GetTimeFormatW(LOCALE_USER_DEFAULT, TIME_NOSECONDS, nullptr, nullptr, buffer, kUnits)
+             : ::GetDateFormatW(LOCALE_USER_DEFAULT, DATE_SHORTDATE, nullptr, nullptr, buffer, kUnits);
+    return length > 0 ? std::wstring(buffer) : std::wstring();
 }
 
 }  // namespace
 
 bool StatusBar::Create(HWND parent, int id) {
     parent_ = parent;
-    bar_ = ::CreateWindowExA(0, STATUSCLASSNAMEA, "", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, parent,
-                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), ::GetModuleHandleA(nullptr),
+    bar_ = ::CreateWindowExW(0, STATUSCLASSNAMEW, L"", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, parent,
+                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), ::GetModuleHandleW(nullptr),
                              nullptr);
     if (bar_ == nullptr) {
         return false;
     }
     toolTip_ = CreateToolTip(parent);
     // Asked for on every showing: always the current message.
-    if (AddToolTip(toolTip_, parent, bar_, LPSTR_TEXTCALLBACKA)) {
-        ::SendMessageA(toolTip_, TTM_SETMAXTIPWIDTH, 0, kTipWidthPixels);
+    if (AddToolTipAskingOwner(toolTip_, parent, bar_)) {
+        ::SendMessageW(toolTip_, TTM_SETMAXTIPWIDTH, 0, kTipWidthPixels);
     }
     int edges[3] = {0, 0, -1};  // real widths follow in Layout; the clock needs its panels now
-    ::SendMessageA(bar_, SB_SETPARTS, 3, reinterpret_cast<LPARAM>(edges));
+    ::SendMessageW(bar_, SB_SETPARTS, 3, reinterpret_cast<LPARAM>(edges));
     UpdateClock();
     return true;
 }
 
 void StatusBar::SetMessage(const std::string& text) {
     message_ = text;
-    ::SendMessageA(bar_, SB_SETTEXTA, 0, reinterpret_cast<LPARAM>(message_.c_str()));
+    wideMessage_ = WideFromUtf8(text);
+    ::SendMessageW(bar_, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(wideMessage_.c_str()));
 }
 
 void StatusBar::Layout(int dpi) noexcept {
-    ::SendMessageA(bar_, WM_SIZE, 0, 0);
+    ::SendMessageW(bar_, WM_SIZE, 0, 0);
     RECT client{};
     ::GetClientRect(bar_, &client);
     const int clock = TwipsToPixels(kClockPanelTwips, dpi);
@@ -60,7 +65,7 @@ void StatusBar::Layout(int dpi) noexcept {
     if (edges[0] < 0) {
         edges[0] = 0;
     }
-    ::SendMessageA(bar_, SB_SETPARTS, 3, reinterpret_cast<LPARAM>(edges));
+    ::SendMessageW(bar_, SB_SETPARTS, 3, reinterpret_cast<LPARAM>(edges));
 }
 
 bool StatusBar::OnTimer(UINT_PTR timerId) {
@@ -72,17 +77,17 @@ bool StatusBar::OnTimer(UINT_PTR timerId) {
 }
 
 bool StatusBar::OnNotify(NMHDR& header) {
-    if (header.hwndFrom != toolTip_ || header.code != TTN_GETDISPINFOA) {
+    if (header.hwndFrom != toolTip_ || header.code != TTN_GETDISPINFOW) {
         return false;
     }
-    // The tip copies the text at once; message_ outlives the request.
-    reinterpret_cast<NMTTDISPINFOA&>(header).lpszText = message_.data();
+    // The tip copies the text at once; wideMessage_ outlives the request.
+    reinterpret_cast<NMTTDISPINFOW&>(header).lpszText = wideMessage_.data();
     return true;
 }
 
 void StatusBar::UpdateClock() {
-    ::SendMessageA(bar_, SB_SETTEXTA, 1, reinterpret_cast<LPARAM>(Formatted(true).c_str()));
-    ::SendMessageA(bar_, SB_SETTEXTA, 2, reinterpret_cast<LPARAM>(Formatted(false).c_str()));
+    ::SendMessageW(bar_, SB_SETTEXTW, 1, reinterpret_cast<LPARAM>(Formatted(true).c_str()));
+    ::SendMessageW(bar_, SB_SETTEXTW, 2, reinterpret_cast<LPARAM>(Formatted(false).c_str()));
     ::SetTimer(parent_, kClockTimer, UntilNextMinute(), nullptr);
 }
 

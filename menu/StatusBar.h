@@ -38,9 +38,10 @@ class StatusBar {
     void UpdateClock();
 
     HWND parent_ = nullptr;
-    HWND bar_ = nullptr;      // child of parent_, destroyed with it
-    HWND toolTip_ = nullptr;  // owned by parent_, destroyed with it
-    std::string message_;     // the first panel's text, also what the tool tip shows
+    HWND bar_ = nullptr;        // child of parent_, destroyed with it
+    HWND toolTip_ = nullptr;    // owned by parent_, destroyed with it
+    std::string message_;       // the first panel's text (UTF-8)
+    std::wstring wideMessage_;  // the same as the panel and the tool tip take it
 };
 
 }  // namespace corvane::menu

@@ -1,7 +1,11 @@
 #include "menu/cFileDialog.h"
 
 #include "common/ProgramPath.h"
+#include "common/TextEncoding.h"
 #include "menu/core/EntryTarget.h"
+
+#include <algorithm>
+#include <optional>
 
 namespace corvane::menu {
 namespace {
@@ -12,20 +16,32 @@ std::string ProgramName() {
 }
 
 // Text up to the first NUL.
-std::string UpToNul(const std::vector<char>& buffer) {
-    return std::string(buffer.data());
+std::string UpToNul(const std::vector<wchar_t>& buffer) {
+    return Utf8FromWide(buffer.data());
+}
+
+// A dialog buffer of `size` characters (and its terminating NUL) that starts with `text`; nullopt
+// when the text does not fit.
+std::optional<std::vector<wchar_t>> DialogBuffer(const std::string& text, std::size_t size) {
+    const std::wstring wide = WideFromUtf8(text);
+    if (wide.size() > size) {
+        return std::nullopt;
+    }
+    std::vector<wchar_t> buffer(size + 1, L'\0');
+    std::copy(wide.begin(), wide.end(), buffer.begin());
+    return buffer;
 }
 
 }  // namespace
 
 cFileDialog::cFileDialog() {
     // The record without the fields Windows 2000 added, as every version of Windows accepts it.
-    record_.lStructSize = OPENFILENAME_SIZE_VERSION_400A;
+    record_.lStructSize = OPENFILENAME_SIZE_VERSION_400W;
     record_.nFilterIndex = 1;
 }
 
 void cFileDialog::Filename(const std::string& value) {
-    if (value.size() > kFileBufferSize) {
+    if (WideFromUtf8(value).size() > kFileBufferSize) {
         throw FileDialogError{kInvalidArgumentError, ErrorSource(Kind::Open), kInvalidArgumentText};
     }
     filename_ = value;
@@ -33,24 +49,25 @@ void cFileDialog::Filename(const std::string& value) {
 
 void cFileDialog::Filter(const std::string& value) {
     filter_ = value;
-    filterBuffer_ = DialogFilter(value);
+    filterBuffer_ = WideFromUtf8(DialogFilter(value));
     record_.lpstrFilter = filterBuffer_.c_str();
 }
 
 void cFileDialog::DefaultExt(const std::string& value) {
     defaultExt_ = value;
-    defaultExtBuffer_ = WithTwoNuls(value);
+    defaultExtBuffer_ = WideFromUtf8(WithTwoNuls(value));
     record_.lpstrDefExt = defaultExtBuffer_.c_str();
 }
 
 void cFileDialog::DialogTitle(const std::string& value) {
     title_ = value;
-    record_.lpstrTitle = title_.c_str();
+    titleBuffer_ = WideFromUtf8(value);
+    record_.lpstrTitle = titleBuffer_.c_str();
 }
 
 void cFileDialog::InitDir(const std::string& value) {
     initDir_ = value;
-    initDirBuffer_ = WithTwoNuls(value);
+    initDirBuffer_ = WideFromUtf8(WithTwoNuls(value));
     record_.lpstrInitialDir = initDirBuffer_.c_str();
 }
 
@@ -74,20 +91,20 @@ void cFileDialog::Show(Kind kind) {
     if (multiSelect) {
         record_.Flags |= OFN_EXPLORER;
     }
-    if (filename_.size() > size || fileTitle_.size() > size) {
+    // One more than the size, so that a name of the full size still has its terminating NUL.
+    std::optional<std::vector<wchar_t>> fileBuffer = DialogBuffer(filename_, size);
+    std::optional<std::vector<wchar_t>> titleBuffer = DialogBuffer(fileTitle_, size);
+    if (!fileBuffer || !titleBuffer) {
         throw FileDialogError{kInvalidArgumentError, ErrorSource(kind), kInvalidArgumentText};
     }
-    // One more than the size, so that a name of the full size still has its terminating NUL.
-    std::vector<char> file(size + 1, '\0');
-    std::copy(filename_.begin(), filename_.end(), file.begin());
-    std::vector<char> title(size + 1, '\0');
-    std::copy(fileTitle_.begin(), fileTitle_.end(), title.begin());
+    std::vector<wchar_t>& file = *fileBuffer;
+    std::vector<wchar_t>& title = *titleBuffer;
     record_.lpstrFile = file.data();
     record_.nMaxFile = static_cast<DWORD>(file.size());
     record_.lpstrFileTitle = title.data();
     record_.nMaxFileTitle = static_cast<DWORD>(title.size());
 
-    const BOOL chosen = kind == Kind::Open ? ::GetOpenFileNameA(&record_) : ::GetSaveFileNameA(&record_);
+    const BOOL chosen = kind == Kind::Open ? ::GetOpenFileNameW(&record_) : ::GetSaveFileNameW(&record_);
     record_.lpstrFile = nullptr;  // the buffers end with this call
     record_.lpstrFileTitle = nullptr;
     if (!chosen) {
@@ -98,9 +115,9 @@ void cFileDialog::Show(Kind kind) {
     }
     if (multiSelect && (record_.Flags & OFN_ALLOWMULTISELECT) != 0) {
         // Folder and names separated by NULs, ended by two NULs.
-        const std::string_view whole(file.data(), file.size());
-        const auto end = whole.find(std::string_view("\0\0", 2));
-        filename_ = std::string(whole.substr(0, end == std::string_view::npos ? whole.size() : end + 2));
+        const std::wstring_view whole(file.data(), file.size());
+        const auto end = whole.find(std::wstring_view(L"\0\0", 2));
+        filename_ = Utf8FromWide(whole.substr(0, end == std::wstring_view::npos ? whole.size() : end + 2));
     } else {
         filename_ = UpToNul(file);
     }

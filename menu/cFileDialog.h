@@ -1,6 +1,7 @@
 // cFileDialog: the common Open and Save As dialogs behind a property interface. The caller sets
 // properties, calls ShowOpen or ShowSave and reads Filename afterwards. Failures raise a
-// FileDialogError carrying a number, a source and a description.
+// FileDialogError carrying a number, a source and a description. Texts are UTF-8; the sizes count
+// UTF-16 units, as the dialog's buffers do.
 #pragma once
 
 #include "menu/core/FileDialogText.h"
@@ -40,7 +41,7 @@ class cFileDialog {
     [[nodiscard]] const std::string& DefaultExt() const { return defaultExt_; }
     void DefaultExt(const std::string& value);
 
-    [[nodiscard]] std::string DialogTitle() const { return record_.lpstrTitle ? record_.lpstrTitle : ""; }
+    [[nodiscard]] const std::string& DialogTitle() const { return title_; }
     void DialogTitle(const std::string& value);
 
     [[nodiscard]] DWORD flags() const { return flags_; }
@@ -59,25 +60,26 @@ class cFileDialog {
     void ParseMultiFileName(std::string& sDir, std::vector<std::string>& sFiles, long& lFileCount) const;
 
     // The record as the next dialog will get it (size, filter, owner, title, folder).
-    [[nodiscard]] const OPENFILENAMEA& Record() const { return record_; }
+    [[nodiscard]] const OPENFILENAMEW& Record() const { return record_; }
 
   private:
     enum class Kind { Open, Save };
     void Show(Kind kind);
     [[nodiscard]] std::string ErrorSource(Kind kind) const;
 
-    OPENFILENAMEA record_{};
+    OPENFILENAMEW record_{};
     bool cancelError_ = false;
     std::string filename_;
     std::string fileTitle_;
     std::string filter_;
-    std::string filterBuffer_;
+    std::wstring filterBuffer_;
     std::string defaultExt_;
-    std::string defaultExtBuffer_;
+    std::wstring defaultExtBuffer_;
     std::string title_;
+    std::wstring titleBuffer_;
     DWORD flags_ = 0;
     std::string initDir_;
-    std::string initDirBuffer_;
+    std::wstring initDirBuffer_;
 };
 
 }  // namespace corvane::menu

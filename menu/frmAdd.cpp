@@ -2,7 +2,6 @@
 
 #include "common/WindowLayout.h"
 #include "common/WindowText.h"
-#include "common/TextEncoding.h"
 #include "common/core/AnsiText.h"
 #include "menu/PathHelpers.h"
 #include "menu/core/EntryTarget.h"
@@ -35,10 +34,6 @@ const std::array<ControlSpec, 10> kControls = {{
     {frmAdd::cmdCancel, "BUTTON", texts::kCancelButton, kButtonStyle, 0, {3953, 3720, 1455, 350}},
 }};
 
-void SetFieldText(HWND editor, int id, std::string_view utf8) {
-    ::SetDlgItemTextA(editor, id, AnsiFromUtf8(utf8).c_str());
-}
-
 }  // namespace
 
 void frmAdd::Show(Mode mode) {
@@ -55,7 +50,7 @@ void frmAdd::Show(Mode mode) {
         return;
     }
     SetClientSizeTwips(Hwnd(), kClientWidth, kClientHeight, WindowDpi(Hwnd()));
-    ::SetWindowTextA(Hwnd(), mode == Mode::Add ? texts::kAddEntryCaption : texts::kEditEntryCaption);
+    SetWindowTextOf(Hwnd(), mode == Mode::Add ? texts::kAddEntryCaption : texts::kEditEntryCaption);
     if (mode == Mode::Edit) {
         FillFromSelectedEntry();
     }
@@ -87,9 +82,9 @@ void frmAdd::FillFromSelectedEntry() {
     }
     editedEntry_ = selected;
     const Entry& entry = host_.Entries()[*index];
-    SetFieldText(Hwnd(), txtName, entry.Name());
-    SetFieldText(Hwnd(), txtPath, entry.Target());
-    SetFieldText(Hwnd(), txtCommandLine, entry.Switches());
+    SetChildTextOf(Hwnd(), txtName, entry.Name());
+    SetChildTextOf(Hwnd(), txtPath, entry.Target());
+    SetChildTextOf(Hwnd(), txtCommandLine, entry.Switches());
 }
 
 std::string frmAdd::FieldText(int id) const {
@@ -115,11 +110,11 @@ void frmAdd::Browse() {
     if (dialog.Filename().empty()) {
         return;  // cancelled
     }
-    ::SetDlgItemTextA(Hwnd(), txtPath, dialog.Filename().c_str());
-    ::SetDlgItemTextA(Hwnd(), txtName, ProposedName(dialog.Filename(), AnsiLeadByte).c_str());
+    SetChildTextOf(Hwnd(), txtPath, dialog.Filename());
+    SetChildTextOf(Hwnd(), txtName, ProposedName(dialog.Filename()));
     const HWND name = ::GetDlgItem(Hwnd(), txtName);
     ::SetFocus(name);
-    ::SendMessageA(name, EM_SETSEL, 0, -1);
+    ::SendMessageW(name, EM_SETSEL, 0, -1);
 }
 
 void frmAdd::Save() {
@@ -128,22 +123,19 @@ void frmAdd::Save() {
     if (path.empty()) {
         return;
     }
-    const std::string name = NameToStore(FieldText(txtName), path, AnsiLeadByte);
-    ::SetDlgItemTextA(Hwnd(), txtName, name.c_str());
+    const std::string name = NameToStore(FieldText(txtName), path);
+    SetChildTextOf(Hwnd(), txtName, name);
     const std::string target = StoredTarget(path, MenuDrivePrefix(host_.Folder()));
     const std::string commandLine = LineBreaksToSpaces(FieldText(txtCommandLine));
 
     try {
-        const std::string utf8Name = Utf8FromAnsi(name);
-        const std::string utf8Target = Utf8FromAnsi(target);
-        const std::string utf8CommandLine = Utf8FromAnsi(commandLine);
         EntryModel& entries = host_.Entries();
         // The entry the editor was opened on, wherever sorting moved it; if it was deleted meanwhile,
         // the edited entry is added and nothing else is removed.
-        const bool replaced = mode_ == Mode::Edit && editedEntry_ &&
-                              entries.Replace(*editedEntry_, utf8Name, utf8Target, utf8CommandLine);
+        const bool replaced =
+            mode_ == Mode::Edit && editedEntry_ && entries.Replace(*editedEntry_, name, target, commandLine);
         if (!replaced) {
-            entries.Append(utf8Name, utf8Target, utf8CommandLine);
+            entries.Append(name, target, commandLine);
         }
     } catch (const std::bad_alloc&) {
         return;  // no memory for the entry: the old one stays, and the editor keeps what was typed
@@ -193,10 +185,10 @@ void DeleteSelectedEntry(EntryEditorHost& host) {
     }
     const EntryId entry = *selected;
     const std::string question =
-        texts::kDeleteQuestion + AnsiFromUtf8(host.Entries()[*index].Name()) + texts::kDeleteQuestionEnd;
+        std::string(texts::kDeleteQuestion).append(host.Entries()[*index].Name()) + texts::kDeleteQuestionEnd;
     const HWND owner = host.OwnerWindow();
-    const int answer = ::MessageBoxA(owner, question.c_str(), texts::kProgramTitle,
-                                     MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2);
+    const int answer =
+        ShowMessageBox(owner, question, texts::kProgramTitle, MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2);
 
     // While the question was up the editor may have saved or the menu may have ended.
     if (host.OwnerWindow() != owner || !::IsWindow(owner)) {

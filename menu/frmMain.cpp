@@ -5,6 +5,7 @@
 #include "common/SystemError.h"
 #include "common/TextEncoding.h"
 #include "common/WindowLayout.h"
+#include "common/WindowText.h"
 #include "common/core/DriveFiles.h"
 #include "common/core/PathText.h"
 #include "common/core/Twips.h"
@@ -49,7 +50,7 @@ constexpr UINT kStartUpShown = WM_APP + 2;
 
 HICON ProgramIcon(int metricX, int metricY) {
     // Shared: loaded once per process and never destroyed.
-    return static_cast<HICON>(::LoadImageA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_PROGRAM),
+    return static_cast<HICON>(::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_PROGRAM),
                                            IMAGE_ICON, ::GetSystemMetrics(metricX),
                                            ::GetSystemMetrics(metricY), LR_SHARED));
 }
@@ -61,7 +62,7 @@ void SetColumnWidths(HWND list, long long windowTwips, int dpi) {
                                             windowTwips / 4 - 180};
     for (int column = 0; column < kColumnCount; ++column) {
         if (widths[column] > 0) {
-            ::SendMessageA(list, LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(column),
+            ::SendMessageW(list, LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(column),
                            TwipsToPixels(widths[column], dpi));
         }
     }
@@ -70,15 +71,15 @@ void SetColumnWidths(HWND list, long long windowTwips, int dpi) {
 // Whether there is surely no Data.dat, so that an empty list is its whole contents. Any other
 // failure to look (a locked, hidden or unreachable file among them) leaves it to the load to find out.
 bool CertainlyMissing(const std::string& path) {
-    return ::GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES &&
+    return ::GetFileAttributesW(WideFromUtf8(path).c_str()) == INVALID_FILE_ATTRIBUTES &&
            ::GetLastError() == ERROR_FILE_NOT_FOUND;
 }
 
 }  // namespace
 
 frmMain::frmMain(std::string menuFolder, ProgramStarter* starter)
-    : folder_(WithTrailingBackslash(menuFolder, AnsiLeadByte)),
-      root_(MenuRootOf(folder_, AnsiLeadByte)),
+    : folder_(WithTrailingBackslash(menuFolder)),
+      root_(MenuRootOf(folder_)),
       starter_(starter != nullptr ? *starter : windowsStarter_) {
     // Before any control exists, so that the manifest's visual styles apply to them.
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES};
@@ -86,14 +87,14 @@ frmMain::frmMain(std::string menuFolder, ProgramStarter* starter)
 }
 
 std::string frmMain::DataFile() const {
-    return JoinPath(folder_, drive::kDataFileName, AnsiLeadByte);
+    return JoinPath(folder_, drive::kDataFileName);
 }
 
 std::string frmMain::SettingsFile() const {
-    return JoinPath(folder_, drive::kSettingsFileName, AnsiLeadByte);
+    return JoinPath(folder_, drive::kSettingsFileName);
 }
 
-void frmMain::ConfigureClass(WNDCLASSEXA& windowClass) {
+void frmMain::ConfigureClass(WNDCLASSEXW& windowClass) {
     windowClass.hIcon = ProgramIcon(SM_CXICON, SM_CYICON);
     windowClass.hIconSm = ProgramIcon(SM_CXSMICON, SM_CYSMICON);
 }
@@ -116,9 +117,9 @@ bool frmMain::Create(int showCommand) {
 }
 
 bool frmMain::OnCreate() {
-    const HINSTANCE instance = ::GetModuleHandleA(nullptr);
-    UniqueMenu bar(::LoadMenuA(instance, MAKEINTRESOURCEA(IDR_MAINMENU)));
-    trayMenu_.reset(::LoadMenuA(instance, MAKEINTRESOURCEA(IDR_TRAYMENU)));
+    const HINSTANCE instance = ::GetModuleHandleW(nullptr);
+    UniqueMenu bar(::LoadMenuW(instance, MAKEINTRESOURCEW(IDR_MAINMENU)));
+    trayMenu_.reset(::LoadMenuW(instance, MAKEINTRESOURCEW(IDR_TRAYMENU)));
     if (!bar || !trayMenu_ || !::SetMenu(Hwnd(), bar.get())) {
         return false;
     }
@@ -136,27 +137,28 @@ bool frmMain::OnCreate() {
     if (list_ == nullptr || !status_.Create(Hwnd(), Status)) {
         return false;
     }
-    ::SendMessageA(list_, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
+    ::SendMessageW(list_, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
     const char* headers[kColumnCount] = {texts::kColumnName, texts::kColumnTarget, texts::kColumnSwitch};
     for (int column = 0; column < kColumnCount; ++column) {
-        LVCOLUMNA item{};
+        std::wstring header = WideFromUtf8(headers[column]);
+        LVCOLUMNW item{};
         item.mask = LVCF_TEXT | LVCF_SUBITEM;
-        item.pszText = const_cast<char*>(headers[column]);
+        item.pszText = header.data();
         item.iSubItem = column;
-        ::SendMessageA(list_, LVM_INSERTCOLUMNA, static_cast<WPARAM>(column),
+        ::SendMessageW(list_, LVM_INSERTCOLUMNW, static_cast<WPARAM>(column),
                        reinterpret_cast<LPARAM>(&item));
     }
     font_ = CreateDialogFont(dpi);
     ApplyFontToChildren(Hwnd(), font_.get());
     StartDecorations();
-    taskbarCreated_ = ::RegisterWindowMessageA("TaskbarCreated");
+    taskbarCreated_ = ::RegisterWindowMessageW(L"TaskbarCreated");
     StartUp();
     return true;
 }
 
 void frmMain::StartUp() {
     // The tray icon loads the shell, which the first paint does not need.
-    ::PostMessageA(Hwnd(), kStartUpShown, 0, 0);
+    ::PostMessageW(Hwnd(), kStartUpShown, 0, 0);
     ApplyStoredWindowSize(Hwnd(), SettingsFile());
     // A hidden or system Data.dat is loaded like any other: its attributes must not make the list
     // invisible to its own menu (and a later save replace it).
@@ -166,8 +168,9 @@ void frmMain::StartUp() {
     ApplyRunOption();
     ShowSortArrow(list_, sortColumn_, sortDescending_);
     const std::string browseRoot = RootBrowseItemCaption(root_) + "\tCtrl+B";
-    ::ModifyMenuA(menuBar_, mnuRootBrowse, MF_BYCOMMAND | MF_STRING, mnuRootBrowse, browseRoot.c_str());
-    ::SetWindowTextA(Hwnd(), StartupCaption(modDriveSpace::FreeMB(root_), root_).c_str());
+    ::ModifyMenuW(menuBar_, mnuRootBrowse, MF_BYCOMMAND | MF_STRING, mnuRootBrowse,
+                  WideFromUtf8(browseRoot).c_str());
+    SetWindowTextOf(Hwnd(), StartupCaption(modDriveSpace::FreeMB(root_), root_));
     if (!loadFailed_) {  // a failed load's report stays in view
         SetStatusText(VersionStatusText(VersionText()));
         ReportUnusedSettings();
@@ -395,8 +398,7 @@ void frmMain::OnListClick() {
     if (entry == nullptr) {
         return;
     }
-    std::string text =
-        ItemStatusText(row + 1, RowCount(), AnsiFromUtf8(entry->Target()), AnsiFromUtf8(entry->Switches()));
+    std::string text = ItemStatusText(row + 1, RowCount(), entry->Target(), entry->Switches());
     if (listView_.LookOf(*entry).missing) {
         text += texts::kNotFound;
     }
@@ -410,12 +412,11 @@ void frmMain::StartDecorations() noexcept {
         // An entry is looked for where launching would start it: the recorded path, then the same
         // path on the menu's drive.
         auto candidatesOf = [this](const std::wstring& target) {
-            const LaunchPlan plan =
-                PlanLaunch(folder_, menu::SelectedEntry{AnsiFromWide(target), {}}, AnsiLeadByte);
+            const LaunchPlan plan = PlanLaunch(folder_, menu::SelectedEntry{Utf8FromWide(target), {}});
             std::vector<std::wstring> candidates;
             for (const auto& candidate : {plan.recorded, plan.onMenuDrive}) {
                 if (candidate) {
-                    candidates.push_back(WideFromAnsi(candidate->path));
+                    candidates.push_back(WideFromUtf8(candidate->path));
                 }
             }
             return candidates;
@@ -471,7 +472,7 @@ void frmMain::OnContextMenu(HWND source, LPARAM position) {
         RECT place{};
         place.left = LVIR_LABEL;
         const int row = listView_.SelectedRow();
-        if (row < 0 || !::SendMessageA(list_, LVM_GETITEMRECT, static_cast<WPARAM>(row),
+        if (row < 0 || !::SendMessageW(list_, LVM_GETITEMRECT, static_cast<WPARAM>(row),
                                        reinterpret_cast<LPARAM>(&place))) {
             place = {};
         }

@@ -81,7 +81,7 @@ class frmMain : public BaseWindow<frmMain>, public EntryEditorHost, private Find
     [[noreturn]] void EndAfterRun() noexcept;
 
     static const char* ClassName() { return "frmMain"; }
-    static void ConfigureClass(WNDCLASSEXA& windowClass);
+    static void ConfigureClass(WNDCLASSEXW& windowClass);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
   private:

@@ -4,6 +4,7 @@
 
 #include "common/SystemError.h"
 #include "common/TextEncoding.h"
+#include "common/WindowText.h"
 #include "common/WindowsFolders.h"
 #include "common/core/DriveFiles.h"
 #include "common/core/PathText.h"
@@ -32,9 +33,9 @@ int RunOptionItem(OnRunOption option) {
 // The process's current drive and folder follow the launched file (dialogs then start there).
 void EnterFolderOf(const std::string& path, const std::string& folder) {
     if (!IsNetworkPath(path) && !path.empty()) {
-        ::SetCurrentDirectoryA((path.substr(0, 1) + ":").c_str());
+        ::SetCurrentDirectoryW(WideFromUtf8(path.substr(0, 1) + ":").c_str());
     }
-    ::SetCurrentDirectoryA(folder.c_str());
+    ::SetCurrentDirectoryW(WideFromUtf8(folder).c_str());
 }
 
 }  // namespace
@@ -111,12 +112,11 @@ void frmMain::OnCommand(int id) {
 }
 
 void frmMain::RunSelectedEntry() {
-    // The entry's texts are UTF-8; launching still speaks the ANSI code page.
     std::optional<menu::SelectedEntry> entry;
     if (const Entry* selected = listView_.EntryAt(listView_.SelectedRow())) {
-        entry = menu::SelectedEntry{AnsiFromUtf8(selected->Target()), AnsiFromUtf8(selected->Switches())};
+        entry = menu::SelectedEntry{std::string(selected->Target()), std::string(selected->Switches())};
     }
-    const LaunchPlan plan = PlanLaunch(folder_, entry, AnsiLeadByte);
+    const LaunchPlan plan = PlanLaunch(folder_, entry);
     if (plan.recorded && FileFound(plan.recorded->path)) {
         Launch(*plan.recorded);
     } else if (plan.onMenuDrive && FileFound(plan.onMenuDrive->path)) {
@@ -151,7 +151,7 @@ void frmMain::BrowseFileDirectory() {
         SetStatusText(BrowseErrorStatus("", texts::kNoEntrySelected));
         return;
     }
-    const BrowsePlan plan = PlanBrowse(folder_, AnsiFromUtf8(selected->Target()), AnsiLeadByte);
+    const BrowsePlan plan = PlanBrowse(folder_, selected->Target());
     // Folders only: handed a file, Explorer would run it.
     const BrowseCandidate* found = FolderFound(plan.recorded.folder)      ? &plan.recorded
                                    : FolderFound(plan.onMenuDrive.folder) ? &plan.onMenuDrive
@@ -166,7 +166,7 @@ void frmMain::BrowseFileDirectory() {
 }
 
 void frmMain::BrowseRootDirectory() {
-    const BrowseCandidate root = PlanRootBrowse(folder_, AnsiLeadByte);
+    const BrowseCandidate root = PlanRootBrowse(folder_);
     if (const DWORD error = Browse(root); error != ERROR_SUCCESS) {
         const std::string description = SystemErrorText(error);
         ShowError(RootBrowseErrorMessage(description));
@@ -213,7 +213,7 @@ void frmMain::RefreshList() {
     }
     ::InvalidateRect(list_, nullptr, TRUE);
     ::UpdateWindow(list_);
-    ::SetWindowTextA(Hwnd(), RefreshCaption(modDriveSpace::FreeMB(root_), root_).c_str());
+    SetWindowTextOf(Hwnd(), RefreshCaption(modDriveSpace::FreeMB(root_), root_));
 }
 
 void frmMain::ChooseRunOption(OnRunOption option) {
@@ -237,20 +237,21 @@ bool frmMain::IsChecked(int command) const noexcept {
 void frmMain::OpenSupportFile(std::string_view relativePath) const noexcept {
     // The tool starts in the system folder, never in a folder on the stick (the menu's current
     // folder follows the last launch), which would then stay in use.
-    const std::string file = JoinPath(folder_, relativePath, AnsiLeadByte);
+    const std::string file = JoinPath(folder_, relativePath);
     const std::string system = SystemFolder();
-    ::ShellExecuteA(Hwnd(), "open", file.c_str(), "", system.empty() ? nullptr : system.c_str(),
-                    SW_SHOWNORMAL);
+    const std::wstring systemFolder = WideFromUtf8(system);
+    ::ShellExecuteW(Hwnd(), L"open", WideFromUtf8(file).c_str(), L"",
+                    systemFolder.empty() ? nullptr : systemFolder.c_str(), SW_SHOWNORMAL);
 }
 
 void frmMain::ExitProgram() {
     modTray::RemoveTrayIcon(Hwnd());
     CloseOtherWindows();
-    ::SendMessageA(Hwnd(), WM_CLOSE, 0, 0);
+    ::SendMessageW(Hwnd(), WM_CLOSE, 0, 0);
 }
 
 void frmMain::ShowError(const std::string& text) const noexcept {
-    ::MessageBoxA(Hwnd(), text.c_str(), texts::kProgramTitle, MB_OK | MB_ICONERROR);
+    ShowMessageBox(Hwnd(), text, texts::kProgramTitle, MB_OK | MB_ICONERROR);
 }
 
 }  // namespace corvane::menu

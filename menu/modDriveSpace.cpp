@@ -1,5 +1,6 @@
 #include "menu/modDriveSpace.h"
 
+#include "common/TextEncoding.h"
 #include "common/UniqueHandle.h"
 #include "menu/core/FreeSpaceMath.h"
 
@@ -9,15 +10,17 @@ using corvane::menu::ClusterBytes;
 using corvane::menu::ThousandTwentyFourthsOf;
 
 bool FreeSpaceExAvailable() {
-    const corvane::UniqueModule kernel(::LoadLibraryA("kernel32.dll"));
-    return kernel && ::GetProcAddress(kernel.get(), "GetDiskFreeSpaceExA") != nullptr;
+    const corvane::UniqueModule kernel(::LoadLibraryW(L"kernel32.dll"));
+    return kernel && ::GetProcAddress(kernel.get(), "GetDiskFreeSpaceExW") != nullptr;
 }
 
 std::string FreeBytesEx(const std::string& root) {
     ULARGE_INTEGER freeToCaller{};
     ULARGE_INTEGER total{};
     ULARGE_INTEGER totalFree{};
-    if (!::GetDiskFreeSpaceExA(root.empty() ? nullptr : root.c_str(), &freeToCaller, &total, &totalFree)) {
+    const std::wstring wideRoot = WideFromUtf8(root);
+    if (!::GetDiskFreeSpaceExW(root.empty() ? nullptr : wideRoot.c_str(), &freeToCaller, &total,
+                               &totalFree)) {
         return "0";
     }
     return std::to_string(freeToCaller.QuadPart);
@@ -28,7 +31,8 @@ std::uint64_t FreeBytesLegacy(const std::string& root) {
     DWORD bytesPerSector = 0;
     DWORD freeClusters = 0;
     DWORD totalClusters = 0;
-    if (!::GetDiskFreeSpaceA(root.empty() ? nullptr : root.c_str(), &sectorsPerCluster, &bytesPerSector,
+    const std::wstring wideRoot = WideFromUtf8(root);
+    if (!::GetDiskFreeSpaceW(root.empty() ? nullptr : wideRoot.c_str(), &sectorsPerCluster, &bytesPerSector,
                              &freeClusters, &totalClusters)) {
         return 0;
     }

@@ -1,5 +1,7 @@
 #include "menu/modTray.h"
 
+#include "common/TextEncoding.h"
+
 #include <shellapi.h>
 
 namespace corvane::menu::modTray {
@@ -7,10 +9,10 @@ namespace {
 
 constexpr UINT kIconId = 1;
 
-NOTIFYICONDATAA IconRecord(HWND window) {
-    NOTIFYICONDATAA record{};
+NOTIFYICONDATAW IconRecord(HWND window) {
+    NOTIFYICONDATAW record{};
     // The first form of the record is understood by every version of the shell.
-    record.cbSize = NOTIFYICONDATAA_V1_SIZE;
+    record.cbSize = NOTIFYICONDATAW_V1_SIZE;
     record.hWnd = window;
     record.uID = kIconId;
     return record;
@@ -19,17 +21,18 @@ NOTIFYICONDATAA IconRecord(HWND window) {
 }  // namespace
 
 void AddTrayIcon(HWND window, HICON icon, const char* tip) noexcept {
-    NOTIFYICONDATAA record = IconRecord(window);
+    NOTIFYICONDATAW record = IconRecord(window);
     record.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
     record.uCallbackMessage = kTrayNotification;
     record.hIcon = icon;
-    ::lstrcpynA(record.szTip, tip, 64);  // the first form's tip holds 64 characters with the NUL
-    ::Shell_NotifyIconA(NIM_ADD, &record);
+    // The first form's tip holds 64 characters with the NUL.
+    ::lstrcpynW(record.szTip, WideFromUtf8(tip).c_str(), 64);
+    ::Shell_NotifyIconW(NIM_ADD, &record);
 }
 
 void RemoveTrayIcon(HWND window) noexcept {
-    NOTIFYICONDATAA record = IconRecord(window);
-    ::Shell_NotifyIconA(NIM_DELETE, &record);
+    NOTIFYICONDATAW record = IconRecord(window);
+    ::Shell_NotifyIconW(NIM_DELETE, &record);
 }
 
 void MinimizeToTray(HWND window) noexcept {
@@ -48,7 +51,7 @@ void ShowTrayMenu(HWND window, HMENU menu) noexcept {
     // Without the foreground the menu would not close on a click elsewhere.
     ::SetForegroundWindow(window);
     ::TrackPopupMenu(menu, 0, cursor.x, cursor.y, 0, window, nullptr);
-    ::PostMessageA(window, WM_NULL, 0, 0);
+    ::PostMessageW(window, WM_NULL, 0, 0);
 }
 
 }  // namespace corvane::menu::modTray

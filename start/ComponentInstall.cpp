@@ -1,6 +1,7 @@
 #include "start/ComponentInstall.h"
 
 #include "common/MyMod.h"
+#include "common/TextEncoding.h"
 #include "common/UniqueHandle.h"
 #include "start/ComponentSignature.h"
 
@@ -16,14 +17,14 @@ namespace {
 constexpr DWORD kHeaderBytes = 4096;
 
 bool IsRegularFile(const std::string& path) {
-    const DWORD attributes = ::GetFileAttributesA(path.c_str());
+    const DWORD attributes = ::GetFileAttributesW(WideFromUtf8(path).c_str());
     return attributes != INVALID_FILE_ATTRIBUTES &&
            (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)) == 0;
 }
 
 PeImage ReadImageHeaders(const std::string& path) {
-    const UniqueFile file(::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                        FILE_ATTRIBUTE_NORMAL, nullptr));
+    const UniqueFile file(::CreateFileW(WideFromUtf8(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                        OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     std::array<unsigned char, kHeaderBytes> headers{};
     DWORD read = 0;
     if (!file || !::ReadFile(file.get(), headers.data(), kHeaderBytes, &read, nullptr)) {
@@ -36,15 +37,17 @@ PeImage ReadImageHeaders(const std::string& path) {
 class TemporaryFile {
   public:
     explicit TemporaryFile(const std::string& folder) {
-        char path[MAX_PATH] = {};
-        if (::GetTempFileNameA(folder.c_str(), "cvn", 0, path) != 0) {
-            path_ = path;
+        // The call's contract: the name fits MAX_PATH (the folder is the system folder).
+        wchar_t path[MAX_PATH] = {};
+        if (::GetTempFileNameW(WideFromUtf8(folder).c_str(), L"cvn", 0, path) != 0) {
+            path_ = Utf8FromWide(path);
         }
     }
     ~TemporaryFile() {
         if (!path_.empty()) {
-            ::SetFileAttributesA(path_.c_str(), FILE_ATTRIBUTE_NORMAL);
-            ::DeleteFileA(path_.c_str());
+            const std::wstring path = WideFromUtf8(path_);
+            ::SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+            ::DeleteFileW(path.c_str());
         }
     }
     TemporaryFile(const TemporaryFile&) = delete;
@@ -88,7 +91,7 @@ ComponentFacts GatherComponentFacts(const std::string& path) {
 
 std::uint16_t OwnMachine() noexcept {
     // The headers of this program as Windows mapped them.
-    const auto* image = reinterpret_cast<const unsigned char*>(::GetModuleHandleA(nullptr));
+    const auto* image = reinterpret_cast<const unsigned char*>(::GetModuleHandleW(nullptr));
     return ReadPeImage(std::span<const unsigned char>(image, kHeaderBytes)).machine;
 }
 
@@ -99,16 +102,18 @@ InstallOutcome InstallComponent(const std::string& source, const std::string& de
         return InstallOutcome::Refused;
     }
     TemporaryFile copy(systemFolder);
-    if (copy.Path().empty() || !::CopyFileA(source.c_str(), copy.Path().c_str(), FALSE)) {
+    if (copy.Path().empty() ||
+        !::CopyFileW(WideFromUtf8(source).c_str(), WideFromUtf8(copy.Path()).c_str(), FALSE)) {
         return InstallOutcome::NotCopied;
     }
     // The stick's attributes (read-only, hidden) do not travel into the system folder.
-    ::SetFileAttributesA(copy.Path().c_str(), FILE_ATTRIBUTE_NORMAL);
+    ::SetFileAttributesW(WideFromUtf8(copy.Path()).c_str(), FILE_ATTRIBUTE_NORMAL);
     if (JudgeComponent(GatherComponentFacts(copy.Path()), OwnMachine()) != ComponentVerdict::Install) {
         return InstallOutcome::Refused;
     }
     // Without MOVEFILE_REPLACE_EXISTING: a component that appeared since the probe stays.
-    if (!::MoveFileExA(copy.Path().c_str(), destination.c_str(), MOVEFILE_WRITE_THROUGH)) {
+    if (!::MoveFileExW(WideFromUtf8(copy.Path()).c_str(), WideFromUtf8(destination).c_str(),
+                       MOVEFILE_WRITE_THROUGH)) {
         return InstallOutcome::NotPlaced;
     }
     copy.Keep();

@@ -139,7 +139,7 @@ bool ChainTrusted(const TrustFunctions& trust, const CRYPT_PROVIDER_SGNR& signer
 SignatureFacts CheckSignature(const std::string& path) {
     SignatureFacts facts;
     const TrustFunctions trust;
-    const std::wstring widePath = WideFromAnsi(path);
+    const std::wstring widePath = WideFromUtf8(path);
     if (!trust.Complete() || widePath.empty()) {
         return facts;
     }

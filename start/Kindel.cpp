@@ -3,6 +3,7 @@
 #include "common/MessageLoop.h"
 #include "common/ProgramPath.h"
 #include "common/SafeDllSearch.h"
+#include "common/TextEncoding.h"
 #include "start/ComponentInstall.h"
 #include "start/ShellStart.h"
 #include "start/StartSteps.h"
@@ -26,7 +27,7 @@ void PrepareComputer(frmStart& window, const StartFiles& files) {
         RunRegistration(files.registrar, files.registrationCommandLine, files.systemFolder,
                         kRegistrationWaitMs) == RegistrationOutcome::Failed) {
         // A component that would not register is of no use to anyone: take back what this run put there.
-        ::DeleteFileA(files.componentFile.c_str());
+        ::DeleteFileW(WideFromUtf8(files.componentFile).c_str());
     }
     PumpPendingMessages();
 }

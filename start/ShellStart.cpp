@@ -122,7 +122,7 @@ bool StartThroughDesktopShell(const std::string& file) noexcept {
         if (!shell) {
             return false;
         }
-        const UniqueBstr path(::SysAllocString(WideFromAnsi(file).c_str()));
+        const UniqueBstr path(::SysAllocString(WideFromUtf8(file).c_str()));
         const UniqueBstr noParameters(::SysAllocString(L""));
         const UniqueBstr open(::SysAllocString(L"open"));
         if (!path || !noParameters || !open) {

@@ -1,6 +1,7 @@
 #include "start/StartSteps.h"
 
 #include "common/MessageLoop.h"
+#include "common/TextEncoding.h"
 #include "common/UniqueHandle.h"
 #include "common/WindowsFolders.h"
 #include "start/ShellStart.h"
@@ -41,17 +42,16 @@ std::string SystemFolder() {
 
 RegistrationOutcome RunRegistration(const std::string& registrar, const std::string& commandLine,
                                     const std::string& folder, DWORD timeoutMs) {
-    STARTUPINFOA startup{};
+    STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESHOWWINDOW;
     startup.wShowWindow = SW_SHOWMINIMIZED;
     PROCESS_INFORMATION started{};
-    std::vector<char> mutableCommandLine(commandLine.begin(), commandLine.end());
-    mutableCommandLine.push_back('\0');
+    std::wstring mutableCommandLine = WideFromUtf8(commandLine);  // CreateProcess may write to it
     // The registrar is named by its full path: a command line alone would be looked for beside this
     // program first, that is on the drive.
-    if (!::CreateProcessA(registrar.c_str(), mutableCommandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                          folder.c_str(), &startup, &started)) {
+    if (!::CreateProcessW(WideFromUtf8(registrar).c_str(), mutableCommandLine.data(), nullptr, nullptr, FALSE,
+                          0, nullptr, WideFromUtf8(folder).c_str(), &startup, &started)) {
         return RegistrationOutcome::Failed;
     }
     const UniqueKernelHandle process(started.hProcess);
@@ -68,17 +68,18 @@ void StartMenu(HWND owner, const std::string& menuFile, bool atUserLevel) noexce
     if (atUserLevel && StartThroughDesktopShell(menuFile)) {
         return;
     }
-    SHELLEXECUTEINFOA request{};
+    const std::wstring file = WideFromUtf8(menuFile);
+    SHELLEXECUTEINFOW request{};
     request.cbSize = sizeof request;
     // No error dialogs from the shell, and the start is complete before this program ends.
     request.fMask = SEE_MASK_FLAG_NO_UI | SEE_MASK_NOASYNC;
     request.hwnd = owner;
-    request.lpVerb = "open";
-    request.lpFile = menuFile.c_str();
-    request.lpParameters = "";
+    request.lpVerb = L"open";
+    request.lpFile = file.c_str();
+    request.lpParameters = L"";
     request.lpDirectory = nullptr;
     request.nShow = SW_SHOWNORMAL;
-    ::ShellExecuteExA(&request);
+    ::ShellExecuteExW(&request);
 }
 
 }  // namespace corvane::start

@@ -1,5 +1,6 @@
 #include "start/SystemLibrary.h"
 
+#include "common/TextEncoding.h"
 #include "common/WindowsFolders.h"
 #include "common/core/PathText.h"
 
@@ -15,7 +16,7 @@ UniqueModule LoadSystemLibrary(const char* name) {
     const std::string path = JoinPath(folder, name);
     // A full path with the altered search order: the DLL's dependencies are looked for in its own
     // folder first. Unlike LOAD_LIBRARY_SEARCH_SYSTEM32 this needs no update on Windows 7.
-    return UniqueModule(::LoadLibraryExA(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH));
+    return UniqueModule(::LoadLibraryExW(WideFromUtf8(path).c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH));
 }
 
 }  // namespace corvane::start

@@ -2,6 +2,7 @@
 
 #include "common/CommonResources.h"
 #include "common/MessageLoop.h"
+#include "common/TextEncoding.h"
 #include "start/KindelTexts.h"
 
 #include <algorithm>
@@ -19,12 +20,13 @@ constexpr std::array<ControlSpec, 2> kControls = {{
 }};
 
 // The size `text` needs on one line in `font`.
-SIZE TextExtent(HFONT font, const char* text) noexcept {
+SIZE TextExtent(HFONT font, const char* text) {
     SIZE size{};
     const UniqueMemoryDc dc(::CreateCompatibleDC(nullptr));
     if (dc) {
         const SelectedObject withFont(dc.get(), font);  // let go of the font before the DC is deleted
-        ::GetTextExtentPoint32A(dc.get(), text, ::lstrlenA(text), &size);
+        const std::wstring wide = WideFromUtf8(text);
+        ::GetTextExtentPoint32W(dc.get(), wide.c_str(), static_cast<int>(wide.size()), &size);
     }
     return size;
 }
@@ -32,7 +34,7 @@ SIZE TextExtent(HFONT font, const char* text) noexcept {
 // The labels' boxes were laid out for a narrower font than today's dialog font. A text that needs
 // more room than its box gets a box grown about the same centre (the texts are centred in the
 // window), so that it is never cut off or wrapped.
-void FitLabelToText(HWND label, const char* text, HFONT font) noexcept {
+void FitLabelToText(HWND label, const char* text, HFONT font) {
     const HWND parent = ::GetParent(label);
     RECT box{};
     ::GetWindowRect(label, &box);
@@ -48,8 +50,8 @@ void FitLabelToText(HWND label, const char* text, HFONT font) noexcept {
 
 }  // namespace
 
-void frmStart::ConfigureClass(WNDCLASSEXA& windowClass) noexcept {
-    windowClass.hIcon = ::LoadIconA(windowClass.hInstance, MAKEINTRESOURCEA(IDI_PROGRAM));
+void frmStart::ConfigureClass(WNDCLASSEXW& windowClass) noexcept {
+    windowClass.hIcon = ::LoadIconW(windowClass.hInstance, MAKEINTRESOURCEW(IDI_PROGRAM));
 }
 
 bool frmStart::Create() {

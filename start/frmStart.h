@@ -24,7 +24,7 @@ inline constexpr TwipsRect kLabel2Place{1823, 960, 1035, 195};
 class frmStart : public BaseWindow<frmStart> {
   public:
     static const char* ClassName() noexcept { return "frmStart"; }
-    static void ConfigureClass(WNDCLASSEXA& windowClass) noexcept;
+    static void ConfigureClass(WNDCLASSEXW& windowClass) noexcept;
 
     // Creates the window hidden, sized and centred. Returns false when Windows refused.
     bool Create();

@@ -12,7 +12,7 @@ using namespace corvane::test;
 
 TEST(FileDialog, NewObjectHasTheShortRecordAndDefaults) {
     cFileDialog dialog;
-    EXPECT_EQ(dialog.Record().lStructSize, static_cast<DWORD>(OPENFILENAME_SIZE_VERSION_400A));
+    EXPECT_EQ(dialog.Record().lStructSize, static_cast<DWORD>(OPENFILENAME_SIZE_VERSION_400W));
     EXPECT_EQ(dialog.FilterIndex(), 1u);
     EXPECT_EQ(dialog.hwnd(), nullptr);
     EXPECT_EQ(dialog.DialogTitle(), "");
@@ -20,8 +20,8 @@ TEST(FileDialog, NewObjectHasTheShortRecordAndDefaults) {
     EXPECT_FALSE(dialog.CancelError());
     dialog.Filter("Programs|*.exe|All Files (*.*)|*.*|");
     EXPECT_EQ(dialog.Filter(), "Programs|*.exe|All Files (*.*)|*.*|");
-    EXPECT_EQ(std::string(dialog.Record().lpstrFilter, 37),
-              std::string("Programs\0*.exe\0All Files (*.*)\0*.*\0\0\0", 37));
+    EXPECT_EQ(std::wstring(dialog.Record().lpstrFilter, 37),
+              std::wstring(L"Programs\0*.exe\0All Files (*.*)\0*.*\0\0\0", 37));
 }
 
 TEST(FileDialog, TooLongAFilenameIsRejectedAndOneOfExactlyTheBufferSizeShown) {

@@ -1,6 +1,7 @@
-// The menu under a double-byte ANSI code page (932, Japanese). The second byte of ソ (83 5C) and of
-// 表 (95 5C) is the byte of a backslash: the menu must find its files, working folders and %dir% as
-// folders named so really are. This program runs in a Wine prefix of its own whose code page is 932
+// The menu under a double-byte ANSI code page (932, Japanese). In that code page the second byte of
+// ソ (83 5C) and of 表 (95 5C) is the byte of a backslash: a Data.dat written in it must give the
+// right texts, and the menu must find its files, working folders and %dir% as folders named so
+// really are. This program runs in a Wine prefix of its own whose code page is 932
 // (tools/with-wine.sh --japanese).
 #include "menu/MenuResources.h"
 #include "tests/win/menu/MenuWindowHarness.h"
@@ -14,22 +15,27 @@ namespace {
 
 using namespace corvane::test;
 
-const std::string kSo = "\x83\x5C";
-const std::string kTable = "\x95\x5C";
-const std::string kFolder = "E:\\" + kTable;  // a folder whose name ends in the byte 5C
+// The characters in code page 932, as an older Data.dat holds them...
+const std::string kSoAnsi = "\x83\x5C";
+const std::string kTableAnsi = "\x95\x5C";
+// ...and in UTF-8, as the programs hold them.
+const std::string kSo = "\xE3\x82\xBD";
+const std::string kTable = "\xE8\xA1\xA8";
+const std::string kFolder = "E:\\" + kTable;  // in code page 932 a name ending in the byte 5C
 
 class JapaneseCodePage : public MenuWindowTest {
   protected:
     void SetUp() override {
         MenuWindowTest::SetUp();
         ASSERT_EQ(::GetACP(), 932u) << "run this program through tools/with-wine.sh --japanese";
-        ASSERT_TRUE(::CreateDirectoryA(kFolder.c_str(), nullptr));
+        ASSERT_TRUE(::CreateDirectoryA(("E:\\" + kTableAnsi).c_str(), nullptr));
     }
 };
 
 TEST_F(JapaneseCodePage, FilesFoldersAndPlaceholdersAreFoundByCharacters) {
     // The menu's own folder, given without its backslash as the platform reports folders.
-    WriteTestFile(kFolder + "\\Data.dat", "Tool\r\n" + kTable + "\\" + kSo + ".exe\r\n/log=%dir%\r\n");
+    WriteTestFile(kFolder + "\\Data.dat",
+                  "Tool\r\n" + kTableAnsi + "\\" + kSoAnsi + ".exe\r\n/log=%dir%\r\n");
     RecordingStarter starter;
     auto menu = OpenMenu(kFolder, &starter);
     ASSERT_TRUE(menu);

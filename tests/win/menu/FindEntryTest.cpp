@@ -1,4 +1,5 @@
 // Find Entry and typing in the list: narrowing the rows while every entry stays in Data.dat.
+#include "common/TextEncoding.h"
 #include "menu/MenuResources.h"
 #include "menu/core/MenuTexts.h"
 #include "tests/win/menu/MenuWindowHarness.h"
@@ -34,15 +35,15 @@ class FindEntry : public MenuOverListTest {
         return names;
     }
     void Find(const std::string& text) const {
-        ::SendMessageA(Box(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+        ::SendMessageW(Box(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(WideFromUtf8(text).c_str()));
         PumpMessages();
     }
     // A key as the program's message loop hands it on: through the dialog keyboard handling first.
     void Press(HWND target, WPARAM key) const {
         MSG message{target, WM_KEYDOWN, key, 0, 0, {}};
-        if (!::IsDialogMessageA(menu_->Hwnd(), &message)) {
+        if (!::IsDialogMessageW(menu_->Hwnd(), &message)) {
             ::TranslateMessage(&message);
-            ::DispatchMessageA(&message);
+            ::DispatchMessageW(&message);
         }
         PumpMessages();
     }

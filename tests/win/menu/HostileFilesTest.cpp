@@ -1,6 +1,7 @@
 // The menu starts, shows what it can and never crashes, whatever the stick holds: binary garbage,
 // huge lines, paths longer than Windows' usual limit, characters outside the code page, a locked
 // Data.dat, a drive that cannot be written.
+#include "common/TextEncoding.h"
 #include "common/FileContents.h"
 #include "common/UniqueHandle.h"
 #include "menu/EntryList.h"
@@ -66,8 +67,9 @@ TEST_F(HostileFiles, HugeLinesLongPathsAndForeignCharactersAreKept) {
     };
     EXPECT_TRUE(row("Huge")[1] == huge && row("Huge")[2] == huge) << "a line of 100,000 characters was cut";
     EXPECT_EQ(row("Long")[1], longPath);
-    EXPECT_EQ(row(foreign)[1], foreign + ".exe");
-    EXPECT_EQ(row(foreign)[2], "/" + foreign);
+    const std::string shown = Utf8FromAnsi(foreign);  // the rows hold the file's texts in UTF-8
+    EXPECT_EQ(row(shown)[1], shown + ".exe");
+    EXPECT_EQ(row(shown)[2], "/" + shown);
 
     // Saving what was loaded writes every record back whole, byte for byte; only their order follows
     // the list's sort.

@@ -1,5 +1,6 @@
 #include "tests/win/menu/MenuWindowHarness.h"
 
+#include "common/TextEncoding.h"
 #include "common/WindowLayout.h"
 #include "common/core/Twips.h"
 #include "menu/core/DataFile.h"
@@ -155,7 +156,8 @@ HWND ShownEditor() {
 }
 
 void TypeInEditor(int id, const std::string& text) {
-    ::SendMessageA(::GetDlgItem(ShownEditor(), id), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    ::SendMessageW(::GetDlgItem(ShownEditor(), id), WM_SETTEXT, 0,
+                   reinterpret_cast<LPARAM>(WideFromUtf8(text).c_str()));
 }
 
 void PressInEditor(int id) {
@@ -165,10 +167,10 @@ void PressInEditor(int id) {
 
 void PumpMessages() {
     MSG message{};
-    while (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+    while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
         if (message.message != WM_QUIT) {
             ::TranslateMessage(&message);
-            ::DispatchMessageA(&message);
+            ::DispatchMessageW(&message);
         }
     }
 }
@@ -295,10 +297,10 @@ bool RestMouseOn(HWND window, HWND tip) {
 
 std::string StatusTipText(const menu::frmMain& menu) {
     const HWND tip = StatusTip(menu);
-    NMTTDISPINFOA request{};
-    request.hdr = {tip, reinterpret_cast<UINT_PTR>(menu.StatusBarHandle()), TTN_GETDISPINFOA};
-    ::SendMessageA(menu.Hwnd(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&request));
-    return request.lpszText != nullptr ? request.lpszText : "";
+    NMTTDISPINFOW request{};
+    request.hdr = {tip, reinterpret_cast<UINT_PTR>(menu.StatusBarHandle()), TTN_GETDISPINFOW};
+    ::SendMessageW(menu.Hwnd(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&request));
+    return request.lpszText != nullptr ? Utf8FromWide(request.lpszText) : "";
 }
 
 void SaveScreenshot(HWND window, const std::string& name) {

@@ -1,6 +1,7 @@
 #include "tests/win/support/LaunchRecord.h"
 
 #include "common/FileContents.h"
+#include "common/TextEncoding.h"
 #include "tests/win/support/Polling.h"
 #include "tests/win/support/TestDrive.h"
 
@@ -13,9 +14,9 @@ namespace {
 constexpr const char* kRecorderName = "corvane_launch_recorder.exe";
 
 std::string RecordPath() {
-    char folder[MAX_PATH] = {};
-    ::GetTempPathA(MAX_PATH, folder);
-    return std::string(folder) + "corvane-launch-record.txt";
+    wchar_t folder[MAX_PATH + 1] = {};  // the call's own limit
+    ::GetTempPathW(MAX_PATH + 1, folder);
+    return Utf8FromWide(folder) + "corvane-launch-record.txt";
 }
 
 std::optional<LaunchRecord> TakeRecord() {
@@ -23,7 +24,7 @@ std::optional<LaunchRecord> TakeRecord() {
     if (ReadWholeFile(RecordPath(), contents) != ERROR_SUCCESS) {
         return std::nullopt;
     }
-    ::DeleteFileA(RecordPath().c_str());
+    ::DeleteFileW(WideFromUtf8(RecordPath()).c_str());
     LaunchRecord record;
     std::size_t start = 0;
     for (std::string* field : {&record.folder, &record.arguments, &record.program}) {
@@ -37,10 +38,11 @@ std::optional<LaunchRecord> TakeRecord() {
 }  // namespace
 
 std::string InstallLaunchRecorder(const std::string& destination) {
-    ::SetEnvironmentVariableA("CORVANE_LAUNCH_RECORD", RecordPath().c_str());
-    ::DeleteFileA(RecordPath().c_str());
+    ::SetEnvironmentVariableW(L"CORVANE_LAUNCH_RECORD", WideFromUtf8(RecordPath()).c_str());
+    ::DeleteFileW(WideFromUtf8(RecordPath()).c_str());
     const std::string source = TestProgramFolder() + kRecorderName;
-    EXPECT_TRUE(::CopyFileA(source.c_str(), destination.c_str(), FALSE)) << source << " -> " << destination;
+    EXPECT_TRUE(::CopyFileW(WideFromUtf8(source).c_str(), WideFromUtf8(destination).c_str(), FALSE))
+        << source << " -> " << destination;
     return destination;
 }
 

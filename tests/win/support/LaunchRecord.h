@@ -1,4 +1,4 @@
-// A small program that records how it was started (its folder, arguments and own path), so that
+// A small program that records how it was started (its folder, arguments and own path, in UTF-8), so that
 // tests can check what the menu handed to the shell. The record goes to a file whose name the
 // recorder takes from CORVANE_LAUNCH_RECORD, which InstallLaunchRecorder sets for this process and
 // its children.

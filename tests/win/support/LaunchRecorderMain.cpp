@@ -1,6 +1,8 @@
-// The launch recorder (see support/LaunchRecord.h): writes "folder\narguments\nprogram\n" to the file
-// named by CORVANE_LAUNCH_RECORD, in one step, and ends.
+// The launch recorder (see support/LaunchRecord.h): writes "folder\narguments\nprogram\n" in UTF-8 to
+// the file named by CORVANE_LAUNCH_RECORD, in one step, and ends.
 #include "common/FileContents.h"
+#include "common/ProgramPath.h"
+#include "common/TextEncoding.h"
 
 #include <windows.h>
 
@@ -8,39 +10,49 @@
 
 namespace {
 
-std::string ArgumentsOf(const char* commandLine) {
-    const char* p = commandLine;
-    if (*p == '"') {
+// The command line after the program's name, as the program received it.
+std::wstring ArgumentsOf(const wchar_t* commandLine) {
+    const wchar_t* p = commandLine;
+    if (*p == L'"') {
         ++p;
-        while (*p != '\0' && *p != '"') {
+        while (*p != L'\0' && *p != L'"') {
             ++p;
         }
-        if (*p == '"') {
+        if (*p == L'"') {
             ++p;
         }
     } else {
-        while (*p != '\0' && *p != ' ' && *p != '\t') {
+        while (*p != L'\0' && *p != L' ' && *p != L'\t') {
             ++p;
         }
     }
-    while (*p == ' ' || *p == '\t') {
+    while (*p == L' ' || *p == L'\t') {
         ++p;
     }
     return p;
 }
 
+// An environment variable or the current folder: asked for its length first, so nothing is cut.
+template <typename Query>
+std::wstring Whole(Query query) {
+    std::wstring text(query(0, nullptr), L'\0');
+    text.resize(query(static_cast<DWORD>(text.size()), text.data()));
+    return text;
+}
+
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-    char recordPath[MAX_PATH] = {};
-    if (::GetEnvironmentVariableA("CORVANE_LAUNCH_RECORD", recordPath, MAX_PATH) == 0) {
+    using corvane::Utf8FromWide;
+    const std::wstring recordPath = Whole([](DWORD size, wchar_t* buffer) {
+        return ::GetEnvironmentVariableW(L"CORVANE_LAUNCH_RECORD", buffer, size);
+    });
+    if (recordPath.empty()) {
         return 1;
     }
-    char folder[MAX_PATH] = {};
-    ::GetCurrentDirectoryA(MAX_PATH, folder);
-    char program[MAX_PATH] = {};
-    ::GetModuleFileNameA(nullptr, program, MAX_PATH);
-    const std::string record =
-        std::string(folder) + "\n" + ArgumentsOf(::GetCommandLineA()) + "\n" + program + "\n";
-    return corvane::ReplaceFileContents(recordPath, record) == ERROR_SUCCESS ? 0 : 2;
+    const std::wstring folder =
+        Whole([](DWORD size, wchar_t* buffer) { return ::GetCurrentDirectoryW(size, buffer); });
+    const std::string record = Utf8FromWide(folder) + "\n" + Utf8FromWide(ArgumentsOf(::GetCommandLineW())) +
+                               "\n" + corvane::ProgramPath() + "\n";
+    return corvane::ReplaceFileContents(Utf8FromWide(recordPath), record) == ERROR_SUCCESS ? 0 : 2;
 }

@@ -1,6 +1,9 @@
 #include "tests/win/support/TestDrive.h"
 
 #include "common/FileContents.h"
+#include "common/ProgramPath.h"
+#include "common/TextEncoding.h"
+#include "common/WindowsFolders.h"
 #include "common/UniqueHandle.h"
 #include "tests/win/support/Polling.h"
 
@@ -9,21 +12,23 @@
 
 #include <cstdlib>
 
+// Paths are UTF-8, as in the programs.
+
 namespace corvane::test {
 
 void ForEachFolderEntry(const std::string& folder,
                         const std::function<void(const std::string& name, bool isFolder)>& visit) {
-    WIN32_FIND_DATAA entry{};
-    UniqueFind find(::FindFirstFileA((folder + "*").c_str(), &entry));
+    WIN32_FIND_DATAW entry{};
+    UniqueFind find(::FindFirstFileW(WideFromUtf8(folder + "*").c_str(), &entry));
     if (!find) {
         return;
     }
     do {
-        const std::string name = entry.cFileName;
+        const std::string name = Utf8FromWide(entry.cFileName);
         if (name != "." && name != "..") {
             visit(name, (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0);
         }
-    } while (::FindNextFileA(find.get(), &entry));
+    } while (::FindNextFileW(find.get(), &entry));
 }
 
 namespace {
@@ -31,12 +36,13 @@ namespace {
 void DeleteTree(const std::string& folder) {
     ForEachFolderEntry(folder, [&](const std::string& name, bool isFolder) {
         const std::string path = folder + name;
-        ::SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+        const std::wstring widePath = WideFromUtf8(path);
+        ::SetFileAttributesW(widePath.c_str(), FILE_ATTRIBUTE_NORMAL);
         if (isFolder) {
             DeleteTree(path + "\\");
-            ::RemoveDirectoryA(path.c_str());
+            ::RemoveDirectoryW(widePath.c_str());
         } else {
-            ::DeleteFileA(path.c_str());
+            ::DeleteFileW(widePath.c_str());
         }
     });
 }
@@ -44,7 +50,7 @@ void DeleteTree(const std::string& folder) {
 }  // namespace
 
 bool DriveIsMapped(const std::string& root) {
-    const DWORD attributes = ::GetFileAttributesA(root.c_str());
+    const DWORD attributes = ::GetFileAttributesW(WideFromUtf8(root).c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
@@ -64,7 +70,7 @@ std::string ReadTestFile(const std::string& path) {
 }
 
 void SetAttributes(const std::string& path, unsigned long attributes) {
-    ASSERT_TRUE(::SetFileAttributesA(path.c_str(), attributes)) << path;
+    ASSERT_TRUE(::SetFileAttributesW(WideFromUtf8(path).c_str(), attributes)) << path;
 }
 
 std::string SessionDriveFolder(const std::string& name) {
@@ -90,13 +96,14 @@ bool PulledDrive::Pull() {
     if (folder_.empty() || pulled_) {
         return false;
     }
-    pulled_ = ::MoveFileA(folder_.c_str(), away_.c_str()) != FALSE;
+    pulled_ = ::MoveFileW(WideFromUtf8(folder_).c_str(), WideFromUtf8(away_).c_str()) != FALSE;
     return pulled_;
 }
 
 void PulledDrive::PutBack() {
     if (pulled_.exchange(false)) {
-        EXPECT_TRUE(::MoveFileA(away_.c_str(), folder_.c_str())) << "could not put " << folder_ << " back";
+        EXPECT_TRUE(::MoveFileW(WideFromUtf8(away_).c_str(), WideFromUtf8(folder_).c_str()))
+            << "could not put " << folder_ << " back";
     }
 }
 
@@ -106,11 +113,11 @@ namespace {
 std::string HostPath(const std::string& path) {
     using Convert = char* (*)(const wchar_t*);
     const auto convert = reinterpret_cast<Convert>(reinterpret_cast<void*>(
-        ::GetProcAddress(::GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
+        ::GetProcAddress(::GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
     if (convert == nullptr) {
         return {};
     }
-    const std::wstring wide(path.begin(), path.end());
+    const std::wstring wide = WideFromUtf8(path);
     char* unixName = convert(wide.c_str());
     if (unixName == nullptr) {
         return {};
@@ -123,12 +130,12 @@ std::string HostPath(const std::string& path) {
 // Starts a host program (Wine starts Unix programs given by their Z: path). Wine hands back no
 // handle that waits for a Unix program: callers poll for its effect.
 bool RunHostCommand(const std::string& program, const std::string& arguments) {
-    std::string line = program + " " + arguments;
-    STARTUPINFOA startup{};
+    std::wstring line = WideFromUtf8(program + " " + arguments);
+    STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
-    if (!::CreateProcessA(("Z:" + program).c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                          &startup, &process)) {
+    if (!::CreateProcessW(WideFromUtf8("Z:" + program).c_str(), line.data(), nullptr, nullptr, FALSE, 0,
+                          nullptr, nullptr, &startup, &process)) {
         return false;
     }
     UniqueKernelHandle ownProcess(process.hProcess);
@@ -137,15 +144,16 @@ bool RunHostCommand(const std::string& program, const std::string& arguments) {
 }
 
 bool Exists(const std::string& path) {
-    WIN32_FIND_DATAA entry{};
-    return UniqueFind(::FindFirstFileA(path.c_str(), &entry)).valid();
+    WIN32_FIND_DATAW entry{};
+    return UniqueFind(::FindFirstFileW(WideFromUtf8(path).c_str(), &entry)).valid();
 }
 
 }  // namespace
 
 SymbolicLink::SymbolicLink(const std::string& link, const std::string& target, bool toFolder) : link_(link) {
     const DWORD flags = (toFolder ? SYMBOLIC_LINK_FLAG_DIRECTORY : 0) | 0x2;  // unprivileged create
-    if (::CreateSymbolicLinkA(link.c_str(), target.c_str(), flags) && Exists(link)) {
+    if (::CreateSymbolicLinkW(WideFromUtf8(link).c_str(), WideFromUtf8(target).c_str(), flags) &&
+        Exists(link)) {
         made_ = true;
         return;
     }
@@ -163,42 +171,40 @@ SymbolicLink::~SymbolicLink() {
         if (RunHostCommand("/bin/rm", "-f " + HostPath(link_))) {
             EXPECT_TRUE(PollUntil([&] { return !Exists(link_); }, 10000)) << link_ << " stayed";
         }
-    } else if (made_ && !::RemoveDirectoryA(link_.c_str())) {  // a link to a folder is removed as one
-        ::DeleteFileA(link_.c_str());
+    } else if (made_ && !::RemoveDirectoryW(WideFromUtf8(link_).c_str())) {  // a folder link goes as a folder
+        ::DeleteFileW(WideFromUtf8(link_).c_str());
     }
 }
 
 std::vector<std::string> FolderEntriesMatching(const std::string& folder, const std::string& pattern) {
     std::vector<std::string> names;
-    WIN32_FIND_DATAA entry{};
-    UniqueFind find(::FindFirstFileA((folder + pattern).c_str(), &entry));
+    WIN32_FIND_DATAW entry{};
+    UniqueFind find(::FindFirstFileW(WideFromUtf8(folder + pattern).c_str(), &entry));
     if (find) {
         do {
-            names.emplace_back(entry.cFileName);
-        } while (::FindNextFileA(find.get(), &entry));
+            names.push_back(Utf8FromWide(entry.cFileName));
+        } while (::FindNextFileW(find.get(), &entry));
     }
     return names;
 }
 
 CurrentFolder::CurrentFolder(const std::string& folder) {
-    char previous[MAX_PATH * 4] = {};
-    previous_.assign(previous, ::GetCurrentDirectoryA(sizeof previous, previous));
-    EXPECT_TRUE(::SetCurrentDirectoryA(folder.c_str())) << folder;
+    std::wstring previous(::GetCurrentDirectoryW(0, nullptr), L'\0');
+    previous.resize(::GetCurrentDirectoryW(static_cast<DWORD>(previous.size()), previous.data()));
+    previous_ = Utf8FromWide(previous);
+    EXPECT_TRUE(::SetCurrentDirectoryW(WideFromUtf8(folder).c_str())) << folder;
 }
 
 CurrentFolder::~CurrentFolder() {
-    ::SetCurrentDirectoryA(previous_.c_str());
+    ::SetCurrentDirectoryW(WideFromUtf8(previous_).c_str());
 }
 
 std::string WindowsSystemFolder() {
-    char folder[MAX_PATH] = {};
-    return std::string(folder, ::GetSystemDirectoryA(folder, MAX_PATH));
+    return SystemFolder();
 }
 
 std::string TestProgramFolder() {
-    char buffer[MAX_PATH * 4] = {};
-    const DWORD length = ::GetModuleFileNameA(nullptr, buffer, sizeof buffer);
-    std::string path(buffer, length);
+    const std::string path = ProgramPath();
     return path.substr(0, path.rfind('\\') + 1);
 }
 

@@ -1,5 +1,7 @@
 #include "tests/win/support/TestEntries.h"
 
+#include "common/TextEncoding.h"
+
 #include <commctrl.h>
 
 namespace corvane::test {
@@ -28,16 +30,16 @@ std::vector<Row> RowsOf(const menu::EntryModel& entries) {
 
 std::string ListViewText(HWND listView, int row, int column) {
     // LVM_GETITEMTEXT has no way to ask for the length: grow until the text fits.
-    std::vector<char> buffer(256);
+    std::vector<wchar_t> buffer(256);
     while (true) {
-        LVITEMA item{};
+        LVITEMW item{};
         item.iSubItem = column;
         item.pszText = buffer.data();
         item.cchTextMax = static_cast<int>(buffer.size());
-        const auto length = static_cast<std::size_t>(::SendMessageA(
-            listView, LVM_GETITEMTEXTA, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item)));
+        const auto length = static_cast<std::size_t>(::SendMessageW(
+            listView, LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item)));
         if (length + 1 < buffer.size()) {
-            return std::string(buffer.data(), length);
+            return Utf8FromWide({buffer.data(), length});
         }
         buffer.resize(buffer.size() * 4);
     }
@@ -45,7 +47,7 @@ std::string ListViewText(HWND listView, int row, int column) {
 
 std::vector<Row> ListRows(HWND listView) {
     std::vector<Row> rows;
-    const auto count = static_cast<int>(::SendMessageA(listView, LVM_GETITEMCOUNT, 0, 0));
+    const auto count = static_cast<int>(::SendMessageW(listView, LVM_GETITEMCOUNT, 0, 0));
     for (int row = 0; row < count; ++row) {
         rows.push_back(
             {ListViewText(listView, row, 0), ListViewText(listView, row, 1), ListViewText(listView, row, 2)});

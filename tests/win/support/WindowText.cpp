@@ -1,5 +1,7 @@
 #include "tests/win/support/WindowText.h"
 
+#include "common/TextEncoding.h"
+
 namespace corvane::test {
 namespace {
 
@@ -9,18 +11,18 @@ constexpr UINT kAnswerWaitMs = 5000;
 
 std::string WindowText(HWND window) {
     DWORD_PTR length = 0;
-    if (!::SendMessageTimeoutA(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kAnswerWaitMs, &length)) {
+    if (!::SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kAnswerWaitMs, &length)) {
         return {};
     }
-    // Room to spare: the length of a text in another code page may be an estimate.
-    std::string text(length * 2 + 1, '\0');
+    // Room to spare: an ANSI window's length may be an estimate.
+    std::wstring text(length * 2 + 1, L'\0');
     DWORD_PTR copied = 0;
-    if (!::SendMessageTimeoutA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
+    if (!::SendMessageTimeoutW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
                                SMTO_ABORTIFHUNG, kAnswerWaitMs, &copied)) {
         return {};
     }
     text.resize(copied);
-    return text;
+    return Utf8FromWide(text);
 }
 
 }  // namespace corvane::test
