@@ -4,6 +4,8 @@
 
 #include <shellapi.h>
 
+#include <new>
+
 namespace corvane::menu::modTray {
 namespace {
 
@@ -25,8 +27,11 @@ void AddTrayIcon(HWND window, HICON icon, const char* tip) noexcept {
     record.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
     record.uCallbackMessage = kTrayNotification;
     record.hIcon = icon;
-    // The first form's tip holds 64 characters with the NUL.
-    ::lstrcpynW(record.szTip, WideFromUtf8(tip).c_str(), 64);
+    try {
+        // The first form's tip holds 64 characters with the NUL.
+        ::lstrcpynW(record.szTip, WideFromUtf8(tip).c_str(), 64);
+    } catch (const std::bad_alloc&) {  // the icon goes in without its tip
+    }
     ::Shell_NotifyIconW(NIM_ADD, &record);
 }
 

@@ -1,5 +1,7 @@
 #include "tests/win/support/DialogAnswerer.h"
 
+#include "common/TextEncoding.h"
+
 namespace corvane::test {
 namespace {
 
@@ -25,9 +27,7 @@ int DefaultButton(HWND dialog) {
 std::string TitleOf(HWND window) {
     wchar_t wide[256] = {};
     const int length = ::InternalGetWindowText(window, wide, 256);
-    char title[512] = {};
-    ::WideCharToMultiByte(CP_ACP, 0, wide, length, title, sizeof title - 1, nullptr, nullptr);
-    return title;
+    return Utf8FromWide({wide, static_cast<std::size_t>(length > 0 ? length : 0)});
 }
 
 struct DialogSearch {
@@ -71,9 +71,9 @@ void DialogAnswerer::Watch() {
         DialogSearch search{&title_, nullptr};
         ::EnumWindows(FindDialog, reinterpret_cast<LPARAM>(&search));
         if (const HWND dialog = search.found) {
-            char text[2048] = {};
-            ::GetDlgItemTextA(dialog, 0xFFFF, text, sizeof text);
-            const SeenDialog seen{true, TitleOf(dialog), text, DefaultButton(dialog)};
+            wchar_t text[2048] = {};
+            ::GetDlgItemTextW(dialog, 0xFFFF, text, 2048);
+            const SeenDialog seen{true, TitleOf(dialog), Utf8FromWide(text), DefaultButton(dialog)};
             {
                 const std::lock_guard lock(mutex_);
                 seen_.push_back(seen);
