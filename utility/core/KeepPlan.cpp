@@ -6,7 +6,6 @@
 namespace corvane::utility {
 namespace {
 
-constexpr std::string_view kHistoryFolder = "Support\\Backups";
 constexpr std::string_view kForbiddenInNames = "\\/:*?\"<>|";
 
 // A label as part of a folder name: no character a name may not hold, no trailing dot or space

@@ -9,6 +9,9 @@
 
 namespace corvane::utility {
 
+// The menu's list history: earlier versions of its list, kept below the drive's root.
+inline constexpr std::string_view kHistoryFolder = "Support\\Backups";
+
 // What is at the drive's root before the format.
 struct MenuDriveContents {
     bool menuProgram = false;    // Menu.exe
