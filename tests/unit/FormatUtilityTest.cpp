@@ -1,3 +1,4 @@
+#include "utility/core/FormatMessages.h"
 #include "utility/core/FormatRules.h"
 #include "utility/core/KeepPlan.h"
 
@@ -183,6 +184,40 @@ TEST(KeepPlan, KeepAndRestoreSteps) {
     ASSERT_EQ(some.size(), 2u);
     EXPECT_EQ(some[0].to, "E:\\Settings.ini");
     EXPECT_EQ(some[1].to, "E:\\Support\\Backups");
+}
+
+TEST(FormatMessages, ShellAnswersAndReports) {
+    EXPECT_EQ(FormatOutcomeOf(0xFFFFFFFFu), FormatOutcome::Failed);     // SHFMT_ERROR
+    EXPECT_EQ(FormatOutcomeOf(0xFFFFFFFEu), FormatOutcome::Cancelled);  // SHFMT_CANCEL
+    EXPECT_EQ(FormatOutcomeOf(0xFFFFFFFDu), FormatOutcome::Failed);     // SHFMT_NOFORMAT
+    EXPECT_EQ(FormatOutcomeOf(0x1234u), FormatOutcome::Formatted);      // the new volume's id
+    EXPECT_EQ(FormatOutcomeOf(0u), FormatOutcome::Formatted);
+
+    const std::string folder = "C:\\Users\\ann\\Corvane kept lists\\Drive E";
+    const RestoreReport nothingKept;
+    const RestoreReport allBack{true, true, {}};
+    const RestoreReport stuck{true, false, "E:\\Data.dat: Access is denied."};
+    EXPECT_EQ(AfterFormatMessage('E', FormatOutcome::Formatted, nothingKept, {}), "E: is formatted.");
+    EXPECT_EQ(AfterFormatMessage('E', FormatOutcome::Formatted, allBack, folder),
+              "E: is formatted.\r\n\r\nThe menu's list, settings and history are back on the drive.");
+    // Cancelled: the files never left, so nothing is said about them.
+    EXPECT_EQ(AfterFormatMessage('E', FormatOutcome::Cancelled, allBack, folder), "E: was not formatted.");
+    // Whatever could not go back is named, and so is the folder that still holds the copy.
+    const std::string failed = AfterFormatMessage('E', FormatOutcome::Failed, stuck, folder);
+    EXPECT_EQ(failed.rfind("E: could not be formatted.", 0), 0u);
+    EXPECT_NE(failed.find("E:\\Data.dat: Access is denied."), std::string::npos);
+    EXPECT_EQ(failed.substr(failed.size() - folder.size()), folder);
+
+    const std::string question = KeepQuestion('E', ItemsToKeep({true, true, true, false}), folder);
+    EXPECT_EQ(question.rfind("E: holds a Corvane menu.", 0), 0u);
+    EXPECT_NE(question.find("(Data.dat and Settings.ini)"), std::string::npos);
+    EXPECT_NE(question.find(folder), std::string::npos);
+
+    EXPECT_TRUE(OffersCreator(FormatOutcome::Formatted, true, true));
+    EXPECT_FALSE(OffersCreator(FormatOutcome::Cancelled, true, true));
+    EXPECT_FALSE(OffersCreator(FormatOutcome::Failed, true, true));
+    EXPECT_FALSE(OffersCreator(FormatOutcome::Formatted, false, true));
+    EXPECT_FALSE(OffersCreator(FormatOutcome::Formatted, true, false));
 }
 
 }  // namespace
