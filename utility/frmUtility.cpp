@@ -185,7 +185,9 @@ void frmUtility::ShowSelectedState() {
     } else if (const auto letter = SelectedDrive()) {
         for (const DriveFacts& drive : rows_) {
             if (drive.letter == *letter) {
-                state = RefusalMessage(WhyNotFormat(drive), drive.letter);
+                const FormatRefusal refusal = WhyNotFormat(drive);
+                state = refusal == FormatRefusal::None ? RowTexts(drive).drive + texts::kReadyHint
+                                                       : RefusalMessage(refusal, drive.letter);
             }
         }
     }

@@ -20,6 +20,8 @@ inline constexpr const char* kHelp = "&Help";
 inline constexpr const char* kAbout = "&About";
 inline constexpr const char* kClose = "&Close";
 inline constexpr const char* kNoDrives = "No removable drive is attached. Insert one and press Refresh (F5).";
+inline constexpr const char* kReadyHint =
+    " can be formatted: press Format (Enter) to open the format dialog.";
 inline constexpr const char* kChooseDrive = "Please choose a drive in the list first.";
 
 // A drive's row.

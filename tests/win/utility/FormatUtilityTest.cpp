@@ -8,6 +8,7 @@
 #include "tests/win/support/LaunchRecord.h"
 #include "tests/win/support/Screenshot.h"
 #include "tests/win/support/TestDrive.h"
+#include "tests/win/support/WindowText.h"
 #include "utility/DriveSurvey.h"
 #include "utility/KeptFiles.h"
 #include "utility/core/UtilityTexts.h"
@@ -157,7 +158,11 @@ TEST_F(FormatUtilityTest, ListsRemovableDrivesAndItsOwn) {
         const std::vector<std::string> tiny = RowCells(list, static_cast<int>(letters.find('T')), 6);
         EXPECT_EQ(tiny[3], "1.0 MB");
     }
+    EXPECT_EQ(WindowText(::GetDlgItem(window_->Hwnd(), frmUtility::lblState)),
+              "C:" + std::string(texts::kRefusedSystem));
     ASSERT_TRUE(window_->SelectDrive('E'));
+    EXPECT_EQ(WindowText(::GetDlgItem(window_->Hwnd(), frmUtility::lblState)),
+              "E:" + std::string(texts::kReadyHint));
     window_->RefreshDrives();  // the selection survives a refresh
     EXPECT_EQ(window_->SelectedDrive(), 'E');
     SaveWindowScreenshot(window_->Hwnd(), "format-utility");
