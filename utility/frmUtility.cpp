@@ -24,7 +24,7 @@ constexpr DWORD kListStyle = WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWS
 
 // In tab order: the list first, so that the arrows pick a drive at once; Enter formats it.
 constexpr std::array<ControlSpec, 8> kControls = {{
-    {frmUtility::lstDrives, WC_LISTVIEWA, "", kListStyle, WS_EX_CLIENTEDGE, {180, 480, 8340, 2880}},
+    {frmUtility::lstDrives, WC_LISTVIEWA, "", kListStyle, WS_EX_CLIENTEDGE, {180, 480, 8340, 2520}},
     {frmUtility::cmdFormat,
      "BUTTON",
      texts::kFormat,
@@ -41,7 +41,7 @@ constexpr std::array<ControlSpec, 8> kControls = {{
      SS_LEFT | SS_NOPREFIX,
      0,
      {180, 180, 8340, 255}},
-    {frmUtility::lblState, "STATIC", "", SS_LEFT | SS_NOPREFIX, 0, {180, 3450, 8340, 510}},
+    {frmUtility::lblState, "STATIC", "", SS_LEFT | SS_NOPREFIX, 0, {180, 3120, 8340, 870}},
 }};
 
 struct Column {
