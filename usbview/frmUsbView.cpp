@@ -14,10 +14,7 @@
 namespace corvane::usbview {
 namespace {
 
-constexpr int kClientWidth = 9600;  // twips
-constexpr int kClientHeight = 5640;
 constexpr UINT_PTR kRefreshTimer = 1;
-constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 constexpr DWORD kButtonStyle = WS_TABSTOP | BS_PUSHBUTTON;
 constexpr DWORD kTreeStyle =
     WS_TABSTOP | TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT | TVS_SHOWSELALWAYS | TVS_DISABLEDRAGDROP;
@@ -85,22 +82,7 @@ bool FindItem(HWND tree, HTREEITEM parent, const std::function<bool(HTREEITEM)>&
 }  // namespace
 
 frmUsbView::frmUsbView(DeviceSource source, std::function<void()> onClosed)
-    : source_(std::move(source)),
-      onClosed_(std::move(onClosed)),
-      about_([this] { support::OpenHelpPage(about_.Hwnd(), texts::kHelpPage, texts::kProgramTitle); }) {}
-
-void frmUsbView::ConfigureClass(WNDCLASSEXA& windowClass) {
-    windowClass.hIcon = ::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_PROGRAM));
-}
-
-bool frmUsbView::Create(int showCommand) {
-    if (!CreateWindowObject(WS_EX_CONTROLPARENT, texts::kProgramTitle, kWindowStyle, CW_USEDEFAULT,
-                            CW_USEDEFAULT, 100, 100)) {
-        return false;
-    }
-    support::ShowCentred(Hwnd(), kClientWidth, kClientHeight, showCommand);
-    return true;
-}
+    : ToolWindow(std::move(onClosed)), source_(std::move(source)) {}
 
 void frmUsbView::OnCreate() {
     const HWND hwnd = Hwnd();
@@ -190,90 +172,55 @@ void frmUsbView::SetStatus(const std::string& text) {
 void frmUsbView::OnCopy() {
     const std::optional<std::size_t> selected = SelectedDevice();
     if (!selected) {
-        support::ShowMessage(Hwnd(), texts::kNothingSelected, texts::kProgramTitle,
-                             MB_OK | MB_ICONINFORMATION);
+        Say(texts::kNothingSelected, MB_OK | MB_ICONINFORMATION);
         return;
     }
     if (const DWORD error = CopyTextToClipboard(Hwnd(), DetailsText(records_[*selected]));
         error != ERROR_SUCCESS) {
-        support::ShowMessage(Hwnd(), texts::kCopyFailed + SystemErrorText(error), texts::kProgramTitle,
-                             MB_OK | MB_ICONEXCLAMATION);
+        Say(texts::kCopyFailed + SystemErrorText(error), MB_OK | MB_ICONEXCLAMATION);
         return;
     }
     SetStatus(texts::kCopied);
 }
 
 void frmUsbView::OnCommand(int id) {
-    switch (id) {
-        case cmdCopy:
-            OnCopy();
-            break;
-        case cmdRefresh:
-            RefreshDevices();
-            break;
-        case cmdHelp:
-            support::OpenHelpPage(Hwnd(), texts::kHelpPage, texts::kProgramTitle);
-            break;
-        case cmdAbout:
-            about_.Show();
-            break;
-        case cmdClose:
-            Destroy();
-            break;
-        default:
-            break;
+    if (id == cmdCopy) {
+        OnCopy();
+    } else if (id == cmdRefresh) {
+        RefreshDevices();
     }
 }
 
-LRESULT frmUsbView::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+void frmUsbView::OnNotify(const NMHDR& header) {
+    if (header.idFrom == tvDevices && header.code == TVN_SELCHANGEDW) {
+        ShowSelectedDetails();
+    }
+}
+
+bool frmUsbView::HandleOwnMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
     switch (message) {
-        case WM_CREATE:
-            OnCreate();
-            return 0;
-        case WM_COMMAND:
-            OnCommand(LOWORD(wParam));
-            return 0;
-        case WM_NOTIFYFORMAT:
-            return NFR_UNICODE;  // the tree's notifications in UTF-16, whatever this window's class is
-        case WM_NOTIFY: {
-            const auto* header = reinterpret_cast<const NMHDR*>(lParam);
-            if (header->idFrom == tvDevices && header->code == TVN_SELCHANGEDW) {
-                ShowSelectedDetails();
-            }
-            return 0;
-        }
         case WM_DEVICECHANGE:
             // A device arriving or leaving comes as several messages: refresh once, after the last.
             if (wParam == DBT_DEVICEARRIVAL || wParam == DBT_DEVICEREMOVECOMPLETE ||
                 wParam == DBT_DEVNODES_CHANGED) {
                 ::SetTimer(Hwnd(), kRefreshTimer, kRefreshDelayMs, nullptr);
             }
-            return TRUE;
+            result = TRUE;
+            return true;
         case WM_TIMER:
             if (wParam == kRefreshTimer) {
                 ::KillTimer(Hwnd(), kRefreshTimer);
                 RefreshDevices();
             }
-            return 0;
-        case WM_CLOSE:
-            Destroy();
-            return 0;
+            return true;
         case WM_DESTROY:
             ::KillTimer(Hwnd(), kRefreshTimer);
             for (UniqueDeviceNotification& notification : notifications_) {
                 notification.reset();
             }
-            about_.Destroy();
-            return 0;
+            return true;
         default:
-            break;
-    }
-    return DefaultHandling(message, wParam, lParam);
-}
-
-void frmUsbView::OnWindowDestroyed() noexcept {
-    if (onClosed_) {
-        onClosed_();
+            return false;
     }
 }
 

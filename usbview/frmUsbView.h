@@ -3,13 +3,13 @@
 // tree follows devices as they arrive and leave.
 #pragma once
 
-#include "common/AboutWindow.h"
-#include "common/BaseWindow.h"
 #include "common/UniqueHandle.h"
+#include "support/ToolWindow.h"
 #include "usbview/DeviceHandles.h"
 #include "usbview/DeviceSource.h"
 #include "usbview/UsbViewResources.h"
 #include "usbview/core/DeviceTree.h"
+#include "usbview/core/UsbViewTexts.h"
 
 #include <array>
 #include <functional>
@@ -19,7 +19,7 @@
 
 namespace corvane::usbview {
 
-class frmUsbView : public BaseWindow<frmUsbView> {
+class frmUsbView : public support::ToolWindow<frmUsbView> {
   public:
     enum ControlId {
         lblTree = 101,                     // caption of the tree, with its mnemonic
@@ -29,19 +29,15 @@ class frmUsbView : public BaseWindow<frmUsbView> {
         lblStatus,                         // how many devices, or that there are none
         cmdCopy = IDC_USBVIEW_COPY,        // "&Copy Details" (Ctrl+C)
         cmdRefresh = IDC_USBVIEW_REFRESH,  // "&Refresh" (F5)
-        cmdHelp = IDC_USBVIEW_HELP,        // "&Help" (F1)
-        cmdAbout = 113,                    // "&About"
-        cmdClose = IDCANCEL,               // "C&lose" (Escape)
-    };
+    };  // and the tool window's cmdHelp (F1), cmdAbout and cmdClose (Escape)
+
+    static constexpr support::ToolDescription kTool = {texts::kProgramTitle, texts::kHelpPage, 9600, 5640};
 
     // A device change is acted on this long after the last of a burst of them.
     static constexpr UINT kRefreshDelayMs = 400;
 
     // `source` lists the devices; `onClosed` runs once the window is gone (the program ends there).
     frmUsbView(DeviceSource source, std::function<void()> onClosed);
-
-    // Creates and shows the window, centred, with the devices read. False when it could not be created.
-    bool Create(int showCommand);
 
     // Reads the devices again; the selected device stays selected when it is still attached.
     void RefreshDevices();
@@ -52,22 +48,21 @@ class frmUsbView : public BaseWindow<frmUsbView> {
     bool SelectDevice(const std::string& instanceId);
 
     static const char* ClassName() { return "CorvaneUsbView"; }
-    static void ConfigureClass(WNDCLASSEXA& windowClass);
-    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+    // The tool window's hooks.
+    void OnCreate();
+    void OnCommand(int id);
+    void OnNotify(const NMHDR& header);
+    bool HandleOwnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
 
   private:
-    void OnCreate();
     void ListenForDevices();
     void FillTree();
-    void OnCommand(int id);
     void OnCopy();
     void ShowSelectedDetails();
     void SetStatus(const std::string& text);
-    void OnWindowDestroyed() noexcept override;
 
     DeviceSource source_;
-    std::function<void()> onClosed_;
-    AboutWindow about_;
     std::vector<DeviceRecord> records_;
     UniqueFont font_;
     std::array<UniqueDeviceNotification, 2> notifications_;

@@ -3,4 +3,3 @@
 
 #define IDA_UTILITY 200          // the window's keys
 #define IDC_UTILITY_REFRESH 110  // F5 and "&Refresh": the drives are read again
-#define IDC_UTILITY_HELP 111     // F1 and "&Help": the format utility's help page

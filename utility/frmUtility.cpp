@@ -16,9 +16,6 @@
 namespace corvane::utility {
 namespace {
 
-constexpr int kClientWidth = 8700;  // twips
-constexpr int kClientHeight = 4620;
-constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 constexpr DWORD kButtonStyle = WS_TABSTOP | BS_PUSHBUTTON;
 constexpr DWORD kListStyle = WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_NOSORTHEADER;
 
@@ -94,22 +91,7 @@ void SelectRow(HWND list, int row) {
 }  // namespace
 
 frmUtility::frmUtility(FormatSetup setup, std::function<void()> onClosed)
-    : setup_(std::move(setup)),
-      onClosed_(std::move(onClosed)),
-      about_([this] { support::OpenHelpPage(about_.Hwnd(), texts::kHelpPage, texts::kProgramTitle); }) {}
-
-void frmUtility::ConfigureClass(WNDCLASSEXA& windowClass) {
-    windowClass.hIcon = ::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_PROGRAM));
-}
-
-bool frmUtility::Create(int showCommand) {
-    if (!CreateWindowObject(WS_EX_CONTROLPARENT, texts::kProgramTitle, kWindowStyle, CW_USEDEFAULT,
-                            CW_USEDEFAULT, 100, 100)) {
-        return false;
-    }
-    support::ShowCentred(Hwnd(), kClientWidth, kClientHeight, showCommand);
-    return true;
-}
+    : ToolWindow(std::move(onClosed)), setup_(std::move(setup)) {}
 
 void frmUtility::OnCreate() {
     const HWND hwnd = Hwnd();
@@ -200,8 +182,7 @@ void frmUtility::OnFormat() {
     }
     const std::optional<char> letter = SelectedDrive();
     if (!letter) {
-        support::ShowMessage(Hwnd(), rows_.empty() ? texts::kNoDrives : texts::kChooseDrive,
-                             texts::kProgramTitle, MB_OK | MB_ICONINFORMATION);
+        Say(rows_.empty() ? texts::kNoDrives : texts::kChooseDrive, MB_OK | MB_ICONINFORMATION);
         return;
     }
     formatting_ = true;
@@ -216,69 +197,30 @@ void frmUtility::OnFormat() {
 }
 
 void frmUtility::OnCommand(int id) {
-    switch (id) {
-        case cmdFormat:
-            OnFormat();
-            break;
-        case cmdRefresh:
-            RefreshDrives();
-            break;
-        case cmdHelp:
-            support::OpenHelpPage(Hwnd(), texts::kHelpPage, texts::kProgramTitle);
-            break;
-        case cmdAbout:
-            about_.Show();
-            break;
-        case cmdClose:
-            Destroy();
-            break;
-        default:
-            break;
+    if (id == cmdFormat) {
+        OnFormat();
+    } else if (id == cmdRefresh) {
+        RefreshDrives();
     }
 }
 
-LRESULT frmUtility::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-        case WM_CREATE:
-            OnCreate();
-            return 0;
-        case WM_COMMAND:
-            OnCommand(LOWORD(wParam));
-            return 0;
-        case WM_NOTIFYFORMAT:
-            return NFR_UNICODE;  // the list's notifications in UTF-16, whatever this window's class is
-        case WM_NOTIFY: {
-            const auto* header = reinterpret_cast<const NMHDR*>(lParam);
-            if (header->idFrom == lstDrives && header->code == LVN_ITEMCHANGED) {
-                ShowSelectedState();
-            }
-            return 0;
-        }
-        case WM_DEVICECHANGE:
-            // A stick put in or pulled out: the list follows (not while a format runs: its report
-            // refreshes the list when it is done).
-            if ((wParam == DBT_DEVICEARRIVAL || wParam == DBT_DEVICEREMOVECOMPLETE) && !formatting_) {
-                RefreshDrives();
-            }
-            return TRUE;
-        case WM_CLOSE:
-            if (!formatting_) {
-                Destroy();
-            }
-            return 0;
-        case WM_DESTROY:
-            about_.Destroy();
-            return 0;
-        default:
-            break;
+void frmUtility::OnNotify(const NMHDR& header) {
+    if (header.idFrom == lstDrives && header.code == LVN_ITEMCHANGED) {
+        ShowSelectedState();
     }
-    return DefaultHandling(message, wParam, lParam);
 }
 
-void frmUtility::OnWindowDestroyed() noexcept {
-    if (onClosed_) {
-        onClosed_();
+bool frmUtility::HandleOwnMessage(UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
+    // A stick put in or pulled out: the list follows (not while a format runs: its report refreshes
+    // the list when it is done).
+    if (message != WM_DEVICECHANGE) {
+        return false;
     }
+    if ((wParam == DBT_DEVICEARRIVAL || wParam == DBT_DEVICEREMOVECOMPLETE) && !formatting_) {
+        RefreshDrives();
+    }
+    result = TRUE;
+    return true;
 }
 
 }  // namespace corvane::utility

@@ -3,12 +3,12 @@
 // one through the shell's format dialog, keeping a Corvane menu's files around the format on request.
 #pragma once
 
-#include "common/AboutWindow.h"
-#include "common/BaseWindow.h"
 #include "common/UniqueHandle.h"
+#include "support/ToolWindow.h"
 #include "utility/FormatRun.h"
 #include "utility/UtilityResources.h"
 #include "utility/core/FormatRules.h"
+#include "utility/core/UtilityTexts.h"
 
 #include <functional>
 #include <optional>
@@ -17,7 +17,7 @@
 
 namespace corvane::utility {
 
-class frmUtility : public BaseWindow<frmUtility> {
+class frmUtility : public support::ToolWindow<frmUtility> {
   public:
     enum ControlId {
         lstDrives = 101,                   // the drives
@@ -25,16 +25,12 @@ class frmUtility : public BaseWindow<frmUtility> {
         lblState,                          // about the selected drive, or that there is none
         cmdFormat = IDOK,                  // "&Format..." (Enter)
         cmdRefresh = IDC_UTILITY_REFRESH,  // "&Refresh" (F5)
-        cmdHelp = IDC_UTILITY_HELP,        // "&Help" (F1)
-        cmdAbout = 112,                    // "&About"
-        cmdClose = IDCANCEL,               // "&Close" (Escape)
-    };
+    };  // and the tool window's cmdHelp (F1), cmdAbout and cmdClose (Escape)
+
+    static constexpr support::ToolDescription kTool = {texts::kProgramTitle, texts::kHelpPage, 8700, 4620};
 
     // `onClosed` runs once the window is gone (the program ends there).
     frmUtility(FormatSetup setup, std::function<void()> onClosed);
-
-    // Creates and shows the window, centred, with the drives listed. False when it could not be created.
-    bool Create(int showCommand);
 
     // Reads the drives again and lists them, keeping the selected drive selected when it is still there.
     void RefreshDrives();
@@ -47,21 +43,23 @@ class frmUtility : public BaseWindow<frmUtility> {
     // The result of the last Format command.
     [[nodiscard]] const FormatRunResult& LastRun() const noexcept { return lastRun_; }
 
+    // A format is running: the window stays open until it is done.
+    [[nodiscard]] bool IsBusy() const noexcept { return formatting_; }
+
     static const char* ClassName() { return "CorvaneFormatUtility"; }
-    static void ConfigureClass(WNDCLASSEXA& windowClass);
-    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+    // The tool window's hooks.
+    void OnCreate();
+    void OnCommand(int id);
+    void OnNotify(const NMHDR& header);
+    bool HandleOwnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
 
   private:
-    void OnCreate();
     void AddColumns(HWND list, int dpi);
-    void OnCommand(int id);
     void OnFormat();
     void ShowSelectedState();
-    void OnWindowDestroyed() noexcept override;
 
     FormatSetup setup_;
-    std::function<void()> onClosed_;
-    AboutWindow about_;
     std::vector<DriveFacts> rows_;
     FormatRunResult lastRun_;
     UniqueFont font_;
