@@ -81,6 +81,11 @@ FormatRunResult RunFormat(HWND owner, char letter, const FormatSetup& setup) {
         drive.readable ? ItemsToKeep(ReadMenuContents(root)) : std::vector<KeptItem>{};
     if (!items.empty() && !setup.keepParent.empty()) {
         const std::string keepFolder = ChooseKeepFolder(setup.keepParent, letter, drive.label, &Exists);
+        if (KeepFolderOnDrive(keepFolder, letter)) {
+            Say(owner, KeepFailedMessage(keepFolder, texts::kKeepOnFormattedDrive),
+                MB_OK | MB_ICONEXCLAMATION);
+            return run;
+        }
         const int answer =
             Say(owner, KeepQuestion(letter, items, keepFolder), MB_YESNOCANCEL | MB_ICONQUESTION);
         if (answer == IDCANCEL) {

@@ -161,6 +161,14 @@ TEST(KeepPlan, KeepFolderNeverReusesAnEarlierCopy) {
     EXPECT_EQ(ChooseKeepFolder(parent, 'F', " ..", exists), parent + "\\Drive F");
 }
 
+TEST(KeepPlan, CopyNeverGoesOntoTheDriveBeingFormatted) {
+    EXPECT_TRUE(KeepFolderOnDrive("E:\\Users\\ann\\Corvane kept lists\\Drive E", 'E'));
+    EXPECT_TRUE(KeepFolderOnDrive("e:\\kept", 'E'));
+    EXPECT_TRUE(KeepFolderOnDrive("\\\\?\\E:\\kept", 'e'));
+    EXPECT_FALSE(KeepFolderOnDrive("C:\\Users\\ann\\Corvane kept lists\\Drive E", 'E'));
+    EXPECT_FALSE(KeepFolderOnDrive("\\\\server\\profiles\\ann", 'E'));
+}
+
 TEST(KeepPlan, KeepAndRestoreSteps) {
     const std::vector<KeptItem> items = ItemsToKeep({true, true, true, true});
     const std::vector<CopyStep> keep = KeepSteps("E:\\", "C:\\kept\\Drive E", items);

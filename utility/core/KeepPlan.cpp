@@ -2,6 +2,7 @@
 
 #include "common/core/DriveFiles.h"
 #include "common/core/PathText.h"
+#include "utility/core/FormatRules.h"
 
 namespace corvane::utility {
 namespace {
@@ -80,6 +81,12 @@ std::string ChooseKeepFolder(std::string_view parent, char letter, std::string_v
         folder = JoinPath(parent, name + " (" + std::to_string(copy) + ")");
     }
     return folder;
+}
+
+bool KeepFolderOnDrive(std::string_view keepFolder, char letter) noexcept {
+    const std::optional<char> drive = DriveLetterOf(keepFolder);
+    const std::optional<char> formatted = DriveLetterOf(std::string(1, letter) + ":\\");
+    return drive && drive == formatted;
 }
 
 std::vector<CopyStep> KeepSteps(std::string_view driveRoot, std::string_view keepFolder,

@@ -42,6 +42,10 @@ std::string ItemNames(const std::vector<KeptItem>& items);
 std::string ChooseKeepFolder(std::string_view parent, char letter, std::string_view label,
                              const std::function<bool(const std::string&)>& exists);
 
+// True when the keep folder would be on the drive being formatted ('E'), where the format would erase
+// the copy along with the files it keeps.
+bool KeepFolderOnDrive(std::string_view keepFolder, char letter) noexcept;
+
 struct CopyStep {
     std::string from;
     std::string to;

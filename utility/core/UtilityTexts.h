@@ -53,8 +53,8 @@ inline constexpr const char* kKeepQuestionTail =
 inline constexpr const char* kKeepFailedLead = "The menu's files could not be kept in ";
 inline constexpr const char* kKeepFailedTail =
     "\r\n\r\nThe drive was not formatted. Nothing on it was changed.";
-inline constexpr const char* kFormatAsk =
-    " will be formatted: everything on it will be erased.\r\n\r\nOpen the format dialog now?";
+inline constexpr const char* kKeepOnFormattedDrive =
+    "The folder is on the drive that is to be formatted: the format would erase the copy too.";
 
 // After the format.
 inline constexpr const char* kFormatted = " is formatted.";

@@ -262,6 +262,19 @@ TEST_F(FormatUtilityTest, NothingIsLostWhenKeepingOrRestoringFails) {
         EXPECT_EQ(said[1].rfind(texts::kKeepFailedLead, 0), 0u) << said[1];
         EXPECT_EQ(ReadTestFile(std::string(kStickRoot) + "Menu.exe"), "MZ menu");
     }
+    // A profile on the stick itself (a portable set-up) would have the copy erased with the drive: the
+    // copy is refused and nothing is formatted.
+    {
+        DialogAnswerer answerer(kTitle, Answers(IDYES));
+        FormatSetup setup = Setup(kProgramOnSystemDrive, &EmptiesTheDrive);
+        setup.keepParent = std::string(kStickRoot) + "Users\\ann\\Corvane kept lists";
+        const utility::FormatRunResult run = utility::RunFormat(nullptr, 'E', setup);
+        EXPECT_FALSE(run.formatCalled);
+        const std::vector<std::string> said = answerer.Texts();
+        ASSERT_EQ(said.size(), 1u);
+        EXPECT_EQ(said[0].rfind(texts::kKeepFailedLead, 0), 0u) << said[0];
+        EXPECT_EQ(ReadTestFile(std::string(kStickRoot) + "Menu.exe"), "MZ menu");
+    }
     // The drive comes back from the format with a file where the history's folder goes: the history
     // cannot go back, so the whole copy stays in the profile and the report says where.
     {
