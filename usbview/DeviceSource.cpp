@@ -20,9 +20,8 @@
 namespace corvane::usbview {
 namespace {
 
-// The classes and interfaces asked for, spelled out here so that no GUID library is needed.
+// The device class of USB controllers and hubs, and the interface of disks.
 constexpr GUID kUsbClass = {0x36FC9E60, 0xC465, 0x11CF, {0x80, 0x56, 0x44, 0x45, 0x53, 0x54, 0x00, 0x00}};
-constexpr GUID kHubInterface = {0xF18A0E88, 0xC30C, 0x11D0, {0x88, 0x15, 0x00, 0xA0, 0xC9, 0x06, 0xBE, 0xD8}};
 constexpr GUID kDiskInterface = {
     0x53F56307, 0xB6BF, 0x11D0, {0x94, 0xF2, 0x00, 0xA0, 0xC9, 0x1E, 0xFB, 0x8B}};
 
@@ -78,8 +77,9 @@ std::vector<std::string> ListProperty(HDEVINFO set, SP_DEVINFO_DATA& device, DWO
     return list;
 }
 
+// A device on USB (its id starts with the bus: "USB\...") or a controller or hub of the USB class.
 bool IsUsbRecord(const std::string& instanceId, const GUID& classGuid) {
-    return instanceId.starts_with("USB\\") || ::IsEqualGUID(classGuid, kUsbClass);
+    return ClassifyDevice(instanceId, {}) != DeviceKind::Controller || ::IsEqualGUID(classGuid, kUsbClass);
 }
 
 // Calls `visit` with the path of every present interface of a class (hubs, disks) and its device.
@@ -165,7 +165,7 @@ std::vector<DriveAncestry> DriveAncestries() {
 // The speed of the device on each port of each hub, by the device's driver key.
 std::map<std::wstring, UsbSpeed> PortSpeeds() {
     std::map<std::wstring, UsbSpeed> speeds;
-    ForEachInterface(kHubInterface, [&](const std::wstring& path, DEVINST) {
+    ForEachInterface(kUsbHubInterface, [&](const std::wstring& path, DEVINST) {
         const UniqueFile hub = OpenForQueries(path);
         USB_NODE_INFORMATION node{};
         if (!hub || !Query(hub.get(), IOCTL_USB_GET_NODE_INFORMATION, &node, sizeof node, node)) {

@@ -20,12 +20,6 @@ constexpr DWORD kTreeStyle =
     WS_TABSTOP | TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT | TVS_SHOWSELALWAYS | TVS_DISABLEDRAGDROP;
 constexpr DWORD kDetailsStyle = WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL;
 
-// The interfaces whose arrival and removal the window hears of: USB devices and hubs.
-constexpr GUID kUsbDeviceInterface = {
-    0xA5DCBF10, 0x6530, 0x11D2, {0x90, 0x1F, 0x00, 0xC0, 0x4F, 0xB9, 0x51, 0xED}};
-constexpr GUID kUsbHubInterface = {
-    0xF18A0E88, 0xC30C, 0x11D0, {0x88, 0x15, 0x00, 0xA0, 0xC9, 0x06, 0xBE, 0xD8}};
-
 // In tab order; each caption comes just before the control its mnemonic moves to.
 constexpr std::array<ControlSpec, 10> kControls = {{
     {frmUsbView::lblTree, "STATIC", texts::kTreeCaption, SS_LEFT, 0, {180, 150, 5400, 255}},

@@ -14,6 +14,8 @@
 #include <shellapi.h>
 #include <shlobj.h>
 
+#include <memory>
+
 namespace corvane::utility {
 namespace {
 
@@ -26,12 +28,10 @@ int Say(HWND owner, const std::string& text, UINT style) {
 
 std::string ProfileFolder() {
     PWSTR folder = nullptr;
-    std::string path;
-    if (SUCCEEDED(::SHGetKnownFolderPath(FOLDERID_Profile, 0, nullptr, &folder))) {
-        path = Utf8FromWide(folder);
-    }
-    ::CoTaskMemFree(folder);  // owed even when the call failed
-    return path;
+    const HRESULT found = ::SHGetKnownFolderPath(FOLDERID_Profile, 0, nullptr, &folder);
+    // The text is the shell's to give and ours to free, even when the call failed.
+    const std::unique_ptr<wchar_t, decltype(&::CoTaskMemFree)> owned(folder, &::CoTaskMemFree);
+    return SUCCEEDED(found) ? Utf8FromWide(owned.get()) : std::string();
 }
 
 std::string FailureText(const CopyResult& result) {

@@ -12,6 +12,7 @@
 #include <dbt.h>
 
 #include <array>
+#include <memory>
 
 namespace corvane::utility {
 namespace {
@@ -185,14 +186,12 @@ void frmUtility::OnFormat() {
         Say(rows_.empty() ? texts::kNoDrives : texts::kChooseDrive, MB_OK | MB_ICONINFORMATION);
         return;
     }
-    formatting_ = true;
-    try {
+    {
+        // Cleared however the run ends: a flag left set would keep the window from ever closing.
+        const std::unique_ptr<bool, void (*)(bool*)> busy(&formatting_, [](bool* flag) { *flag = false; });
+        formatting_ = true;
         lastRun_ = RunFormat(Hwnd(), *letter, setup_);
-    } catch (...) {
-        formatting_ = false;
-        throw;
     }
-    formatting_ = false;
     RefreshDrives();
 }
 
