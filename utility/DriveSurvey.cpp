@@ -58,17 +58,17 @@ DriveFacts ReadDriveFacts(char letter, const std::string& programPath) {
 
     std::wstring label(kVolumeTextLimit, L'\0');
     std::wstring fileSystem(kVolumeTextLimit, L'\0');
+    ULARGE_INTEGER freeToUser{};
+    ULARGE_INTEGER total{};
+    // Readable only when both answer: a volume whose space cannot be read is not shown as 0 bytes.
     if (::GetVolumeInformationW(root.c_str(), label.data(), kVolumeTextLimit, nullptr, nullptr, nullptr,
-                                fileSystem.data(), kVolumeTextLimit)) {
+                                fileSystem.data(), kVolumeTextLimit) &&
+        ::GetDiskFreeSpaceExW(root.c_str(), &freeToUser, &total, nullptr)) {
         facts.readable = true;
         facts.label = Utf8FromWide(label.c_str());
         facts.fileSystem = Utf8FromWide(fileSystem.c_str());
-        ULARGE_INTEGER freeToUser{};
-        ULARGE_INTEGER total{};
-        if (::GetDiskFreeSpaceExW(root.c_str(), &freeToUser, &total, nullptr)) {
-            facts.totalBytes = total.QuadPart;
-            facts.freeBytes = freeToUser.QuadPart;
-        }
+        facts.totalBytes = total.QuadPart;
+        facts.freeBytes = freeToUser.QuadPart;
     }
     return facts;
 }

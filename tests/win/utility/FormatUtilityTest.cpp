@@ -15,6 +15,7 @@
 
 #include <gtest/gtest.h>
 #include <commctrl.h>
+#include <dbt.h>
 #include <windows.h>
 
 #include <memory>
@@ -166,6 +167,29 @@ TEST_F(FormatUtilityTest, ListsRemovableDrivesAndItsOwn) {
     window_->RefreshDrives();  // the selection survives a refresh
     EXPECT_EQ(window_->SelectedDrive(), 'E');
     SaveWindowScreenshot(window_->Hwnd(), "format-utility");
+}
+
+TEST_F(FormatUtilityTest, ListFollowsAStickPulledOut) {
+    OpenWindow(kProgramOnSystemDrive, &EmptiesTheDrive);
+    ASSERT_TRUE(window_->SelectDrive('F'));
+    PulledDrive stick("drive-f");
+    ASSERT_TRUE(stick.Possible());
+    ASSERT_TRUE(stick.Pull());
+    // What Windows sends every top-level window when a volume goes (sent: it carries a pointer).
+    DEV_BROADCAST_VOLUME volume{};
+    volume.dbcv_size = sizeof volume;
+    volume.dbcv_devicetype = DBT_DEVTYP_VOLUME;
+    volume.dbcv_unitmask = 1u << ('F' - 'A');
+    ::SendMessageW(window_->Hwnd(), WM_DEVICECHANGE, DBT_DEVICEREMOVECOMPLETE,
+                   reinterpret_cast<LPARAM>(&volume));
+    const HWND list = ::GetDlgItem(window_->Hwnd(), frmUtility::lstDrives);
+    const auto row =
+        static_cast<int>(::SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+    const std::vector<std::string> cells = RowCells(list, row, 6);
+    // Wine keeps the letter of a mapped folder that is gone; its row then says it cannot be read.
+    EXPECT_EQ(cells[0], "F:");
+    EXPECT_EQ(cells[2], texts::kUnreadable);
+    EXPECT_EQ(cells[3], "");
 }
 
 TEST_F(FormatUtilityTest, RefusesSystemFixedAndItsOwnDrive) {
