@@ -113,13 +113,24 @@ class FormatUtilityTest : public ::testing::Test {
     }
 
     void OpenWindow(const std::string& programPath, utility::FormatCall format) {
-        window_ = std::make_unique<frmUtility>(Setup(programPath, std::move(format)), [] {});
+        window_ = std::make_unique<frmUtility>(Setup(programPath, std::move(format)), [this] { ++closed_; });
         ASSERT_TRUE(window_->Create(SW_SHOWNORMAL));
     }
 
     std::unique_ptr<frmUtility> window_;
     std::vector<unsigned> formatCalls_;
+    int closed_ = 0;
 };
+
+// A key pressed in a control of the window, as the program's message loop hands it to the dialog
+// manager (Tab, Enter, Escape and mnemonics).
+void PressKey(HWND window, HWND control, WPARAM key) {
+    MSG message{control, WM_KEYDOWN, key, 0, 0, {}};
+    if (!::IsDialogMessageW(window, &message)) {
+        ::TranslateMessage(&message);
+        ::DispatchMessageW(&message);
+    }
+}
 
 // Stand-ins for the shell's format dialog.
 FormatOutcome EmptiesTheDrive(HWND, unsigned drive) {
@@ -220,11 +231,22 @@ TEST_F(FormatUtilityTest, RefusesSystemFixedAndItsOwnDrive) {
     // Through the window: it opens on its own drive and Enter (the default button) is refused there.
     OpenWindow("E:\\Support\\Utility.exe", &EmptiesTheDrive);
     EXPECT_EQ(window_->SelectedDrive(), 'E');
-    DialogAnswerer answerer(kTitle);
-    ::SendMessageW(window_->Hwnd(), WM_COMMAND, MAKEWPARAM(frmUtility::cmdFormat, BN_CLICKED), 0);
-    EXPECT_EQ(answerer.Result().text, "E:" + std::string(texts::kRefusedProgram));
+    {
+        DialogAnswerer answerer(kTitle);
+        ::SendMessageW(window_->Hwnd(), WM_COMMAND, MAKEWPARAM(frmUtility::cmdFormat, BN_CLICKED), 0);
+        EXPECT_EQ(answerer.Result().text, "E:" + std::string(texts::kRefusedProgram));
+    }
     EXPECT_TRUE(formatCalls_.empty());
     EXPECT_EQ(ReadTestFile(std::string(kStickRoot) + "Menu.exe"), "MZ menu");
+
+    // From the keyboard: Enter in the list is the Format button, Escape closes the window.
+    DialogAnswerer keyAnswerer(kTitle);
+    const HWND list = ::GetDlgItem(window_->Hwnd(), frmUtility::lstDrives);
+    PressKey(window_->Hwnd(), list, VK_RETURN);
+    EXPECT_EQ(keyAnswerer.Result().text, "E:" + std::string(texts::kRefusedProgram));
+    PressKey(window_->Hwnd(), list, VK_ESCAPE);
+    EXPECT_EQ(closed_, 1);
+    EXPECT_FALSE(window_->IsOpen());
 }
 
 TEST_F(FormatUtilityTest, KeepsTheMenuListAroundAFormat) {
