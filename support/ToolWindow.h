@@ -58,7 +58,7 @@ class ToolWindow : public BaseWindow<Derived> {
     }
 
     static void ConfigureClass(WNDCLASSEXA& windowClass) {
-        windowClass.hIcon = ::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_PROGRAM));
+        windowClass.hIcon = ::LoadIconW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_PROGRAM));
     }
 
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -23,7 +23,7 @@ constexpr DWORD kDetailsStyle = WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_READ
 // In tab order; each caption comes just before the control its mnemonic moves to.
 constexpr std::array<ControlSpec, 10> kControls = {{
     {frmUsbView::lblTree, "STATIC", texts::kTreeCaption, SS_LEFT, 0, {180, 150, 5400, 255}},
-    {frmUsbView::tvDevices, WC_TREEVIEWA, "", kTreeStyle, WS_EX_CLIENTEDGE, {180, 420, 5400, 4260}},
+    {frmUsbView::tvDevices, "SysTreeView32", "", kTreeStyle, WS_EX_CLIENTEDGE, {180, 420, 5400, 4260}},
     {frmUsbView::lblDetails, "STATIC", texts::kDetailsCaption, SS_LEFT, 0, {5760, 150, 3660, 255}},
     {frmUsbView::txtDetails, "EDIT", "", kDetailsStyle, WS_EX_CLIENTEDGE, {5760, 420, 3660, 4260}},
     {frmUsbView::cmdCopy, "BUTTON", texts::kCopy, WS_TABSTOP | BS_DEFPUSHBUTTON, 0, {180, 5130, 1455, 375}},

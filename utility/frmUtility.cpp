@@ -22,7 +22,7 @@ constexpr DWORD kListStyle = WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWS
 
 // In tab order: the list first, so that the arrows pick a drive at once; Enter formats it.
 constexpr std::array<ControlSpec, 8> kControls = {{
-    {frmUtility::lstDrives, WC_LISTVIEWA, "", kListStyle, WS_EX_CLIENTEDGE, {180, 480, 8340, 2520}},
+    {frmUtility::lstDrives, "SysListView32", "", kListStyle, WS_EX_CLIENTEDGE, {180, 480, 8340, 2520}},
     {frmUtility::cmdFormat,
      "BUTTON",
      texts::kFormat,

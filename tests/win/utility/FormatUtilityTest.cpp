@@ -4,6 +4,7 @@
 // the real call to pin down what Wine does.
 #include "utility/frmUtility.h"
 
+#include "common/TextEncoding.h"
 #include "tests/win/support/DialogAnswerer.h"
 #include "tests/win/support/LaunchRecord.h"
 #include "tests/win/support/Screenshot.h"
@@ -74,7 +75,7 @@ std::vector<std::string> RowCells(HWND list, int row, int columns) {
 // A menu drive: the program, the list, its settings and two earlier lists in the history.
 void WriteMenuDrive(const std::string& root) {
     for (const char* folder : {"Support", "Support\\Backups", "Support\\Backups\\2026"}) {
-        ::CreateDirectoryA((root + folder).c_str(), nullptr);
+        ::CreateDirectoryW(WideFromUtf8(root + folder).c_str(), nullptr);
     }
     WriteTestFile(root + "Menu.exe", "MZ menu");
     WriteTestFile(root + "Data.dat", "Notes\r\nnotes.exe\r\n\r\n");
@@ -359,7 +360,7 @@ TEST_F(FormatUtilityTest, NothingIsLostWhenKeepingOrRestoringFails) {
 TEST_F(FormatUtilityTest, OffersToPrepareTheDriveAgainWithTheCreator) {
     WriteMenuDrive(kStickRoot);
     FormatSetup setup = Setup(kProgramOnSystemDrive, &EmptiesTheDrive);
-    ::CreateDirectoryA((TestProgramFolder() + "creator folder").c_str(), nullptr);
+    ::CreateDirectoryW(WideFromUtf8(TestProgramFolder() + "creator folder").c_str(), nullptr);
     setup.creatorPath = InstallLaunchRecorder(TestProgramFolder() + "creator folder\\Stickwright.exe");
     DialogAnswerer answerer(kTitle, Answers(IDYES, IDYES));
     utility::RunFormat(nullptr, 'E', setup);
