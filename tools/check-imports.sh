@@ -15,7 +15,7 @@ set -euo pipefail
 on_use=""
 if [ "${1:-}" = "--on-use" ]; then on_use=$2; shift 2; fi
 objdump=$1; shift
-allowed='^(kernel32|user32|gdi32|shell32|comdlg32|advapi32|ole32|oleaut32|shlwapi|msvcrt|comctl32)\.dll$'
+allowed='^(kernel32|user32|gdi32|shell32|comdlg32|advapi32|ole32|oleaut32|shlwapi|msvcrt|setupapi|comctl32)\.dll$'
 status=0
 for program in "$@"; do
   dlls=$("$objdump" -p "$program" | sed -n 's/^\s*DLL Name: //p' | tr 'A-Z' 'a-z')

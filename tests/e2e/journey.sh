@@ -59,7 +59,8 @@ cp -r "$release_dir"/. "$creator"/
 # Kindel must refuse to install it.
 echo "stand-in common-controls component" >"$creator/Support/mscomctl.ocx"
 prepare 'E:\' "Open my menu" "CORVANE"
-for item in Menu.exe Kindel.exe Support/mscomctl.ocx Support/Corvane.chm "Support/DO NOT DELETE.txt"; do
+for item in Menu.exe Kindel.exe Support/Utility.exe Support/usbview.exe Support/mscomctl.ocx Support/Corvane.chm \
+  "Support/DO NOT DELETE.txt"; do
   cmp -s "$creator/$item" "$stick/$item" || fail "$item on the drive differs from the creator folder's"
 done
 for folder in Support "My Documents" "My Music" "My Pictures" "My Programs" "My Video"; do
@@ -134,6 +135,16 @@ for _ in $(seq 100); do [ -s "$record" ] && break; sleep 0.1; done
 expect_eq "$(drive status frmMain Status 0)" \
   "Drive changed to F:\\ because 'e:\\My Programs\\recorder.exe' doesn't exist on selected drive." "fallback status"
 shot frmMain 5-menu-on-f
+
+step "the menu's Utilities open the drive's format utility and USB viewer"
+for tool in "mnuFormat CorvaneFormatUtility Corvane Format Utility" "mnuUsbview CorvaneUsbView Corvane USB View"; do
+  read -r item class title <<<"$tool"
+  drive command frmMain "$item"
+  expect_eq "$(drive wait "$class" 30000)" "$title" "window opened by $item"
+  shot "$class" "6-$class"
+  drive close "$class"
+  drive gone "$class"
+done
 settings_before=$(cat "$stick/Settings.ini")
 data_before=$(cat "$stick/Data.dat")
 drive close frmMain
