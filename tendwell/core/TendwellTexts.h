@@ -78,6 +78,7 @@ inline constexpr const char* kTurnOnFailed = "This setting could not be changed:
 inline constexpr const char* kNoRemovableDrives =
     "No removable drive is attached. Insert a USB drive prepared with Stickwright; it appears in the "
     "list.";
+inline constexpr const char* kPickDrive = "Pick the USB drive to check from the list.";
 inline constexpr const char* kDriveRefusedFixed =
     " is not a removable drive. The wizard checks and repairs USB drives only: pick one from the list.";
 inline constexpr const char* kDriveRefusedSystem =
