@@ -1,6 +1,7 @@
 #include "tendwell/frmTendwell.h"
 
 #include "common/CommonResources.h"
+#include "common/ProgramWindow.h"
 #include "common/SystemError.h"
 #include "common/TextEncoding.h"
 #include "common/WindowLayout.h"
@@ -93,7 +94,7 @@ frmTendwell::frmTendwell(std::string programFolder, std::function<void()> onClos
 }
 
 void frmTendwell::ConfigureClass(WNDCLASSEXA& windowClass) {
-    windowClass.hIcon = ::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_PROGRAM));
+    windowClass.hIcon = ::LoadIconW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_PROGRAM));
 }
 
 bool frmTendwell::Create(int showCommand) {
@@ -101,10 +102,7 @@ bool frmTendwell::Create(int showCommand) {
                             CW_USEDEFAULT, 100, 100)) {
         return false;
     }
-    SetClientSizeTwips(Hwnd(), kClientWidth, kClientHeight, WindowDpi(Hwnd()));
-    CentreOnScreen(Hwnd());
-    ::ShowWindow(Hwnd(), showCommand);
-    ::UpdateWindow(Hwnd());
+    ShowCentred(Hwnd(), kClientWidth, kClientHeight, showCommand);
     return true;
 }
 
@@ -120,10 +118,7 @@ void frmTendwell::OnCreate() {
             throw std::runtime_error("control not created");
         }
         if (control.id == Image7) {
-            const int iconSize = TwipsToPixels(control.place.width, dpi);
-            programIcon_.reset(
-                static_cast<HICON>(::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_PROGRAM),
-                                                IMAGE_ICON, iconSize, iconSize, 0)));
+            programIcon_ = LoadProgramIcon(TwipsToPixels(control.place.width, dpi));
             ::SendMessageW(child, STM_SETICON, reinterpret_cast<WPARAM>(programIcon_.get()), 0);
         }
     }

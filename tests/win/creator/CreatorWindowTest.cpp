@@ -2,6 +2,7 @@
 #include "creator/frmBrowse.h"
 
 #include "common/MyMod.h"
+#include "common/TextEncoding.h"
 #include "common/core/Twips.h"
 #include "creator/core/CreatorTexts.h"
 #include "tests/win/creator/CreatorFolder.h"
@@ -360,12 +361,13 @@ TEST_F(CreatorWindowTest, SupportLinksStartTheCreatorFoldersTools) {
 // the Autorun Repair link: its window appears in a process of its own.
 TEST_F(CreatorWindowTest, AutorunRepairLinkStartsTheRealWizard) {
     const std::string wizard = std::string(kCreatorFolder) + "\\Support\\Tendwell.exe";
-    ASSERT_TRUE(::CopyFileA((TestProgramFolder() + "Tendwell.exe").c_str(), wizard.c_str(), FALSE));
+    ASSERT_TRUE(::CopyFileW(WideFromUtf8(TestProgramFolder() + "Tendwell.exe").c_str(),
+                            WideFromUtf8(wizard).c_str(), FALSE));
     Click(Control(frmBrowse::Label4));
     HWND window = nullptr;
     ASSERT_TRUE(PollUntil(
         [&window] {
-            window = ::FindWindowA("CorvaneTendwell", nullptr);
+            window = ::FindWindowW(L"CorvaneTendwell", nullptr);
             return window != nullptr && ::IsWindowVisible(window);
         },
         20000));
@@ -373,7 +375,7 @@ TEST_F(CreatorWindowTest, AutorunRepairLinkStartsTheRealWizard) {
     ::GetWindowThreadProcessId(window, &process);
     EXPECT_NE(process, ::GetCurrentProcessId());
     EXPECT_EQ(WindowText(window), "Autorun Repair Wizard");
-    ::PostMessageA(window, WM_CLOSE, 0, 0);
+    ::PostMessageW(window, WM_CLOSE, 0, 0);
     EXPECT_TRUE(PollUntil([window] { return !::IsWindow(window); }, 10000));
 }
 

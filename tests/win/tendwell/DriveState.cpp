@@ -1,5 +1,6 @@
 #include "tests/win/tendwell/DriveState.h"
 
+#include "common/TextEncoding.h"
 #include "tests/win/support/TestDrive.h"
 
 #include <gtest/gtest.h>
@@ -14,7 +15,7 @@ constexpr DWORD kWatched = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FIL
 void Collect(const std::string& root, const std::string& relative, std::map<std::string, EntryState>& state) {
     ForEachFolderEntry(root + relative, [&](const std::string& name, bool isFolder) {
         const std::string path = root + relative + name;
-        const DWORD attributes = ::GetFileAttributesA(path.c_str()) & kWatched;
+        const DWORD attributes = AttributesOf(path) & kWatched;
         if (isFolder) {
             state[relative + name + "\\"] = {attributes, {}};
             if ((attributes & FILE_ATTRIBUTE_REPARSE_POINT) == 0) {
@@ -27,6 +28,16 @@ void Collect(const std::string& root, const std::string& relative, std::map<std:
 }
 
 }  // namespace
+
+void MakeFolder(const std::string& path) {
+    ASSERT_TRUE(::CreateDirectoryW(WideFromUtf8(path).c_str(), nullptr) ||
+                ::GetLastError() == ERROR_ALREADY_EXISTS)
+        << path;
+}
+
+unsigned long AttributesOf(const std::string& path) {
+    return ::GetFileAttributesW(WideFromUtf8(path).c_str());
+}
 
 std::map<std::string, EntryState> DriveState(const std::string& root) {
     std::map<std::string, EntryState> state;
@@ -61,7 +72,7 @@ void LayOutInfectedDrive() {
     EmptyDrive(kStickRoot);
     for (const char* folder : {"E:\\Support", "E:\\Support\\Backups", "E:\\My Music", "E:\\Photos",
                                "E:\\System Volume Information", "E:\\Notes", "E:\\Drafts"}) {
-        ASSERT_TRUE(::CreateDirectoryA(folder, nullptr)) << folder;
+        MakeFolder(folder);
     }
     for (const char* file : {"E:\\Menu.exe", "E:\\Kindel.exe", "E:\\Support\\Tendwell.exe", "E:\\Data.dat",
                              "E:\\Settings.ini", "E:\\Support\\Backups\\Data 1.dat", "E:\\Photos\\cat.jpg",

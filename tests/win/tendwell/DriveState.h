@@ -21,6 +21,12 @@ std::map<std::string, EntryState> DriveState(const std::string& root);
 std::map<std::string, std::string> Differences(const std::map<std::string, EntryState>& before,
                                                const std::map<std::string, EntryState>& after);
 
+// Creates a folder for a test; fails the test when it cannot (an existing one is fine).
+void MakeFolder(const std::string& path);
+
+// The attributes of a file or folder (INVALID_FILE_ATTRIBUTES when it is not there).
+unsigned long AttributesOf(const std::string& path);
+
 // Empties E: and lays out a prepared drive (programs, Support, the menu's list, settings and list
 // history) with malware's marks on it: a foreign Autorun.inf (hidden, system, read-only), a folder
 // and a file hidden as system with shortcuts beside them, and hidden system entries the wizard must

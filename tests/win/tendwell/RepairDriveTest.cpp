@@ -94,7 +94,7 @@ TEST_F(RepairDriveTest, AutorunIsReadInBothEncodingsAndAMissingOneGetsTheDrivesL
     for (const char* name : {"E:\\Menu.exe", "E:\\Kindel.exe"}) {
         WriteTestFile(name, "program");
     }
-    ASSERT_TRUE(::CreateDirectoryA("E:\\Support", nullptr));
+    MakeFolder("E:\\Support");
 
     // Written by a creator that stores labels beyond ASCII as UTF-16: recognised as its own.
     const std::string label = "Caf\xC3\xA9 \xE2\x82\xAC";  // UTF-8
@@ -111,7 +111,7 @@ TEST_F(RepairDriveTest, AutorunIsReadInBothEncodingsAndAMissingOneGetsTheDrivesL
     EXPECT_TRUE(InspectDrive(kStickRoot).check.steps.empty());
 
     // None at all: written with the drive's own label and the wizard's action.
-    ASSERT_TRUE(::DeleteFileA("E:\\Autorun.inf"));
+    ASSERT_TRUE(::DeleteFileW(L"E:\\Autorun.inf"));
     inspection = InspectDrive(kStickRoot);
     ASSERT_EQ(Steps(inspection), (StepList{{RepairKind::WriteAutorun, "Autorun.inf"}}));
     ExpectAllDone(RepairDrive(inspection));
@@ -137,11 +137,11 @@ TEST_F(RepairDriveTest, MissingProgramsAreReportedAndNothingIsWritten) {
 }
 
 TEST_F(RepairDriveTest, LinksAreNeitherFollowedNorChanged) {
-    ASSERT_TRUE(::CreateDirectoryA("F:\\Outside", nullptr));
-    ASSERT_TRUE(::CreateDirectoryA("F:\\Outside\\Inner", nullptr));
+    MakeFolder("F:\\Outside");
+    MakeFolder("F:\\Outside\\Inner");
     WriteTestFile("F:\\Outside\\Inner.lnk", "a shortcut of someone else's");
     SetAttributes("F:\\Outside\\Inner", kMarked);
-    ASSERT_TRUE(::CreateDirectoryA("E:\\Docs", nullptr));
+    MakeFolder("E:\\Docs");
     SetAttributes("E:\\Docs", kMarked);
     const auto outside = DriveState(kSecondStickRoot);
     {
@@ -156,7 +156,7 @@ TEST_F(RepairDriveTest, LinksAreNeitherFollowedNorChanged) {
         EXPECT_TRUE(HasFinding(inspection, texts::kAutorunLink));
         EXPECT_TRUE(HasFinding(inspection, "\"Docs.lnk\"" + std::string(texts::kLinkLeftAlone)));
         ExpectAllDone(RepairDrive(inspection));
-        EXPECT_EQ(::GetFileAttributesA("E:\\Docs") & kMarked, 0u);
+        EXPECT_EQ(AttributesOf("E:\\Docs") & kMarked, 0u);
 
         // Even a step that names a link (the drive changed between check and repair) is refused.
         inspection.check.steps = {{RepairKind::DeleteShortcut, "Docs.lnk", {}, "Delete Docs.lnk", {}},
@@ -174,7 +174,7 @@ TEST_F(RepairDriveTest, LinksAreNeitherFollowedNorChanged) {
 TEST_F(RepairDriveTest, FixedSystemAndSwappedDrivesAreRefused) {
     // The system drive and a fixed one: refused to check and to repair, whatever the steps say.
     const std::string planted = "C:\\TendwellPlanted";
-    ASSERT_TRUE(::CreateDirectoryA(planted.c_str(), nullptr) || ::GetLastError() == ERROR_ALREADY_EXISTS);
+    MakeFolder(planted);
     SetAttributes(planted, kMarked);
     for (const std::string& root : {std::string("C:\\"), std::string("Z:\\")}) {
         DriveInspection inspection = InspectDrive(root);
@@ -186,9 +186,9 @@ TEST_F(RepairDriveTest, FixedSystemAndSwappedDrivesAreRefused) {
         EXPECT_TRUE(outcome.refusal.has_value()) << root;
         EXPECT_TRUE(outcome.outcomes.empty()) << root;
     }
-    EXPECT_EQ(::GetFileAttributesA(planted.c_str()) & kMarked, kMarked);
+    EXPECT_EQ(AttributesOf(planted) & kMarked, kMarked);
     SetAttributes(planted, FILE_ATTRIBUTE_NORMAL);
-    ::RemoveDirectoryA(planted.c_str());
+    ::RemoveDirectoryW(WideFromUtf8(planted).c_str());
 
     // Another stick in E: since the check (a different volume serial): nothing is done.
     LayOutInfectedDrive();
