@@ -17,4 +17,8 @@ std::string AutorunFileText(std::string_view bytes);
 // creator's nine lines in the ANSI code page.
 std::string AutorunFileBytes(const AutorunLabels& labels);
 
+// False when AutorunFileBytes cannot keep every character of the labels (today: one the ANSI code
+// page lacks becomes the system's stand-in), so that the list the user confirms can say so.
+bool AutorunFileKeepsLabels(const AutorunLabels& labels);
+
 }  // namespace corvane::tendwell

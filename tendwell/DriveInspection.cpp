@@ -8,6 +8,7 @@
 #include "common/core/DriveFiles.h"
 #include "tendwell/AutorunFile.h"
 #include "tendwell/core/DriveChoice.h"
+#include "tendwell/core/TendwellTexts.h"
 
 namespace corvane::tendwell {
 namespace {
@@ -110,6 +111,11 @@ DriveInspection InspectDrive(const std::string& root) {
     }
     ReadAutorun(root, facts);
     inspection.check = CheckDrive(facts);
+    for (RepairStep& step : inspection.check.steps) {
+        if (step.kind == RepairKind::WriteAutorun && !AutorunFileKeepsLabels(step.labels)) {
+            step.details.emplace_back(texts::kLabelsLoseCharacters);
+        }
+    }
     return inspection;
 }
 

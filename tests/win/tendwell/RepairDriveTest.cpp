@@ -39,6 +39,13 @@ bool HasFinding(const DriveInspection& inspection, const std::string& finding) {
     return std::find(findings.begin(), findings.end(), finding) != findings.end();
 }
 
+// A file in UTF-16LE with its byte order mark, from UTF-8 text.
+std::string Utf16File(const std::string& text) {
+    const std::wstring wide = WideFromUtf8(text);
+    return std::string("\xFF\xFE", 2) +
+           std::string(reinterpret_cast<const char*>(wide.data()), wide.size() * sizeof(wchar_t));
+}
+
 void ExpectAllDone(const tendwell::RepairOutcome& outcome) {
     ASSERT_FALSE(outcome.refusal.has_value()) << *outcome.refusal;
     for (const auto& step : outcome.outcomes) {
@@ -98,13 +105,19 @@ TEST_F(RepairDriveTest, AutorunIsReadInBothEncodingsAndAMissingOneGetsTheDrivesL
 
     // Written by a creator that stores labels beyond ASCII as UTF-16: recognised as its own.
     const std::string label = "Caf\xC3\xA9 \xE2\x82\xAC";  // UTF-8
-    const std::wstring wide = WideFromUtf8(creator::AutorunInfText("Open \xCE\xA9", label));
-    WriteTestFile("E:\\Autorun.inf",
-                  std::string("\xFF\xFE", 2) +
-                      std::string(reinterpret_cast<const char*>(wide.data()), wide.size() * sizeof(wchar_t)));
+    WriteTestFile("E:\\Autorun.inf", Utf16File(creator::AutorunInfText("Open \xCE\xA9", label)));
     DriveInspection inspection = InspectDrive(kStickRoot);
     EXPECT_TRUE(inspection.check.steps.empty());
     EXPECT_TRUE(inspection.check.findings.empty());
+
+    // Another program's, in UTF-16 with a label the ANSI code page lacks: the list says what becomes of it.
+    WriteTestFile("E:\\Autorun.inf", Utf16File("[autorun]\r\nopen=x.exe\r\nlabel=\xD0\x96\r\n"));
+    inspection = InspectDrive(kStickRoot);
+    ASSERT_EQ(Steps(inspection), (StepList{{RepairKind::WriteAutorun, "Autorun.inf"}}));
+    EXPECT_EQ(inspection.check.steps[0].labels.volume, "\xD0\x96");
+    EXPECT_EQ(inspection.check.steps[0].details,
+              (std::vector<std::string>{std::string(texts::kStepRemoveEntry) + "open=x.exe",
+                                        texts::kLabelsLoseCharacters}));
 
     // In the ANSI code page, as the creator writes plain labels.
     WriteTestFile("E:\\Autorun.inf", creator::AutorunInfText("Open my menu", "STICK"));
@@ -169,6 +182,36 @@ TEST_F(RepairDriveTest, LinksAreNeitherFollowedNorChanged) {
         }
     }
     EXPECT_EQ(DriveState(kSecondStickRoot), outside) << "nothing behind the links changed";
+}
+
+// R: shows drive-r-src read-only, as a write-protected stick: the marks are put there from the
+// writable side. Wine reports some deletes there as done that did not happen; none may pass as done.
+TEST_F(RepairDriveTest, AWriteProtectedDriveHasEveryStepReportedNotDone) {
+    const std::string source = SessionDriveFolder("drive-r-src");
+    if (source.empty() || !DriveIsMapped(kReadOnlyRoot)) {
+        GTEST_SKIP() << "no read-only drive on this machine";
+    }
+    MakeFolder(source + "\\Photos");
+    WriteTestFile(source + "\\Photos.lnk", "a shortcut");
+    SetAttributes(source + "\\Photos", kMarked);
+    const auto before = DriveState(kReadOnlyRoot);
+    const DriveInspection inspection = InspectDrive(kReadOnlyRoot);
+    const auto outcome = RepairDrive(inspection);
+    const auto after = DriveState(kReadOnlyRoot);
+    SetAttributes(source + "\\Photos", FILE_ATTRIBUTE_NORMAL);
+    ::RemoveDirectoryW(WideFromUtf8(source + "\\Photos").c_str());
+    ::DeleteFileW(WideFromUtf8(source + "\\Photos.lnk").c_str());
+
+    EXPECT_EQ(Steps(inspection), (StepList{{RepairKind::WriteAutorun, "Autorun.inf"},
+                                           {RepairKind::Unhide, "Photos"},
+                                           {RepairKind::DeleteShortcut, "Photos.lnk"}}));
+    ASSERT_FALSE(outcome.refusal.has_value());
+    ASSERT_EQ(outcome.outcomes.size(), 3u);
+    for (const auto& step : outcome.outcomes) {
+        EXPECT_FALSE(step.done);
+        EXPECT_FALSE(step.error.empty());
+    }
+    EXPECT_EQ(after, before);
 }
 
 TEST_F(RepairDriveTest, FixedSystemAndSwappedDrivesAreRefused) {
