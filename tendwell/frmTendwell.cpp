@@ -128,9 +128,7 @@ void frmTendwell::OnCreate() {
     CreateTabs();
     RefreshPcPage();
     FillDriveList();
-    if (const std::string chosen = SelectedRoot(); !chosen.empty()) {
-        CheckDrive(chosen);
-    } else {
+    if (!inspection_) {
         // Run from a fixed drive, a share or a drive that went: say why nothing was checked.
         const std::string ownRoot = DriveRootOf(programFolder_);
         const auto refusal = ownRoot.empty() ? std::nullopt : DriveRefusal(ownRoot);
@@ -205,13 +203,18 @@ void frmTendwell::FillDriveList() {
             reinterpret_cast<LPARAM>(WideFromUtf8(DriveListText(root, VolumeLabelOf(root))).c_str()));
     }
     const auto kept = std::find(roots.begin(), roots.end(), keep);
-    if (kept != roots.end()) {
-        ::SendMessageW(list, CB_SETCURSEL, static_cast<WPARAM>(kept - roots.begin()), 0);
-    } else if (inspection_) {
-        // The drive checked is gone: its list of repairs must not be carried out on another.
-        inspection_.reset();
-        SetDriveReport(*RefusalText(keep, DriveVerdict::Unavailable));
+    if (kept == roots.end()) {
+        if (inspection_) {
+            // The drive checked is gone: its list of repairs must not be carried out on another.
+            inspection_.reset();
+            SetDriveReport(*RefusalText(keep, DriveVerdict::Unavailable));
+        }
+        return;
     }
+    ::SendMessageW(list, CB_SETCURSEL, static_cast<WPARAM>(kept - roots.begin()), 0);
+    // Checked afresh, at start and whenever a device came or went: the letter may now hold another
+    // stick, or none (a card reader keeps its letter without its card).
+    CheckDrive(keep);
 }
 
 std::string frmTendwell::SelectedRoot() const {

@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 #include <commctrl.h>
+#include <dbt.h>
 #include <windows.h>
 
 #include <memory>
@@ -236,6 +237,29 @@ TEST_F(TendwellWindowTest, RunFromTheSystemDriveItChecksNothingUntilAUsbDriveIsP
                    reinterpret_cast<LPARAM>(list));
     EXPECT_EQ(Text(frmTendwell::txtDriveReport).rfind(std::string(texts::kFoundHeading) + "E:\\:", 0), 0u);
     EXPECT_TRUE(Enabled(frmTendwell::cmdRepair)) << "an empty drive gets an Autorun.inf";
+}
+
+// The stick is pulled while its list of repairs is shown, then put back: the list goes with the stick
+// and is made afresh when it is back, never carried over to whatever the letter holds meanwhile.
+TEST_F(TendwellWindowTest, APulledStickTakesItsRepairsAlongAndIsCheckedAgainWhenBack) {
+    LayOutInfectedDrive();
+    Open("E:\\Support");
+    ASSERT_TRUE(Enabled(frmTendwell::cmdRepair));
+    PulledDrive stick("drive-e");
+    if (!stick.Possible()) {
+        GTEST_SKIP() << "the session's drive folders are not reachable";
+    }
+    ASSERT_TRUE(stick.Pull());
+    ::SendMessageW(hwnd_, WM_DEVICECHANGE, DBT_DEVICEREMOVECOMPLETE, 0);
+    EXPECT_EQ(Text(frmTendwell::txtDriveReport).rfind(std::string("E:\\") + texts::kDriveRefusedMissing, 0),
+              0u);
+    EXPECT_FALSE(Enabled(frmTendwell::cmdRepair));
+
+    stick.PutBack();
+    ::SendMessageW(hwnd_, WM_DEVICECHANGE, DBT_DEVICEARRIVAL, 0);
+    EXPECT_EQ(Text(frmTendwell::cboDrive).rfind("E:\\", 0), 0u);
+    EXPECT_EQ(Text(frmTendwell::txtDriveReport).rfind(std::string(texts::kFoundHeading) + "E:\\:", 0), 0u);
+    EXPECT_TRUE(Enabled(frmTendwell::cmdRepair));
 }
 
 TEST_F(TendwellWindowTest, AMissingHelpFileIsNamed) {
