@@ -9,6 +9,7 @@
 #include "tendwell/AutoplayRegistry.h"
 #include "tendwell/HelpFile.h"
 #include "tendwell/RepairDrive.h"
+#include "tendwell/ReportBox.h"
 #include "tendwell/core/DriveChoice.h"
 #include "tendwell/core/TendwellTexts.h"
 
@@ -117,7 +118,9 @@ void frmTendwell::OnCreate() {
         if (child == nullptr) {
             throw std::runtime_error("control not created");
         }
-        if (control.id == Image7) {
+        if (control.id == txtPcReport || control.id == txtDriveReport) {
+            MakeReportBox(child);
+        } else if (control.id == Image7) {
             programIcon_ = LoadProgramIcon(TwipsToPixels(control.place.width, dpi));
             ::SendMessageW(child, STM_SETICON, reinterpret_cast<WPARAM>(programIcon_.get()), 0);
         }

@@ -133,6 +133,12 @@ TEST_F(TendwellWindowTest, TwoPagesTurnedByKeysWithTheDriveItRunsFromChecked) {
     Command(frmTendwell::mnuPreviousPage);
     EXPECT_EQ(window_->CurrentPage(), frmTendwell::PcPage);
 
+    // Tab leaves the report for the next button: a read-only text is no trap for the keyboard.
+    ::SetFocus(Control(frmTendwell::txtPcReport));
+    MSG tab{Control(frmTendwell::txtPcReport), WM_KEYDOWN, VK_TAB, 0, 0, {}};
+    EXPECT_TRUE(::IsDialogMessageW(hwnd_, &tab));
+    EXPECT_EQ(::GetFocus(), Control(frmTendwell::cmdHelp)) << "Turn AutoPlay back on is off: Help is next";
+
     // The keys behind those commands, and F1 and F5.
     ACCEL keys[8] = {};
     const int count = ::CopyAcceleratorTableW(window_->Accelerators(), keys, 8);
@@ -149,7 +155,10 @@ TEST_F(TendwellWindowTest, TwoPagesTurnedByKeysWithTheDriveItRunsFromChecked) {
     Press(frmTendwell::cmdHelp);
     Press(frmTendwell::cmdCreatorHelp);
     EXPECT_EQ(helpPages_, (std::vector<std::string>{"tendwell.html", "prepare.html"}));
-    Press(frmTendwell::cmdClose);
+    // Escape closes the window, from the report too.
+    ::SetFocus(Control(frmTendwell::txtPcReport));
+    MSG escape{Control(frmTendwell::txtPcReport), WM_KEYDOWN, VK_ESCAPE, 0, 0, {}};
+    EXPECT_TRUE(::IsDialogMessageW(hwnd_, &escape));
     EXPECT_FALSE(::IsWindow(hwnd_));
     EXPECT_EQ(closed_, 1);
 }
