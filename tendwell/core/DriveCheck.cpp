@@ -245,8 +245,14 @@ std::string CheckReportText(std::string_view root, const DriveCheck& check) {
 
 std::string RepairQuestion(std::string_view root, const std::vector<RepairStep>& steps) {
     std::string text = texts::kRepairQuestion + std::string(root) + "?\r\n\r\n";
-    for (const RepairStep& step : steps) {
-        AppendStep(step, text);
+    // A message box grows with its text: a stick with hundreds of hidden folders would push the
+    // buttons off the screen. The whole list stays in the window's report.
+    const std::size_t shown = std::min(steps.size(), kQuestionSteps);
+    for (std::size_t i = 0; i < shown; ++i) {
+        AppendStep(steps[i], text);
+    }
+    if (shown < steps.size()) {
+        text += texts::kAndMoreLead + std::to_string(steps.size() - shown) + texts::kAndMoreTail;
     }
     return text;
 }

@@ -6,6 +6,7 @@
 
 #include "tendwell/core/AutorunInf.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -74,7 +75,9 @@ DriveCheck CheckDrive(const DriveFacts& facts);
 // The drive page's text after a check of `root` ("E:\").
 std::string CheckReportText(std::string_view root, const DriveCheck& check);
 
-// The question before a repair, listing every step.
+// The question before a repair, listing the first kQuestionSteps steps and counting the rest (the
+// window's report lists them all).
+inline constexpr std::size_t kQuestionSteps = 12;
 std::string RepairQuestion(std::string_view root, const std::vector<RepairStep>& steps);
 
 struct StepOutcome {

@@ -345,6 +345,20 @@ TEST(DriveCheck, HiddenSystemEntriesWithAShortcutBesideThemAreShownAndTheShortcu
     EXPECT_FALSE(IsUntouchable("Support"));
 }
 
+TEST(DriveCheck, TheQuestionListsAScreenfulAndCountsTheRest) {
+    std::vector<RepairStep> steps;
+    for (int i = 0; i < 30; ++i) {
+        steps.push_back({RepairKind::Unhide, "f" + std::to_string(i), {}, "Show f" + std::to_string(i), {}});
+    }
+    const std::string question = RepairQuestion("E:\\", steps);
+    EXPECT_NE(question.find("Show f11\r\n"), std::string::npos);
+    EXPECT_EQ(question.find("Show f12"), std::string::npos);
+    EXPECT_NE(question.find(texts::kAndMoreLead + std::string("18") + texts::kAndMoreTail),
+              std::string::npos);
+    steps.resize(kQuestionSteps);
+    EXPECT_EQ(RepairQuestion("E:\\", steps).find(texts::kAndMoreLead), std::string::npos);
+}
+
 TEST(DriveCheck, ResultsSayWhatWasDoneAndWhatFailedWithWhy) {
     const std::vector<RepairStep> steps = {
         {RepairKind::Unhide, "Photos", {}, "Show Photos", {}},
