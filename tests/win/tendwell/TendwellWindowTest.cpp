@@ -190,6 +190,8 @@ TEST_F(TendwellWindowTest, RepairAsksFirstAndNoChangesNothing) {
     EXPECT_NE(report.find(std::string(texts::kCheckedAgain) + "\r\n" + texts::kDriveFine), std::string::npos)
         << report;
     EXPECT_FALSE(Enabled(frmTendwell::cmdRepair));
+    Command(frmTendwell::mnuNextPage);
+    EXPECT_FALSE(SaveWindowScreenshot(hwnd_, "tendwell-after-repair").empty());
 }
 
 TEST_F(TendwellWindowTest, TurningAutoplayBackOnChangesOnlyTheUsersValuesAfterAsking) {
