@@ -38,6 +38,20 @@ std::optional<std::uint32_t> ReadNumber(HKEY root, const wchar_t* keyPath, const
     return value;
 }
 
+const wchar_t* ValueName(UserValue value) {
+    switch (value) {
+        case UserValue::DisableAutoplay:
+            return kDisableAutoplayValue;
+        case UserValue::NoDriveTypeAutoRun:
+            return kNoDriveTypeAutoRunValue;
+        case UserValue::NoAutorun:
+            return kNoAutorunValue;
+        case UserValue::NoDriveAutoRun:
+            break;
+    }
+    return kNoDriveAutoRunValue;
+}
+
 }  // namespace
 
 AutoplaySettings ReadAutoplaySettings() {
@@ -49,15 +63,16 @@ AutoplaySettings ReadAutoplaySettings() {
     settings.machineNoAutorun = ReadNumber(HKEY_LOCAL_MACHINE, kExplorerPoliciesKey, kNoAutorunValue);
     settings.userNoAutorun = ReadNumber(HKEY_CURRENT_USER, kExplorerPoliciesKey, kNoAutorunValue);
     settings.userDisableAutoplay = ReadNumber(HKEY_CURRENT_USER, kAutoplayHandlersKey, kDisableAutoplayValue);
+    settings.machineNoDriveAutoRun =
+        ReadNumber(HKEY_LOCAL_MACHINE, kExplorerPoliciesKey, kNoDriveAutoRunValue);
+    settings.userNoDriveAutoRun = ReadNumber(HKEY_CURRENT_USER, kExplorerPoliciesKey, kNoDriveAutoRunValue);
     return settings;
 }
 
 DWORD ApplyUserValueChange(const UserValueChange& change) {
     const bool handlers = change.value == UserValue::DisableAutoplay;
     const wchar_t* keyPath = handlers ? kAutoplayHandlersKey : kExplorerPoliciesKey;
-    const wchar_t* name = handlers                                        ? kDisableAutoplayValue
-                          : change.value == UserValue::NoDriveTypeAutoRun ? kNoDriveTypeAutoRunValue
-                                                                          : kNoAutorunValue;
+    const wchar_t* name = ValueName(change.value);
     HKEY opened = nullptr;
     if (const LSTATUS error = ::RegCreateKeyExW(HKEY_CURRENT_USER, keyPath, 0, nullptr, 0, KEY_SET_VALUE,
                                                 nullptr, &opened, nullptr);

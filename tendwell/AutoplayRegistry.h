@@ -20,6 +20,7 @@ inline constexpr const wchar_t* kAutoplayHandlersKey =
     L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\AutoplayHandlers";
 inline constexpr const wchar_t* kNoDriveTypeAutoRunValue = L"NoDriveTypeAutoRun";
 inline constexpr const wchar_t* kNoAutorunValue = L"NoAutorun";
+inline constexpr const wchar_t* kNoDriveAutoRunValue = L"NoDriveAutoRun";
 inline constexpr const wchar_t* kDisableAutoplayValue = L"DisableAutoplay";
 
 }  // namespace corvane::tendwell

@@ -167,14 +167,22 @@ void frmTendwell::ShowPage(Page page) {
 
 // The PC page.
 
+AutoplayReport frmTendwell::CurrentAutoplay() const {
+    std::uint32_t removableLetters = 0;
+    for (const std::string& root : RemovableDriveRoots()) {
+        removableLetters |= 1u << static_cast<unsigned>(root[0] - 'A');
+    }
+    return DescribeAutoplay(ReadAutoplaySettings(), removableLetters);
+}
+
 void frmTendwell::RefreshPcPage() {
-    const AutoplayReport report = DescribeAutoplay(ReadAutoplaySettings());
+    const AutoplayReport report = CurrentAutoplay();
     SetText(txtPcReport, AutoplayReportText(report));
     ::EnableWindow(::GetDlgItem(Hwnd(), cmdTurnOn), report.turnOn.empty() ? FALSE : TRUE);
 }
 
 void frmTendwell::OnTurnOn() {
-    const AutoplayReport report = DescribeAutoplay(ReadAutoplaySettings());
+    const AutoplayReport report = CurrentAutoplay();
     if (report.turnOn.empty() || !Confirm(TurnOnQuestion(report.turnOn))) {
         return;
     }
@@ -363,8 +371,9 @@ LRESULT frmTendwell::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             Paint();
             return 0;
         case WM_DEVICECHANGE:
-            // A stick put in or pulled out: the list follows.
+            // A stick put in or pulled out: the list follows, and so do the letters AutoPlay may skip.
             if (wParam == DBT_DEVICEARRIVAL || wParam == DBT_DEVICEREMOVECOMPLETE) {
+                RefreshPcPage();
                 FillDriveList();
             }
             return TRUE;

@@ -7,6 +7,7 @@
 #include "common/BaseWindow.h"
 #include "common/UniqueHandle.h"
 #include "tendwell/DriveInspection.h"
+#include "tendwell/core/AutoplayPolicy.h"
 
 #include <functional>
 #include <optional>
@@ -77,6 +78,7 @@ class frmTendwell : public BaseWindow<frmTendwell> {
     void ShowPage(Page page);
 
     // The PC page.
+    [[nodiscard]] AutoplayReport CurrentAutoplay() const;
     void RefreshPcPage();
     void OnTurnOn();
 

@@ -45,6 +45,44 @@ void DescribeDriveType(const AutoplaySettings& settings, AutoplayReport& report)
     }
 }
 
+// "E:, F:"
+std::string LettersOf(std::uint32_t letters) {
+    std::string text;
+    for (int letter = 0; letter < 26; ++letter) {
+        if ((letters & (1u << letter)) != 0) {
+            text += (text.empty() ? "" : ", ") + std::string(1, static_cast<char>('A' + letter)) + ":";
+        }
+    }
+    return text;
+}
+
+void DescribeDriveLetters(const AutoplaySettings& settings, std::uint32_t removableLetters,
+                          AutoplayReport& report) {
+    const bool machine = settings.machineNoDriveAutoRun.has_value();
+    const std::uint32_t letters =
+        Effective(settings.machineNoDriveAutoRun, settings.userNoDriveAutoRun).value_or(0);
+    if (letters == 0) {
+        return;
+    }
+    report.settings.push_back((machine ? texts::kLettersMachineOff : texts::kLettersUserOff) +
+                              LettersOf(letters) + " (NoDriveAutoRun = " + HexValue(letters) +
+                              texts::kPolicyValueTail);
+    const std::uint32_t blocked = letters & removableLetters;
+    if (blocked == 0) {
+        return;
+    }
+    report.onForRemovable = false;
+    if (machine) {
+        report.machineKeepsOff = true;
+        return;
+    }
+    // Only the letters of the USB drives go: the user's choice for the other letters stays.
+    const std::uint32_t kept = letters & ~blocked;
+    report.turnOn.push_back({UserValue::NoDriveAutoRun, kept,
+                             texts::kTurnOnLetters + LettersOf(blocked) +
+                                 " (NoDriveAutoRun of your account becomes " + HexValue(kept) + ")"});
+}
+
 void DescribeNoAutorun(const AutoplaySettings& settings, AutoplayReport& report) {
     const auto effective = Effective(settings.machineNoAutorun, settings.userNoAutorun);
     if (!effective.has_value() || *effective == 0) {
@@ -75,7 +113,7 @@ std::string HexValue(std::uint32_t value) {
     return "0x" + digits;
 }
 
-AutoplayReport DescribeAutoplay(const AutoplaySettings& settings) {
+AutoplayReport DescribeAutoplay(const AutoplaySettings& settings, std::uint32_t removableLetters) {
     AutoplayReport report;
     if (settings.userDisableAutoplay.value_or(0) != 0) {
         report.settings.emplace_back(texts::kAutoplayAllOff);
@@ -85,6 +123,7 @@ AutoplayReport DescribeAutoplay(const AutoplaySettings& settings) {
         report.settings.emplace_back(texts::kAutoplayAllOn);
     }
     DescribeDriveType(settings, report);
+    DescribeDriveLetters(settings, removableLetters, report);
     DescribeNoAutorun(settings, report);
     return report;
 }

@@ -9,6 +9,8 @@
 //       HKLM first; Group Policy says the same of its two "Turn off AutoPlay" settings).
 //   HKLM and HKCU  ...\Policies\Explorer  NoAutorun
 //       1: the commands of Autorun.inf are ignored on every drive. The machine's value wins too.
+//   HKLM and HKCU  ...\Policies\Explorer  NoDriveAutoRun
+//       a bit per drive letter (A: the lowest): no AutoPlay for that letter. The machine's value wins.
 //   HKCU  Software\Microsoft\Windows\CurrentVersion\Explorer\AutoplayHandlers  DisableAutoplay
 //       1: the user switched AutoPlay off for all media and devices (Control Panel, Settings).
 #pragma once
@@ -28,10 +30,12 @@ struct AutoplaySettings {  // nullopt: the value is not there
     std::optional<std::uint32_t> machineNoAutorun;
     std::optional<std::uint32_t> userNoAutorun;
     std::optional<std::uint32_t> userDisableAutoplay;
+    std::optional<std::uint32_t> machineNoDriveAutoRun;
+    std::optional<std::uint32_t> userNoDriveAutoRun;
 };
 
 // One of the user's own values the wizard may change.
-enum class UserValue { DisableAutoplay, NoDriveTypeAutoRun, NoAutorun };
+enum class UserValue { DisableAutoplay, NoDriveTypeAutoRun, NoAutorun, NoDriveAutoRun };
 
 struct UserValueChange {
     UserValue value;
@@ -46,7 +50,9 @@ struct AutoplayReport {
     std::vector<UserValueChange> turnOn;  // the user's changes that turn it back on; empty: none due
 };
 
-AutoplayReport DescribeAutoplay(const AutoplaySettings& settings);
+// `removableLetters`: a bit per letter of the removable drives attached (A: the lowest), whose
+// letters a per-letter setting may keep AutoPlay from.
+AutoplayReport DescribeAutoplay(const AutoplaySettings& settings, std::uint32_t removableLetters = 0);
 
 // The PC page's whole text: what Windows does with sticks, how to start the menu, the settings.
 std::string AutoplayReportText(const AutoplayReport& report);

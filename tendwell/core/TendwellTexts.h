@@ -49,6 +49,10 @@ inline constexpr const char* kDriveTypeDefault =
 inline constexpr const char* kPolicyValueTail = ").";
 inline constexpr const char* kUserDriveTypeOverruled =
     "Your user account's own NoDriveTypeAutoRun value does not count while this computer has one.";
+inline constexpr const char* kLettersMachineOff =
+    "This computer's policy turns AutoPlay off for the drive letters ";
+inline constexpr const char* kLettersUserOff =
+    "Your user account's policy turns AutoPlay off for the drive letters ";
 inline constexpr const char* kNoAutorunMachine =
     "This computer's policy ignores the commands of Autorun.inf on every drive (NoAutorun = 1).";
 inline constexpr const char* kNoAutorunUser =
@@ -68,6 +72,7 @@ inline constexpr const char* kTurnOnDisableAutoplay =
     "Turn AutoPlay on for all media and devices (DisableAutoplay = 0)";
 inline constexpr const char* kTurnOnDriveType =
     "Let AutoPlay work on removable drives (NoDriveTypeAutoRun of your account becomes ";
+inline constexpr const char* kTurnOnLetters = "Let AutoPlay work on the USB drives ";
 inline constexpr const char* kTurnOnNoAutorun = "Remove your account's NoAutorun policy value";
 inline constexpr const char* kTurnOnDone =
     "AutoPlay is turned back on for your user account. If your organisation manages this PC, its "

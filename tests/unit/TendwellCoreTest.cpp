@@ -26,8 +26,10 @@ TEST(AutoplayPolicy, MachineValuesWinAndOnlyTheUsersOwnAreChanged) {
         bool on;
         bool machineKeepsOff;
         std::vector<std::pair<UserValue, Value>> changes;
+        std::uint32_t removableLetters = 0;
     };
     const Value none;
+    constexpr std::uint32_t kC = 1u << 2, kE = 1u << 4, kF = 1u << 5;
     const std::vector<Case> cases = {
         {"nothing set: Windows' default", {}, true, false, {}},
         {"switched off in AutoPlay's settings",
@@ -47,9 +49,22 @@ TEST(AutoplayPolicy, MachineValuesWinAndOnlyTheUsersOwnAreChanged) {
         {"the user's NoAutorun", {none, none, none, 1u, none}, false, false, {{UserValue::NoAutorun, none}}},
         {"a NoAutorun of 0 is no limit", {none, none, 0u, 0u, 0u}, true, false, {}},
         {"the machine's NoAutorun", {none, none, 1u, 1u, none}, false, true, {}},
+        {"the user's letters, a stick's among them",
+         {none, none, none, none, none, none, kC | kE | kF},
+         false,
+         false,
+         {{UserValue::NoDriveAutoRun, kC}},
+         kE | kF},
+        {"the user's letters, no stick's among them",
+         {none, none, none, none, none, none, kC},
+         true,
+         false,
+         {},
+         kE},
+        {"the machine's letters", {none, none, none, none, none, kE, kE}, false, true, {}, kE},
     };
     for (const Case& c : cases) {
-        const AutoplayReport report = DescribeAutoplay(c.settings);
+        const AutoplayReport report = DescribeAutoplay(c.settings, c.removableLetters);
         EXPECT_EQ(report.onForRemovable, c.on) << c.what;
         EXPECT_EQ(report.machineKeepsOff, c.machineKeepsOff) << c.what;
         std::vector<std::pair<UserValue, Value>> changes;
@@ -70,6 +85,10 @@ TEST(AutoplayPolicy, ReportSaysSticksStartNothingAndHowToStartTheMenu) {
     EXPECT_EQ(offForUser.find(texts::kMachineNeedsAdministrator), std::string::npos);
 
     const std::string offForMachine = AutoplayReportText(DescribeAutoplay({0xFFu, {}, {}, {}, {}}));
+    const std::string letters = AutoplayReportText(DescribeAutoplay({{}, {}, {}, {}, {}, {}, 0x34u}, 0x30u));
+    EXPECT_NE(letters.find(std::string(texts::kLettersUserOff) + "C:, E:, F: (NoDriveAutoRun = 0x34)."),
+              std::string::npos)
+        << letters;
     EXPECT_NE(offForMachine.find(texts::kMachineNeedsAdministrator), std::string::npos);
     EXPECT_EQ(offForMachine.find(texts::kUserCanTurnOn), std::string::npos);
     EXPECT_EQ(HexValue(0x4), "0x04");

@@ -197,8 +197,11 @@ TEST_F(TendwellWindowTest, RepairAsksFirstAndNoChangesNothing) {
 TEST_F(TendwellWindowTest, TurningAutoplayBackOnChangesOnlyTheUsersValuesAfterAsking) {
     const SavedUserValue disable(tendwell::kAutoplayHandlersKey, tendwell::kDisableAutoplayValue);
     const SavedUserValue driveTypes(tendwell::kExplorerPoliciesKey, tendwell::kNoDriveTypeAutoRunValue);
+    const SavedUserValue letters(tendwell::kExplorerPoliciesKey, tendwell::kNoDriveAutoRunValue);
+    constexpr DWORD kC = 1u << 2, kE = 1u << 4;
     disable.Set(1);
     driveTypes.Set(0xFF);
+    letters.Set(kC | kE);
     Open("E:\\Support");
     EXPECT_NE(Text(frmTendwell::txtPcReport).find(texts::kSummaryOff), std::string::npos);
     ASSERT_TRUE(Enabled(frmTendwell::cmdTurnOn));
@@ -209,6 +212,7 @@ TEST_F(TendwellWindowTest, TurningAutoplayBackOnChangesOnlyTheUsersValuesAfterAs
     }
     EXPECT_EQ(disable.Get(), 1u);
     EXPECT_EQ(driveTypes.Get(), 0xFFu);
+    EXPECT_EQ(letters.Get(), kC | kE);
     {
         DialogAnswerer yes(texts::kProgramTitle, AnswerWith(IDYES));
         Press(frmTendwell::cmdTurnOn);
@@ -219,6 +223,7 @@ TEST_F(TendwellWindowTest, TurningAutoplayBackOnChangesOnlyTheUsersValuesAfterAs
     }
     EXPECT_EQ(disable.Get(), 0u);
     EXPECT_EQ(driveTypes.Get(), 0xFBu) << "only the removable drives' bit goes";
+    EXPECT_EQ(letters.Get(), kC) << "only the USB drive's letter goes";
     EXPECT_NE(Text(frmTendwell::txtPcReport).find(texts::kSummaryOn), std::string::npos);
     EXPECT_FALSE(Enabled(frmTendwell::cmdTurnOn));
 }
