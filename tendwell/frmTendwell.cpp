@@ -194,6 +194,7 @@ void frmTendwell::OnTurnOn() {
         }
     }
     RefreshPcPage();
+    ::SetFocus(::GetDlgItem(Hwnd(), txtPcReport));  // the button goes grey: the report says what is on now
     const std::string message =
         failures.empty() ? texts::kTurnOnDone : texts::kTurnOnFailed + ("\r\n\r\n" + failures);
     ::MessageBoxW(Hwnd(), WideFromUtf8(message).c_str(), WideFromUtf8(texts::kProgramTitle).c_str(),
@@ -260,6 +261,9 @@ void frmTendwell::OnRepair() {
         return;
     }
     const RepairOutcome outcome = RepairDrive(*inspection_);
+    // The Repair button goes grey with the keyboard focus on it: the report, which says what happened,
+    // takes the focus instead.
+    ::SetFocus(::GetDlgItem(Hwnd(), txtDriveReport));
     if (outcome.refusal) {
         inspection_.reset();
         SetDriveReport(*outcome.refusal);

@@ -166,6 +166,7 @@ TEST_F(TendwellWindowTest, TwoPagesTurnedByKeysWithTheDriveItRunsFromChecked) {
 TEST_F(TendwellWindowTest, RepairAsksFirstAndNoChangesNothing) {
     LayOutInfectedDrive();
     Open("E:\\Support");
+    Command(frmTendwell::mnuNextPage);
     const auto before = DriveState(kStickRoot);
     {
         DialogAnswerer no(texts::kProgramTitle, AnswerWith(IDNO));
@@ -190,7 +191,7 @@ TEST_F(TendwellWindowTest, RepairAsksFirstAndNoChangesNothing) {
     EXPECT_NE(report.find(std::string(texts::kCheckedAgain) + "\r\n" + texts::kDriveFine), std::string::npos)
         << report;
     EXPECT_FALSE(Enabled(frmTendwell::cmdRepair));
-    Command(frmTendwell::mnuNextPage);
+    EXPECT_EQ(::GetFocus(), Control(frmTendwell::txtDriveReport)) << "the focus is not left on a grey button";
     EXPECT_FALSE(SaveWindowScreenshot(hwnd_, "tendwell-after-repair").empty());
 }
 
