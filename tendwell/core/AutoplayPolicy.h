@@ -25,13 +25,13 @@ namespace corvane::tendwell {
 inline constexpr std::uint32_t kNoAutoplayForRemovable = 0x04;
 
 struct AutoplaySettings {  // nullopt: the value is not there
-    std::optional<std::uint32_t> machineNoDriveTypeAutoRun;
-    std::optional<std::uint32_t> userNoDriveTypeAutoRun;
-    std::optional<std::uint32_t> machineNoAutorun;
-    std::optional<std::uint32_t> userNoAutorun;
-    std::optional<std::uint32_t> userDisableAutoplay;
-    std::optional<std::uint32_t> machineNoDriveAutoRun;
-    std::optional<std::uint32_t> userNoDriveAutoRun;
+    std::optional<std::uint32_t> machineNoDriveTypeAutoRun = std::nullopt;
+    std::optional<std::uint32_t> userNoDriveTypeAutoRun = std::nullopt;
+    std::optional<std::uint32_t> machineNoAutorun = std::nullopt;
+    std::optional<std::uint32_t> userNoAutorun = std::nullopt;
+    std::optional<std::uint32_t> userDisableAutoplay = std::nullopt;
+    std::optional<std::uint32_t> machineNoDriveAutoRun = std::nullopt;
+    std::optional<std::uint32_t> userNoDriveAutoRun = std::nullopt;
 };
 
 // One of the user's own values the wizard may change.
@@ -39,8 +39,8 @@ enum class UserValue { DisableAutoplay, NoDriveTypeAutoRun, NoAutorun, NoDriveAu
 
 struct UserValueChange {
     UserValue value;
-    std::optional<std::uint32_t> newValue;  // nullopt: delete the value
-    std::string description;                // as the question lists it
+    std::optional<std::uint32_t> newValue = std::nullopt;  // nullopt: delete the value
+    std::string description;                               // as the question lists it
 };
 
 struct AutoplayReport {

@@ -33,35 +33,47 @@ TEST(AutoplayPolicy, MachineValuesWinAndOnlyTheUsersOwnAreChanged) {
     const std::vector<Case> cases = {
         {"nothing set: Windows' default", {}, true, false, {}},
         {"switched off in AutoPlay's settings",
-         {none, none, none, none, 1u},
+         {.userDisableAutoplay = 1u},
          false,
          false,
          {{UserValue::DisableAutoplay, 0u}}},
         {"the user's policy for all drives",
-         {none, 0xFFu, none, none, none},
+         {.userNoDriveTypeAutoRun = 0xFFu},
          false,
          false,
          {{UserValue::NoDriveTypeAutoRun, 0xFBu}}},
-        {"the user's policy for other drives only", {none, 0x91u, none, none, none}, true, false, {}},
-        {"the machine's value overrules the user's", {0x91u, 0xFFu, none, none, none}, true, false, {}},
-        {"the machine's policy", {0xFFu, none, none, none, none}, false, true, {}},
-        {"both kinds off", {0x95u, none, none, none, 1u}, false, true, {{UserValue::DisableAutoplay, 0u}}},
-        {"the user's NoAutorun", {none, none, none, 1u, none}, false, false, {{UserValue::NoAutorun, none}}},
-        {"a NoAutorun of 0 is no limit", {none, none, 0u, 0u, 0u}, true, false, {}},
-        {"the machine's NoAutorun", {none, none, 1u, 1u, none}, false, true, {}},
+        {"the user's policy for other drives only", {.userNoDriveTypeAutoRun = 0x91u}, true, false, {}},
+        {"the machine's value overrules the user's",
+         {.machineNoDriveTypeAutoRun = 0x91u, .userNoDriveTypeAutoRun = 0xFFu},
+         true,
+         false,
+         {}},
+        {"the machine's policy", {.machineNoDriveTypeAutoRun = 0xFFu}, false, true, {}},
+        {"both kinds off",
+         {.machineNoDriveTypeAutoRun = 0x95u, .userDisableAutoplay = 1u},
+         false,
+         true,
+         {{UserValue::DisableAutoplay, 0u}}},
+        {"the user's NoAutorun", {.userNoAutorun = 1u}, false, false, {{UserValue::NoAutorun, none}}},
+        {"a NoAutorun of 0 is no limit",
+         {.machineNoAutorun = 0u, .userNoAutorun = 0u, .userDisableAutoplay = 0u},
+         true,
+         false,
+         {}},
+        {"the machine's NoAutorun", {.machineNoAutorun = 1u, .userNoAutorun = 1u}, false, true, {}},
         {"the user's letters, a stick's among them",
-         {none, none, none, none, none, none, kC | kE | kF},
+         {.userNoDriveAutoRun = kC | kE | kF},
          false,
          false,
          {{UserValue::NoDriveAutoRun, kC}},
          kE | kF},
-        {"the user's letters, no stick's among them",
-         {none, none, none, none, none, none, kC},
-         true,
+        {"the user's letters, no stick's among them", {.userNoDriveAutoRun = kC}, true, false, {}, kE},
+        {"the machine's letters",
+         {.machineNoDriveAutoRun = kE, .userNoDriveAutoRun = kE},
          false,
+         true,
          {},
          kE},
-        {"the machine's letters", {none, none, none, none, none, kE, kE}, false, true, {}, kE},
     };
     for (const Case& c : cases) {
         const AutoplayReport report = DescribeAutoplay(c.settings, c.removableLetters);
@@ -77,15 +89,16 @@ TEST(AutoplayPolicy, MachineValuesWinAndOnlyTheUsersOwnAreChanged) {
 }
 
 TEST(AutoplayPolicy, ReportSaysSticksStartNothingAndHowToStartTheMenu) {
-    const std::string offForUser = AutoplayReportText(DescribeAutoplay({std::nullopt, 0xFFu, {}, {}, {}}));
+    const std::string offForUser = AutoplayReportText(DescribeAutoplay({.userNoDriveTypeAutoRun = 0xFFu}));
     EXPECT_EQ(offForUser.rfind(texts::kNoStartOnInsertion, 0), 0u);
     EXPECT_NE(offForUser.find("Kindel.exe"), std::string::npos);
     EXPECT_NE(offForUser.find(std::string(texts::kDriveTypeUserOff) + "0xFF)."), std::string::npos);
     EXPECT_NE(offForUser.find(texts::kUserCanTurnOn), std::string::npos);
     EXPECT_EQ(offForUser.find(texts::kMachineNeedsAdministrator), std::string::npos);
 
-    const std::string offForMachine = AutoplayReportText(DescribeAutoplay({0xFFu, {}, {}, {}, {}}));
-    const std::string letters = AutoplayReportText(DescribeAutoplay({{}, {}, {}, {}, {}, {}, 0x34u}, 0x30u));
+    const std::string offForMachine =
+        AutoplayReportText(DescribeAutoplay({.machineNoDriveTypeAutoRun = 0xFFu}));
+    const std::string letters = AutoplayReportText(DescribeAutoplay({.userNoDriveAutoRun = 0x34u}, 0x30u));
     EXPECT_NE(letters.find(std::string(texts::kLettersUserOff) + "C:, E:, F: (NoDriveAutoRun = 0x34)."),
               std::string::npos)
         << letters;
