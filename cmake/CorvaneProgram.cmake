@@ -18,11 +18,11 @@ endfunction()
 
 # The programs' icons and the link cursor, generated from the text artwork in art/ into
 # ${CMAKE_BINARY_DIR}/art, where the resource scripts find them (menu.ico, stickwright.ico,
-# kindel.ico, utility.ico, usbview.ico, hand.cur).
+# kindel.ico, utility.ico, usbview.ico, tendwell.ico, hand.cur).
 find_package(Python3 REQUIRED COMPONENTS Interpreter)
 set(CORVANE_ARTWORK_DIR ${CMAKE_BINARY_DIR}/art)
 set(artwork_outputs)
-foreach(icon menu stickwright kindel utility usbview)
+foreach(icon menu stickwright kindel utility usbview tendwell)
   add_custom_command(OUTPUT ${CORVANE_ARTWORK_DIR}/${icon}.ico
     COMMAND ${CMAKE_COMMAND} -E make_directory ${CORVANE_ARTWORK_DIR}
     COMMAND Python3::Interpreter ${PROJECT_SOURCE_DIR}/tools/make-artwork.py icon

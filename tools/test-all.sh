@@ -14,7 +14,7 @@ git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run -Werror
 
 step "static analysis of the portable core (cppcheck)"
 cppcheck --enable=warning,performance,portability --error-exitcode=1 --std=c++20 -I . --quiet --inline-suppr \
-  common/core menu/core creator/core start/core
+  common/core menu/core creator/core start/core tendwell/core
 
 step "native: portable core, unit tests"
 cmake --preset native -DCORVANE_WERROR=ON >/dev/null

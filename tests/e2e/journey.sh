@@ -59,8 +59,8 @@ cp -r "$release_dir"/. "$creator"/
 # Kindel must refuse to install it.
 echo "stand-in common-controls component" >"$creator/Support/mscomctl.ocx"
 prepare 'E:\' "Open my menu" "CORVANE"
-for item in Menu.exe Kindel.exe Support/Utility.exe Support/usbview.exe Support/mscomctl.ocx Support/Corvane.chm \
-  "Support/DO NOT DELETE.txt"; do
+for item in Menu.exe Kindel.exe Support/Tendwell.exe Support/Utility.exe Support/usbview.exe Support/mscomctl.ocx \
+  Support/Corvane.chm "Support/DO NOT DELETE.txt"; do
   cmp -s "$creator/$item" "$stick/$item" || fail "$item on the drive differs from the creator folder's"
 done
 for folder in Support "My Documents" "My Music" "My Pictures" "My Programs" "My Video"; do
@@ -107,6 +107,14 @@ expected_data=$(crlf "Notepad" 'C:\windows\notepad.exe' "" "Notes" 'My Documents
   "Recorder typed with e:" 'e:\My Programs\recorder.exe' '/typed')
 expect_eq "$(cat "$stick/Data.dat")" "$expected_data" "Data.dat after adding"
 shot frmMain 4-menu-with-entries
+
+step "the menu's Autorun Repair Wizard opens the drive's own wizard, which changes nothing unasked"
+drive command frmMain mnuRepair
+drive wait CorvaneTendwell 30000 >/dev/null
+shot CorvaneTendwell 4b-repair-wizard
+drive close CorvaneTendwell
+drive gone CorvaneTendwell
+expect_eq "$(cat "$stick/Data.dat")" "$expected_data" "Data.dat after the wizard"
 drive close frmMain
 drive gone frmMain
 grep -q $'^WINDOW HEIGHT=[0-9]\+\r$' "$stick/Settings.ini" && grep -q $'^WINDOW WIDTH=[0-9]\+\r$' "$stick/Settings.ini" \

@@ -11,13 +11,15 @@ zip=$(ls "$work"/*.zip)
 unzip -q "$zip" -d "$work/unpacked"
 folder=$(ls -d "$work"/unpacked/*/)
 status=0
-for item in Stickwright.exe Menu.exe Kindel.exe Support/Utility.exe Support/usbview.exe Support/Corvane.chm \
-  "Support/DO NOT DELETE.txt"; do
+for item in Stickwright.exe Menu.exe Kindel.exe Support/Tendwell.exe Support/Utility.exe Support/usbview.exe \
+  Support/Corvane.chm "Support/DO NOT DELETE.txt"; do
   [ -f "$folder/$item" ] || { echo "$(basename "$zip") lacks $item"; status=1; }
 done
-extra=$(cd "$folder" && find . -type f | grep -v -x -E './(Stickwright|Menu|Kindel)\.exe|./Support/(Utility\.exe|usbview\.exe|Corvane\.chm|DO NOT DELETE\.txt)' || true)
+extra=$(cd "$folder" && find . -type f |
+  grep -v -x -E './(Stickwright|Menu|Kindel)\.exe|./Support/(Tendwell\.exe|Utility\.exe|usbview\.exe|Corvane\.chm|DO NOT DELETE\.txt)' ||
+  true)
 [ -z "$extra" ] || { echo "$(basename "$zip") holds more than the creator folder: $extra"; status=1; }
-for program in Stickwright Menu Kindel Support/Utility Support/usbview; do
+for program in Stickwright Menu Kindel Support/Tendwell Support/Utility Support/usbview; do
   size=$(stat -c %s "$folder/$program.exe" 2>/dev/null || echo 0)
   [ "$size" -lt 1048576 ] || { echo "$program.exe in the zip is $size bytes, not under 1 MiB"; status=1; }
 done

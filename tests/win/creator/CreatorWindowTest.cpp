@@ -2,11 +2,13 @@
 #include "creator/frmBrowse.h"
 
 #include "common/MyMod.h"
+#include "common/TextEncoding.h"
 #include "common/core/Twips.h"
 #include "creator/core/CreatorTexts.h"
 #include "tests/win/creator/CreatorFolder.h"
 #include "tests/win/support/DialogAnswerer.h"
 #include "tests/win/support/LaunchRecord.h"
+#include "tests/win/support/Polling.h"
 #include "tests/win/support/Screenshot.h"
 #include "tests/win/support/TestDrive.h"
 #include "tests/win/support/WindowText.h"
@@ -353,6 +355,28 @@ TEST_F(CreatorWindowTest, SupportLinksStartTheCreatorFoldersTools) {
     DialogAnswerer messages(texts::kProgramTitle);
     Click(Control(frmBrowse::Label4));
     EXPECT_TRUE(messages.Texts().empty());
+}
+
+// The creator folder's own repair wizard, the real program (copied beside this test), opens from
+// the Autorun Repair link: its window appears in a process of its own.
+TEST_F(CreatorWindowTest, AutorunRepairLinkStartsTheRealWizard) {
+    const std::string wizard = std::string(kCreatorFolder) + "\\Support\\Tendwell.exe";
+    ASSERT_TRUE(::CopyFileW(WideFromUtf8(TestProgramFolder() + "Tendwell.exe").c_str(),
+                            WideFromUtf8(wizard).c_str(), FALSE));
+    Click(Control(frmBrowse::Label4));
+    HWND window = nullptr;
+    ASSERT_TRUE(PollUntil(
+        [&window] {
+            window = ::FindWindowW(L"CorvaneTendwell", nullptr);
+            return window != nullptr && ::IsWindowVisible(window);
+        },
+        20000));
+    DWORD process = 0;
+    ::GetWindowThreadProcessId(window, &process);
+    EXPECT_NE(process, ::GetCurrentProcessId());
+    EXPECT_EQ(WindowText(window), "Autorun Repair Wizard");
+    ::PostMessageW(window, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(PollUntil([window] { return !::IsWindow(window); }, 10000));
 }
 
 // Lets this session's help files open with the launch recorder, and puts the file type back after.

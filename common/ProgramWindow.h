@@ -1,0 +1,28 @@
+// What every program's main window does the same way: its first showing, sized in twips and
+// centred, and the program's own icon at the size a window shows it.
+#pragma once
+
+#include "common/CommonResources.h"
+#include "common/UniqueHandle.h"
+#include "common/WindowLayout.h"
+
+#include <windows.h>
+
+namespace corvane {
+
+// Gives the new window a client area of `width` by `height` twips at its DPI, centres it on its
+// screen and shows it.
+inline void ShowCentred(HWND window, int width, int height, int showCommand) noexcept {
+    SetClientSizeTwips(window, width, height, WindowDpi(window));
+    CentreOnScreen(window);
+    ::ShowWindow(window, showCommand);
+    ::UpdateWindow(window);
+}
+
+// The program's icon (resource IDI_PROGRAM) drawn for `size` pixels, not stretched from another size.
+inline UniqueIcon LoadProgramIcon(int size) noexcept {
+    return UniqueIcon(static_cast<HICON>(
+        ::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_PROGRAM), IMAGE_ICON, size, size, 0)));
+}
+
+}  // namespace corvane
