@@ -18,7 +18,7 @@ cmake --preset native -B build/bench-native -DCMAKE_BUILD_TYPE=Release -DCORVANE
   -DCORVANE_TESTS=OFF >/dev/null
 cmake --build build/bench-native -j"$jobs" --target bench_datafile bench_entry_find >/dev/null
 cmake --preset mingw-x64 -B build/bench-x64 -DCORVANE_TESTS=OFF >/dev/null
-cmake --build build/bench-x64 -j"$jobs" --target corvane_bench_windows >/dev/null
+cmake --build build/bench-x64 -j"$jobs" --target corvane_bench_windows Tendwell Utility usbview >/dev/null
 
 echo "| Measured | Median | Ratio | Goal |"
 echo "|---|---|---|---|"
@@ -67,7 +67,7 @@ tools/with-wine.sh -- bash -c "
 # 5. Sizes: as built (RelWithDebInfo carries debug information) and without it, as a user gets them.
 stripped=$(mktemp)
 trap 'rm -f "$stripped"' EXIT
-for program in menu/Menu creator/Stickwright start/Kindel; do
+for program in menu/Menu creator/Stickwright start/Kindel tendwell/Tendwell utility/Utility usbview/usbview; do
   x86_64-w64-mingw32-strip -o "$stripped" "$bin/$program.exe"
   built=$(stat -c %s "$bin/$program.exe")
   bytes=$(stat -c %s "$stripped")
