@@ -1,5 +1,6 @@
 #include "tests/win/creator/CreatorFolder.h"
 
+#include "common/TextEncoding.h"
 #include "common/UniqueHandle.h"
 #include "creator/core/DriveLayout.h"
 #include "tests/win/support/Polling.h"
@@ -46,7 +47,7 @@ std::string QuotedUnixPath(const std::string& relative) {
 }
 
 bool Exists(const std::string& path) {
-    return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+    return ::GetFileAttributesW(WideFromUtf8(path).c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 }  // namespace
@@ -78,9 +79,9 @@ std::string CreatorCopyOf(const std::string& relativeName) {
 void BuildCreatorFolder(const std::string& folder) {
     EmptyDrive(kSecondStickRoot);
     if (folder.back() != ':') {
-        ASSERT_TRUE(::CreateDirectoryA(folder.c_str(), nullptr));
+        ASSERT_TRUE(::CreateDirectoryW(WideFromUtf8(folder).c_str(), nullptr));
     }
-    ASSERT_TRUE(::CreateDirectoryA((folder + "\\Support").c_str(), nullptr));
+    ASSERT_TRUE(::CreateDirectoryW(WideFromUtf8(folder + "\\Support").c_str(), nullptr));
     for (const std::string_view name : drive::kDriveFiles) {
         if (name != drive::kAutorunName) {
             WriteTestFile(creator::SourcePath(folder, name), CreatorCopyOf(std::string(name)));
