@@ -241,15 +241,20 @@ TEST_F(CreatorWindowTest, LabelsOutsideTheAnsiCodePageGetTheSystemsReplacement) 
     ::SetWindowTextW(Control(frmBrowse::txtAction), action);
     Type(frmBrowse::txtMyComp, "MYSTICK");
     Type(frmBrowse::txtPath, "E:\\");
-    char expected[256] = {};
-    ::WideCharToMultiByte(CP_ACP, 0, action, -1, expected, sizeof expected, nullptr, nullptr);
+    // The window's ANSI edit box holds the label as the system converts it; beyond ASCII, the file
+    // is UTF-16 little-endian after its mark.
+    char ansi[256] = {};
+    ::WideCharToMultiByte(CP_ACP, 0, action, -1, ansi, sizeof ansi, nullptr, nullptr);
+    wchar_t expected[256] = {};
+    ::MultiByteToWideChar(CP_ACP, 0, ansi, -1, expected, 256);
     DialogAnswerer messages(texts::kProgramTitle);
     Press(frmBrowse::cmdCreate);
     EXPECT_EQ(messages.Texts(), std::vector<std::string>{texts::kReady});
     const std::string autorun = ReadTestFile("E:\\Autorun.inf");
-    EXPECT_NE(autorun.find("\r\naction=" + std::string(expected) + "\r\nshell\\menu=" + expected + "\r\n"),
-              std::string::npos)
-        << autorun;
+    ASSERT_EQ(autorun.rfind("\xFF\xFE", 0), 0u) << autorun;
+    const std::wstring text(reinterpret_cast<const wchar_t*>(autorun.data() + 2), (autorun.size() - 2) / 2);
+    EXPECT_NE(text.find(L"\r\naction=" + std::wstring(expected) + L"\r\nshell\\menu=" + expected + L"\r\n"),
+              std::wstring::npos);
 }
 
 TEST_F(CreatorWindowTest, MissingDriveAsksForItAndPutsTheFocusInTheActionLabel) {
