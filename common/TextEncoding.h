@@ -2,6 +2,7 @@
 // menu holds its texts) and the system's ANSI code page (how the drive's files are written today).
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -24,5 +25,12 @@ std::string Utf8FromWide(std::wstring_view text);
 // stand-in for it.
 std::string AnsiFromUtf8(std::string_view text);
 std::string AnsiFromWide(std::wstring_view text);
+
+// Text in the ANSI code page as UTF-8 when every byte sequence is a character of this PC's code
+// page, else nothing: text written on a PC with another code page often holds sequences that this
+// one does not define, and converting them would change the text for good. A byte the code page
+// leaves undefined counts as not a character even where the system converts it to a C1 control
+// character instead of refusing it.
+std::optional<std::string> Utf8FromAnsiExactly(std::string_view text);
 
 }  // namespace corvane

@@ -99,9 +99,8 @@ class CreationRun {
 
     bool StageAutorun(const std::string& path) {
         const CreationInputs labels = feedback_.CurrentInputs();
-        // Autorun.inf is still written in the ANSI code page.
-        const DWORD error = ReplaceFileContents(
-            path, AutorunInfText(AnsiFromUtf8(labels.actionLabel), AnsiFromUtf8(labels.volumeLabel)));
+        const DWORD error =
+            ReplaceFileContents(path, AutorunInfFileBytes(labels.actionLabel, labels.volumeLabel));
         return error == ERROR_SUCCESS || Fail(texts::kErrorStaging, path, error);
     }
 

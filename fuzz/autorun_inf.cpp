@@ -1,5 +1,7 @@
 // Autorun.inf for any labels: always the nine lines, each ended by CR LF, with the labels on their
-// own lines only; and the paths of the files copied keep the root and the name they were given.
+// own lines only; the file is that text itself for plain ASCII labels and UTF-16 little-endian after
+// its mark for any other; and the paths of the files copied keep the root and the name they were given.
+#include "common/core/PlainAscii.h"
 #include "creator/core/DriveLayout.h"
 #include "fuzz/FuzzSupport.h"
 
@@ -52,6 +54,23 @@ void Autorun(std::string_view action, std::string_view volume) {
     FUZZ_REQUIRE(IsLabelAsTyped(lines[6].substr(kFixed[6].size()), action));
 }
 
+// The file: the text itself for plain ASCII labels; else the mark, then two bytes a UTF-16 unit,
+// starting with the first line and ending with the last.
+void FileBytes(std::string_view action, std::string_view volume) {
+    const std::string text = AutorunInfText(action, volume);
+    const std::string file = AutorunInfFileBytes(action, volume);
+    if (corvane::IsPlainAscii(action) && corvane::IsPlainAscii(volume)) {
+        FUZZ_REQUIRE(file == text);
+        return;
+    }
+    FUZZ_REQUIRE(file.starts_with("\xFF\xFE") && file.size() % 2 == 0);
+    const std::string_view firstLine = "[autorun]\r\n";
+    for (std::size_t i = 0; i < firstLine.size(); ++i) {
+        FUZZ_REQUIRE(file[2 + 2 * i] == firstLine[i] && file[3 + 2 * i] == '\0');
+    }
+    FUZZ_REQUIRE(file.ends_with(std::string("M\0e\0n\0u\0\r\0\n\0", 12)));
+}
+
 void Paths(std::string_view root, std::string_view name) {
     const std::string target = TargetPath(root, name);
     FUZZ_REQUIRE(target.starts_with(root) && target.ends_with(name));
@@ -72,6 +91,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view action = fields.Next();
     const std::string_view volume = fields.Next();
     Autorun(action, volume);
+    FileBytes(action, volume);
     Paths(action, volume);
     return 0;
 }

@@ -1,16 +1,16 @@
 // Data.dat: any file text reads without harm into whole records, and entries written and read back
-// keep their rows; a field's line break can never add a line.
+// keep their rows; a field's line break can never add a line. Any file reads as UTF-8 exactly when
+// it starts with the UTF-8 mark; a list is written as those same records, after the mark unless all
+// its texts are plain ASCII, and reads back as the same rows whatever the characters.
+#include "common/core/PlainAscii.h"
 #include "fuzz/FuzzSupport.h"
 #include "menu/core/DataFile.h"
+#include "menu/core/DataFileEncoding.h"
 
 #include <algorithm>
 #include <string>
 
-using corvane::menu::CountRecords;
-using corvane::menu::DecodeRecords;
-using corvane::menu::EncodeRecords;
-using corvane::menu::EntryFields;
-using corvane::menu::kEntryFieldCount;
+using namespace corvane::menu;
 
 namespace {
 
@@ -51,6 +51,11 @@ std::string LinesEachEndedByLf(std::string_view text) {
 // text's lines in order (then the empty fields of a truncated last record), the count agrees with
 // the records handed out, and what was read is written back to text that reads the same again.
 void ReadAnyText(std::string_view text) {
+    const DataFileText file = SplitDataFile(text);
+    const bool marked = text.starts_with(kUtf8ByteOrderMark);
+    FUZZ_REQUIRE(file.encoding == (marked ? DataFileEncoding::Utf8 : DataFileEncoding::AnsiCodePage));
+    FUZZ_REQUIRE(file.records == (marked ? text.substr(kUtf8ByteOrderMark.size()) : text));
+
     const std::string lines = LinesEachEndedByLf(text);
     for (std::size_t fieldCount = 1; fieldCount <= kEntryFieldCount + 1; ++fieldCount) {
         const auto records = DecodeRecords(text, fieldCount);
@@ -87,6 +92,13 @@ void WriteAndReadBack(corvane::fuzz::FuzzFields& fields) {
         entries.push_back(std::move(entry));
     }
     const std::string text = EncodeRecords(entries);
+    bool plainAscii = true;
+    for (const EntryFields& entry : entries) {
+        plainAscii = plainAscii && std::all_of(entry.begin(), entry.end(), corvane::IsPlainAscii);
+    }
+    const std::string file = EncodeDataFile(entries);
+    FUZZ_REQUIRE(file == (plainAscii ? text : std::string(kUtf8ByteOrderMark) + text));
+    FUZZ_REQUIRE(DecodeDataFile(file) == DecodeRecords(text));
     FUZZ_REQUIRE(CountCrLf(text) == entries.size() * kEntryFieldCount);
     FUZZ_REQUIRE(CountLineBreakBytes(text) == 2 * entries.size() * kEntryFieldCount);
     FUZZ_REQUIRE(entries.empty() == text.empty());

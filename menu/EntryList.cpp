@@ -5,10 +5,13 @@
 #include "common/TextEncoding.h"
 #include "common/WindowText.h"
 #include "menu/core/DataFile.h"
+#include "menu/core/DataFileEncoding.h"
 #include "menu/core/MenuTexts.h"
 
 #include <array>
 #include <new>
+#include <optional>
+#include <utility>
 
 namespace corvane::menu {
 namespace {
@@ -22,14 +25,19 @@ void ReportIfOutOfHandles(DWORD error, const char* leadIn) {
     }
 }
 
-// The field in the other encoding: the field itself when it is plain ASCII (most are), else its
-// conversion, kept in `converted`.
-template <typename Convert>
-std::string_view Converted(std::string_view field, std::string& converted, Convert convert) {
+// An ANSI field in UTF-8: the field itself when it is plain ASCII (most are), else its conversion,
+// kept in `converted`. A field this PC's code page does not say exactly is converted as the system
+// converts it, and `exact` is cleared.
+std::string_view Utf8Field(std::string_view field, std::string& converted, bool& exact) {
     if (IsAscii(field)) {
         return field;
     }
-    converted = convert(field);
+    if (std::optional<std::string> text = Utf8FromAnsiExactly(field)) {
+        converted = std::move(*text);
+    } else {
+        exact = false;
+        converted = Utf8FromAnsi(field);
+    }
     return converted;
 }
 
@@ -42,37 +50,51 @@ DWORD LoadList(const std::string& fileName, EntryModel& entries) {
             ReportIfOutOfHandles(error, texts::kErrorLoadingList);
             return error;
         }
+        const DataFileText file = SplitDataFile(contents);
         // Counting first costs a fraction of the split and spares a million-entry list the doubled
         // peak of a growing vector.
-        entries.Reserve(entries.Size() + CountRecords(contents, kEntryFieldCount));
+        entries.Reserve(entries.Size() + CountRecords(file.records, kEntryFieldCount));
+        if (file.encoding == DataFileEncoding::Utf8) {
+            ForEachRecord(file.records, kEntryFieldCount, [&](std::span<const std::string_view> record) {
+                entries.Append(record[0], record[1], record[2]);
+            });
+            return ERROR_SUCCESS;
+        }
+        bool exact = true;
         std::array<std::string, kEntryFieldCount> converted;
-        ForEachRecord(contents, kEntryFieldCount, [&](std::span<const std::string_view> record) {
-            entries.Append(Converted(record[0], converted[0], Utf8FromAnsi),
-                           Converted(record[1], converted[1], Utf8FromAnsi),
-                           Converted(record[2], converted[2], Utf8FromAnsi));
+        ForEachRecord(file.records, kEntryFieldCount, [&](std::span<const std::string_view> record) {
+            entries.Append(Utf8Field(record[0], converted[0], exact),
+                           Utf8Field(record[1], converted[1], exact),
+                           Utf8Field(record[2], converted[2], exact));
         });
-        return ERROR_SUCCESS;
+        return exact ? ERROR_SUCCESS : kListInOtherCodePage;
     } catch (const std::bad_alloc&) {  // a list too large for this PC: the entries read so far stay
         return ERROR_NOT_ENOUGH_MEMORY;
     }
 }
 
 DWORD SaveList(const std::string& fileName, const EntryModel& entries) {
-    std::string contents;
+    DataFileWriter file;
     try {
-        std::array<std::string, kEntryFieldCount> converted;
+        // Reserved up front: growing a multi-megabyte list by doubling costs more than encoding it.
+        std::size_t bytes = 0;
+        for (std::size_t index = 0; index < entries.Size(); ++index) {
+            for (std::size_t column = 0; column < kEntryFieldCount; ++column) {
+                bytes += entries[index].Field(static_cast<EntryField>(column)).size() + 2;
+            }
+        }
+        file.Reserve(bytes);
         std::array<std::string_view, kEntryFieldCount> fields;
         for (std::size_t index = 0; index < entries.Size(); ++index) {
             for (std::size_t column = 0; column < kEntryFieldCount; ++column) {
-                fields[column] = Converted(entries[index].Field(static_cast<EntryField>(column)),
-                                           converted[column], AnsiFromUtf8);
+                fields[column] = entries[index].Field(static_cast<EntryField>(column));
             }
-            AppendRecord(contents, fields);
+            file.Append(fields);
         }
     } catch (const std::bad_alloc&) {  // the file is not touched
         return ERROR_NOT_ENOUGH_MEMORY;
     }
-    const DWORD error = ReplaceFileContents(fileName, contents);
+    const DWORD error = ReplaceFileContents(fileName, file.Bytes());
     ReportIfOutOfHandles(error, texts::kErrorSavingList);
     return error;
 }

@@ -10,6 +10,7 @@
 #include "common/core/PathText.h"
 #include "common/core/Twips.h"
 #include "menu/EntryList.h"
+#include "menu/ListLoadStatus.h"
 #include "menu/ListSorting.h"
 #include "menu/MenuResources.h"
 #include "menu/MenuSettings.h"
@@ -171,7 +172,7 @@ void frmMain::StartUp() {
     ::ModifyMenuW(menuBar_, mnuRootBrowse, MF_BYCOMMAND | MF_STRING, mnuRootBrowse,
                   WideFromUtf8(browseRoot).c_str());
     SetWindowTextOf(Hwnd(), StartupCaption(modDriveSpace::FreeMB(root_), root_));
-    if (!loadFailed_) {  // a failed load's report stays in view
+    if (loadResult_ == ERROR_SUCCESS) {  // a failed load's report stays in view
         SetStatusText(VersionStatusText(VersionText()));
         ReportUnusedSettings();
     }
@@ -189,9 +190,8 @@ void frmMain::LoadEntries() {
     SortEntries(entries_, static_cast<EntryField>(sortColumn_), sortDescending_);
     ShowSortArrow(list_, sortColumn_, sortDescending_);
     ShowEntries(std::nullopt, firstRead);
-    loadFailed_ = result != ERROR_SUCCESS;
-    SetStatusText(result == ERROR_SUCCESS ? std::string(texts::kDataLoaded)
-                                          : texts::kErrorLoadingList + SystemErrorText(result));
+    loadResult_ = result;
+    SetStatusText(LoadStatusText(result));
 }
 
 void frmMain::ShowEntries(std::optional<EntryId> selected, std::optional<EntryId> focused) noexcept {
@@ -235,8 +235,8 @@ bool frmMain::SaveList() {
     if (list_ == nullptr) {
         return false;  // the window is gone: there are no rows to write, and an empty list is not one
     }
-    if (loadFailed_) {
-        SetStatusText(texts::kListNotSaved);
+    if (loadResult_ != ERROR_SUCCESS) {
+        SetStatusText(ListNotSavedText(loadResult_));
         return false;
     }
     const DWORD error = menu::SaveList(DataFile(), entries_);

@@ -149,8 +149,9 @@ class frmMain : public BaseWindow<frmMain>, public EntryEditorHost, private Find
     UniqueMenu trayMenu_;
     UniqueFont font_;
     UINT taskbarCreated_ = 0;
-    // Set when Data.dat was there but could not be read whole at start-up; restarting loads again.
-    bool loadFailed_ = false;
+    // What loading Data.dat returned; anything but ERROR_SUCCESS (the file was there but could not be
+    // read whole, or not exactly) keeps the list from being saved; restarting loads again.
+    DWORD loadResult_ = ERROR_SUCCESS;
     int sortColumn_ = 0;
     bool sortDescending_ = false;
     AboutWindow about_;

@@ -12,6 +12,11 @@ inline constexpr const char* kErrorSavingList = "Error saving list : ";
 inline constexpr const char* kErrorLoadingList = "Error loading list : ";
 inline constexpr const char* kListNotSaved =
     "List not saved : Data.dat could not be read when the menu started.";
+// Data.dat was written on a PC with another ANSI code page: its entries are shown, but some of their
+// texts are not what that PC wrote, so this PC never writes them back.
+inline constexpr const char* kListInOtherCodePage =
+    "Data.dat uses another code page: the list is shown, not saved.";
+inline constexpr const char* kListNotSavedOtherCodePage = "List not saved : Data.dat uses another code page.";
 
 // Settings.ini is a link to somewhere else: it is neither read nor written (the defaults apply).
 inline constexpr const char* kSettingsLinkNotUsed =

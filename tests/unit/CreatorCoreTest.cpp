@@ -46,6 +46,45 @@ TEST(AutorunInf, LabelsGoInAsTypedExceptLineBreaks) {
     EXPECT_EQ(broken.find('\n'), broken.find("\r\n") + 1);
 }
 
+// The file's bytes: plain ASCII labels give the ANSI text unchanged; any other label makes the whole
+// file UTF-16 little-endian after the mark FF FE, every character in place, line breaks included.
+TEST(AutorunInf, FileIsTheAnsiTextForAsciiLabelsElseUtf16LittleEndian) {
+    EXPECT_EQ(AutorunInfFileBytes("Open my menu", "MYSTICK"), AutorunInfText("Open my menu", "MYSTICK"));
+    EXPECT_EQ(AutorunInfFileBytes("", ""), AutorunInfText("", ""));
+
+    const auto utf16Le = [](std::u16string_view text) {
+        std::string bytes = "\xFF\xFE";
+        for (const char16_t unit : text) {
+            bytes += static_cast<char>(unit & 0xFF);
+            bytes += static_cast<char>(unit >> 8);
+        }
+        return bytes;
+    };
+    const auto withLabels = [](std::u16string_view action, std::u16string_view volume) {
+        return u"[autorun]\r\nopen=Kindel.exe\r\nShellExecute=Kindel.exe\r\nIcon=Menu.exe\r\nLabel=" +
+               std::u16string(volume) + u"\r\naction=" + std::u16string(action) + u"\r\nshell\\menu=" +
+               std::u16string(action) + u"\r\nshell\\menu\\command=Kindel.exe\r\nShell=Menu\r\n";
+    };
+    struct Case {
+        const char* action;  // UTF-8
+        const char* volume;
+        std::u16string_view expectedAction;
+        std::u16string_view expectedVolume;
+    };
+    for (const Case& c : {
+             Case{"\xD0\xA4\xD0\xBE\xD1\x82\xD0\xBE", "STICK", u"\u0424\u043E\u0442\u043E",
+                  u"STICK"},                                                                      // Фото
+             Case{"Menu", "M\xC3\xBAsica \xF0\x9F\x8E\xB5", u"Menu", u"M\u00FAsica \U0001F3B5"},  // Música 🎵
+             Case{"\xE5\x86\x99\xE7\x9C\x9F\r\nopen=x", "", u"\u5199\u771F  open=x",
+                  u""},                                   // 写真, a line break
+             Case{"Caf\xE9", "ok", u"Caf\uFFFD", u"ok"},  // a byte that is not UTF-8
+         }) {
+        EXPECT_EQ(AutorunInfFileBytes(c.action, c.volume),
+                  utf16Le(withLabels(c.expectedAction, c.expectedVolume)))
+            << c.action << " / " << c.volume;
+    }
+}
+
 TEST(DriveLayout, PathsJoinNamesToTheRootAndTheCreatorFolder) {
     EXPECT_EQ(TargetPath("E:\\", "Support\\Utility.exe"), "E:\\Support\\Utility.exe");
     EXPECT_EQ(TargetPath("E:\\Stick", "Menu.exe"), "E:\\Stick\\Menu.exe");

@@ -3,6 +3,7 @@
 #include "creator/CreateMenu.h"
 
 #include "common/MyMod.h"
+#include "common/TextEncoding.h"
 #include "creator/core/CreatorTexts.h"
 #include "creator/core/DriveLayout.h"
 #include "tests/win/creator/CreatorFolder.h"
@@ -109,6 +110,41 @@ TEST_F(CreateMenuTest, OneLabelIsEnoughAndTheOtherLineEndsAtTheEqualsSign) {
     EXPECT_NE(broken.find("\r\nLabel=MY  STICK open=x.exe\r\naction=\r\nshell\\menu=\r\n"), std::string::npos)
         << broken;
     EXPECT_EQ(broken.find("\nopen=x.exe"), std::string::npos);
+}
+
+// Autorun.inf as a file of UTF-16 little-endian text after its mark.
+std::string Utf16LeFile(std::wstring_view text) {
+    static_assert(sizeof(wchar_t) == 2);
+    return "\xFF\xFE" +
+           std::string(reinterpret_cast<const char*>(text.data()), text.size() * sizeof(wchar_t));
+}
+
+// What Windows reads for a key of Autorun.inf's [autorun] section.
+std::wstring AutorunValue(const std::string& file, const wchar_t* key) {
+    std::wstring value(512, L'\0');
+    const DWORD length =
+        ::GetPrivateProfileStringW(L"autorun", key, L"(none)", value.data(), static_cast<DWORD>(value.size()),
+                                   WideFromUtf8(file).c_str());
+    value.resize(length);
+    return value;
+}
+
+// Labels beyond ASCII make the whole file UTF-16 little-endian with its mark, which Windows' own
+// reader of such files takes character for character, letters outside any ANSI code page included.
+TEST_F(CreateMenuTest, LabelsBeyondAsciiMakeAUnicodeAutorunThatWindowsReads) {
+    // 写真 and Фото 🎵, as the window hands its labels over: in UTF-8.
+    RecordingFeedback feedback(
+        {"E:\\", "\xE5\x86\x99\xE7\x9C\x9F", "\xD0\xA4\xD0\xBE\xD1\x82\xD0\xBE \xF0\x9F\x8E\xB5"});
+    ASSERT_EQ(CreateMenu(kCreator, feedback), CreationOutcome::Done);
+    const std::string autorun = ReadTestFile("E:\\Autorun.inf");
+    EXPECT_EQ(autorun,
+              Utf16LeFile(L"[autorun]\r\nopen=Kindel.exe\r\nShellExecute=Kindel.exe\r\nIcon=Menu.exe\r\n"
+                          L"Label=\u0424\u043E\u0442\u043E \U0001F3B5\r\naction=\u5199\u771F\r\n"
+                          L"shell\\menu=\u5199\u771F\r\nshell\\menu\\command=Kindel.exe\r\nShell=Menu\r\n"));
+    EXPECT_EQ(ReadTestFile(kCreator + "\\Autorun.inf"), autorun);
+    EXPECT_EQ(AutorunValue("E:\\Autorun.inf", L"Label"), L"\u0424\u043E\u0442\u043E \U0001F3B5");
+    EXPECT_EQ(AutorunValue("E:\\Autorun.inf", L"action"), L"\u5199\u771F");
+    EXPECT_EQ(AutorunValue("E:\\Autorun.inf", L"open"), L"Kindel.exe");
 }
 
 TEST_F(CreateMenuTest, MissingInputsChangeNothingAnywhere) {

@@ -238,20 +238,21 @@ TEST_F(CreatorWindowTest, RunEndedByAnExceptionLeavesTheWindowUsableAndClosable)
     EXPECT_EQ(closed_, 1);
 }
 
-TEST_F(CreatorWindowTest, LabelsOutsideTheAnsiCodePageGetTheSystemsReplacement) {
-    const wchar_t* const action = L"Caf\u00e9 \u263a \u4e2d";
-    ::SetWindowTextW(Control(frmBrowse::txtAction), action);
+// A label beyond the ANSI code page keeps every character: the file is UTF-16 little-endian after
+// its mark.
+TEST_F(CreatorWindowTest, LabelsOutsideTheAnsiCodePageKeepEveryCharacter) {
+    const std::wstring action = L"Caf\u00e9 \u263a \u4e2d \U0001F3B5";
+    ::SetWindowTextW(Control(frmBrowse::txtAction), action.c_str());
     Type(frmBrowse::txtMyComp, "MYSTICK");
     Type(frmBrowse::txtPath, "E:\\");
-    char expected[256] = {};
-    ::WideCharToMultiByte(CP_ACP, 0, action, -1, expected, sizeof expected, nullptr, nullptr);
     DialogAnswerer messages(texts::kProgramTitle);
     Press(frmBrowse::cmdCreate);
     EXPECT_EQ(messages.Texts(), std::vector<std::string>{texts::kReady});
     const std::string autorun = ReadTestFile("E:\\Autorun.inf");
-    EXPECT_NE(autorun.find("\r\naction=" + std::string(expected) + "\r\nshell\\menu=" + expected + "\r\n"),
-              std::string::npos)
-        << autorun;
+    ASSERT_EQ(autorun.rfind("\xFF\xFE", 0), 0u) << autorun;
+    const std::wstring text(reinterpret_cast<const wchar_t*>(autorun.data() + 2), (autorun.size() - 2) / 2);
+    EXPECT_NE(text.find(L"\r\naction=" + action + L"\r\nshell\\menu=" + action + L"\r\n"),
+              std::wstring::npos);
 }
 
 TEST_F(CreatorWindowTest, MissingDriveAsksForItAndPutsTheFocusInTheActionLabel) {

@@ -1,6 +1,7 @@
 #include "menu/EntryList.h"
 
 #include "menu/ListSorting.h"
+#include "menu/core/DataFileEncoding.h"
 
 #include "common/UniqueHandle.h"
 #include "tests/win/support/TestDrive.h"
@@ -18,6 +19,7 @@ namespace {
 using namespace corvane::test;
 
 const std::string kDataFile = "E:\\Data.dat";
+const std::string kUtf8Bom(kUtf8ByteOrderMark);
 const std::vector<Row> kThree = {{"Notepad", "Apps\\Notepad\\notepad.exe", ""},
                                  {"Readme", "E:\\readme.txt", "/s"},
                                  {"Share", "\\\\server\\share\\t.exe", "%drive% %dir%"}};
@@ -43,6 +45,73 @@ TEST_F(EntryList, SaveThenLoadGivesTheSameRowsInOrder) {
               "Share\r\n\\\\server\\share\\t.exe\r\n%drive% %dir%\r\n");
     EXPECT_EQ(Load(kDataFile), kThree);
     EXPECT_TRUE(FolderEntriesMatching(kStickRoot, "Data.dat.*tmp").empty()) << "no temporary file left";
+}
+
+// The texts of a file in each of its encodings, as the menu holds them (UTF-8). This session's ANSI
+// code page is 1252 (Western); the 932 one is read in CodePageTest.cpp.
+TEST_F(EntryList, EachEncodingReadsIntoTheSameTexts) {
+    ASSERT_EQ(::GetACP(), 1252u);
+    struct Case {
+        const char* what;
+        std::string file;
+        Row expected;
+    };
+    const std::vector<Case> cases = {
+        {"plain ASCII", "Notepad\r\nnotepad.exe\r\n/s\r\n", {"Notepad", "notepad.exe", "/s"}},
+        {"ANSI",
+         "Caf\xE9\r\nE:\\\xE9t\xE9\\\x80.exe\r\n\r\n",
+         {"Caf\xC3\xA9", "E:\\\xC3\xA9t\xC3\xA9\\\xE2\x82\xAC.exe", ""}},  // Café, E:\été\€.exe
+        {"UTF-8",
+         kUtf8Bom + "Caf\xC3\xA9\r\n\xD0\xA4\xD0\xBE\xD1\x82\xD0\xBE.exe\r\n\xF0\x9F\x8E\xB5\r\n",
+         {"Caf\xC3\xA9", "\xD0\xA4\xD0\xBE\xD1\x82\xD0\xBE.exe", "\xF0\x9F\x8E\xB5"}},  // Фото.exe, 🎵
+        // Bytes that are not UTF-8 stay as they are, so that a save writes them back unchanged.
+        {"UTF-8 with a stray ANSI byte", kUtf8Bom + "Caf\xE9\r\nc.exe\r\n\r\n", {"Caf\xE9", "c.exe", ""}},
+    };
+    for (const Case& c : cases) {
+        WriteTestFile(kDataFile, c.file);
+        EXPECT_EQ(Load(kDataFile), std::vector<Row>{c.expected}) << c.what;
+    }
+}
+
+// A list from a PC with another code page is read whole, but said to be so: 写真 from a Japanese PC
+// holds 0x90, which 1252 leaves undefined, and ends in a byte that 1252 reads as '^'.
+TEST_F(EntryList, AListFromAnotherCodePageIsReadAndSaidToBeSo) {
+    WriteTestFile(kDataFile, "\x8E\xCA\x90\x5E\r\nphotos.exe\r\n\r\nNext\r\nnext.exe\r\n\r\n");
+    const std::vector<Row> rows = Load(kDataFile, kListInOtherCodePage);
+    ASSERT_EQ(rows.size(), 2u);
+    EXPECT_EQ(rows[1], (Row{"Next", "next.exe", ""}));
+}
+
+// A list with any text beyond ASCII is saved as UTF-8 after the mark and reads back the same, a
+// list first read from an ANSI file included; a list of plain ASCII texts keeps the old bytes
+// (SaveThenLoadGivesTheSameRowsInOrder). Nothing read is changed on the way.
+TEST_F(EntryList, ListsBeyondAsciiAreSavedAsUtf8AndReadBackTheSame) {
+    const std::vector<Row> scripts = {
+        {"\xD0\xA4\xD0\xBE\xD1\x82\xD0\xBE", "E:\\\xCE\x91\xCE\xB8\xCE\xAE\xCE\xBD\xCE\xB1\\a.exe",
+         ""},                                                                          // Фото, Αθήνα
+        {"\xE5\x86\x99\xE7\x9C\x9F", "E:\\\xE8\xA1\xA8\\\xE3\x82\xBD.exe", "%dir%"},   // 写真, 表\ソ.exe
+        {"\xD8\xB5\xD9\x88\xD8\xB1", "b.exe", "/m=\xF0\x9F\x8E\xB5\xF0\x9F\x98\x80"},  // صور, 🎵😀
+        {"Plain", "plain.exe", ""},
+    };
+    EntryModel list;
+    AddRows(list, scripts);
+    ASSERT_EQ(SaveList(kDataFile, list), static_cast<DWORD>(ERROR_SUCCESS));
+    EXPECT_EQ(ReadTestFile(kDataFile), kUtf8Bom + EncodeRecords(scripts));
+    EXPECT_EQ(Load(kDataFile), scripts);
+
+    WriteTestFile(kDataFile, "Caf\xE9\r\ncafe.exe\r\n\r\n");
+    EntryModel fromAnsi;
+    ASSERT_EQ(LoadList(kDataFile, fromAnsi), static_cast<DWORD>(ERROR_SUCCESS));
+    ASSERT_EQ(SaveList(kDataFile, fromAnsi), static_cast<DWORD>(ERROR_SUCCESS));
+    EXPECT_EQ(ReadTestFile(kDataFile), kUtf8Bom + "Caf\xC3\xA9\r\ncafe.exe\r\n\r\n");
+
+    // A byte that is not UTF-8 in a UTF-8 file goes back as it came.
+    const std::string stray = kUtf8Bom + "Caf\xE9\r\n\xD0\xA4.exe\r\n\r\n";
+    WriteTestFile(kDataFile, stray);
+    EntryModel kept;
+    ASSERT_EQ(LoadList(kDataFile, kept), static_cast<DWORD>(ERROR_SUCCESS));
+    ASSERT_EQ(SaveList(kDataFile, kept), static_cast<DWORD>(ERROR_SUCCESS));
+    EXPECT_EQ(ReadTestFile(kDataFile), stray);
 }
 
 TEST_F(EntryList, SaveKeepsAHiddenOrSystemFileSo) {
