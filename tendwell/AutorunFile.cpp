@@ -10,12 +10,7 @@ std::string AutorunFileText(std::string_view bytes) {
 }
 
 std::string AutorunFileBytes(const AutorunLabels& labels) {
-    return creator::AutorunInfText(AnsiFromUtf8(labels.action), AnsiFromUtf8(labels.volume));
-}
-
-bool AutorunFileKeepsLabels(const AutorunLabels& labels) {
-    const auto kept = [](const std::string& label) { return Utf8FromAnsi(AnsiFromUtf8(label)) == label; };
-    return kept(labels.action) && kept(labels.volume);
+    return creator::AutorunInfFileBytes(labels.action, labels.volume);
 }
 
 }  // namespace corvane::tendwell

@@ -111,11 +111,6 @@ DriveInspection InspectDrive(const std::string& root) {
     }
     ReadAutorun(root, facts);
     inspection.check = CheckDrive(facts);
-    for (RepairStep& step : inspection.check.steps) {
-        if (step.kind == RepairKind::WriteAutorun && !AutorunFileKeepsLabels(step.labels)) {
-            step.details.emplace_back(texts::kLabelsLoseCharacters);
-        }
-    }
     return inspection;
 }
 

@@ -138,8 +138,6 @@ inline constexpr const char* kStepRewriteAction = "\" and the action \"";
 inline constexpr const char* kStepRewriteTail = "\"";
 inline constexpr const char* kStepRemoveEntry = "Remove from Autorun.inf: ";
 inline constexpr const char* kDefaultAction = "Open the Corvane menu";
-inline constexpr const char* kLabelsLoseCharacters =
-    "Characters of these labels that this PC's code page lacks are written as \"?\".";
 
 // Help.
 inline constexpr const char* kHelpMissing = "The help file was not found: ";

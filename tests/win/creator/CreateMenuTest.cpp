@@ -68,6 +68,15 @@ TEST_F(CreateMenuTest, FreshDriveGetsTheWholeLayoutStatusesAndReadyMessage) {
     EXPECT_EQ(feedback.focusRequests, 0);
 }
 
+TEST_F(CreateMenuTest, ACreatorFolderNamedInAnyScriptPreparesTheDrive) {
+    const std::string creator = "F:\\Программы 写真 \xF0\x9F\x8E\xB5";  // the last one an emoji
+    BuildCreatorFolder(creator);
+    RecordingFeedback feedback({"E:\\", "Open my menu", "MYSTICK"});
+    EXPECT_EQ(CreateMenu(creator, feedback), CreationOutcome::Done);
+    ExpectPrepared("E:\\", kAutorunBytes);
+    EXPECT_EQ(feedback.messages, std::vector<std::string>{texts::kReady});
+}
+
 TEST_F(CreateMenuTest, DriveWithAMenuGetsNewCopiesAndKeepsEverythingElse) {
     for (const std::string_view name : drive::kDriveFolders) {
         ASSERT_TRUE(::CreateDirectoryA(("E:\\" + std::string(name)).c_str(), nullptr));

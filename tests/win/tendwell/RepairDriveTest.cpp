@@ -105,19 +105,21 @@ TEST_F(RepairDriveTest, AutorunIsReadInBothEncodingsAndAMissingOneGetsTheDrivesL
 
     // Written by a creator that stores labels beyond ASCII as UTF-16: recognised as its own.
     const std::string label = "Caf\xC3\xA9 \xE2\x82\xAC";  // UTF-8
-    WriteTestFile("E:\\Autorun.inf", Utf16File(creator::AutorunInfText("Open \xCE\xA9", label)));
+    WriteTestFile("E:\\Autorun.inf", creator::AutorunInfFileBytes("Open \xCE\xA9", label));
     DriveInspection inspection = InspectDrive(kStickRoot);
     EXPECT_TRUE(inspection.check.steps.empty());
     EXPECT_TRUE(inspection.check.findings.empty());
 
-    // Another program's, in UTF-16 with a label the ANSI code page lacks: the list says what becomes of it.
+    // Another program's, in UTF-16 with a label beyond ASCII: rewritten as the creator's, label and all.
     WriteTestFile("E:\\Autorun.inf", Utf16File("[autorun]\r\nopen=x.exe\r\nlabel=\xD0\x96\r\n"));
     inspection = InspectDrive(kStickRoot);
     ASSERT_EQ(Steps(inspection), (StepList{{RepairKind::WriteAutorun, "Autorun.inf"}}));
-    EXPECT_EQ(inspection.check.steps[0].labels.volume, "\xD0\x96");
+    const tendwell::AutorunLabels kept = inspection.check.steps[0].labels;
+    EXPECT_EQ(kept.volume, "\xD0\x96");
     EXPECT_EQ(inspection.check.steps[0].details,
-              (std::vector<std::string>{std::string(texts::kStepRemoveEntry) + "open=x.exe",
-                                        texts::kLabelsLoseCharacters}));
+              (std::vector<std::string>{std::string(texts::kStepRemoveEntry) + "open=x.exe"}));
+    ExpectAllDone(RepairDrive(inspection));
+    EXPECT_EQ(ReadTestFile("E:\\Autorun.inf"), creator::AutorunInfFileBytes(kept.action, kept.volume));
 
     // In the ANSI code page, as the creator writes plain labels.
     WriteTestFile("E:\\Autorun.inf", creator::AutorunInfText("Open my menu", "STICK"));
@@ -128,9 +130,8 @@ TEST_F(RepairDriveTest, AutorunIsReadInBothEncodingsAndAMissingOneGetsTheDrivesL
     inspection = InspectDrive(kStickRoot);
     ASSERT_EQ(Steps(inspection), (StepList{{RepairKind::WriteAutorun, "Autorun.inf"}}));
     ExpectAllDone(RepairDrive(inspection));
-    EXPECT_EQ(
-        ReadTestFile("E:\\Autorun.inf"),
-        creator::AutorunInfText(texts::kDefaultAction, AnsiFromUtf8(tendwell::VolumeLabelOf(kStickRoot))));
+    EXPECT_EQ(ReadTestFile("E:\\Autorun.inf"),
+              creator::AutorunInfFileBytes(texts::kDefaultAction, tendwell::VolumeLabelOf(kStickRoot)));
 }
 
 TEST_F(RepairDriveTest, MissingProgramsAreReportedAndNothingIsWritten) {
