@@ -2,7 +2,7 @@
 // while what it is about is still what the check saw (never through a link, never to a folder).
 #pragma once
 
-#include "tendwell/DriveInspection.h"
+#include "tendwell/DriveFacts.h"
 
 #include <optional>
 #include <string>

@@ -6,7 +6,7 @@
 #include "common/AboutWindow.h"
 #include "common/BaseWindow.h"
 #include "common/UniqueHandle.h"
-#include "tendwell/DriveInspection.h"
+#include "tendwell/DriveFacts.h"
 #include "tendwell/core/AutoplayPolicy.h"
 
 #include <functional>

@@ -1,4 +1,4 @@
-#include "tendwell/DriveInspection.h"
+#include "tendwell/DriveFacts.h"
 
 #include "common/FileContents.h"
 #include "common/SystemError.h"
