@@ -125,6 +125,8 @@ TEST_F(UnicodeNames, AreAddedShownSortedFoundStartedBrowsedSavedAndReadBack) {
             << rows[row - 1][0] << " before " << rows[row][0];
     }
 
+    SaveScreenshot(menu->Hwnd(), "menu-window-unicode-names");
+
     // Found by part of the name, whatever its letter case, and started with its placeholders filled.
     SendCommand(menu->Hwnd(), mnuFind);
     for (const Script& script : kScripts) {
