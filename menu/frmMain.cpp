@@ -335,6 +335,16 @@ LRESULT frmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_TIMER:
             status_.OnTimer(wParam);
             return 0;
+        case WM_MEASUREITEM:
+            if (trayEntries_.OnMeasureItem(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam))) {
+                return TRUE;
+            }
+            return DefaultHandling(message, wParam, lParam);
+        case WM_DRAWITEM:
+            if (trayEntries_.OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam))) {
+                return TRUE;
+            }
+            return DefaultHandling(message, wParam, lParam);
         case kDecorationsReady:
             OnDecorationsReady();
             return 0;
@@ -486,7 +496,15 @@ void frmMain::OnTrayNotification(UINT mouseMessage) {
     if (mouseMessage == WM_LBUTTONUP) {
         modTray::RestoreFromTray(Hwnd());
     } else if (mouseMessage == WM_RBUTTONUP) {
-        modTray::ShowTrayMenu(Hwnd(), ::GetSubMenu(trayMenu_.get(), 0));
+        const HMENU ownItems = ::GetSubMenu(trayMenu_.get(), 0);
+        const HIMAGELIST images = decorations_ ? decorations_->ImageList() : nullptr;
+        const auto imageOf = [this](const Entry& entry) { return listView_.LookOf(entry).imageIndex; };
+        bool built = false;
+        try {
+            built = trayEntries_.Build(entries_, ownItems, images, imageOf);
+        } catch (const std::bad_alloc&) {  // the tray menu's own items still show
+        }
+        modTray::ShowTrayMenu(Hwnd(), built ? trayEntries_.Handle() : ownItems);
     }
 }
 

@@ -14,6 +14,7 @@
 #include "menu/PathHelpers.h"
 #include "menu/ProgramStarter.h"
 #include "menu/StatusBar.h"
+#include "menu/TrayEntryMenu.h"
 #include "menu/core/EntryModel.h"
 #include "menu/core/SettingsValues.h"
 #include "menu/core/ShownEntries.h"
@@ -78,6 +79,8 @@ class frmMain : public BaseWindow<frmMain>, public EntryEditorHost, private Find
     // Says in the status bar when Settings.ini is a link, which the menu neither reads nor writes.
     void ReportUnusedSettings();
     void RunSelectedEntry();
+    // Runs `entry` as Run runs the selected one (null: the reason is reported).
+    void RunEntry(const Entry* entry);
     [[noreturn]] void EndAfterRun() noexcept;
 
     static const char* ClassName() { return "frmMain"; }
@@ -147,6 +150,7 @@ class frmMain : public BaseWindow<frmMain>, public EntryEditorHost, private Find
     StatusBar status_;
     HMENU menuBar_ = nullptr;  // owned by the window once set
     UniqueMenu trayMenu_;
+    TrayEntryMenu trayEntries_;  // the tray's popup as last shown
     UniqueFont font_;
     UINT taskbarCreated_ = 0;
     // What loading Data.dat returned; anything but ERROR_SUCCESS (the file was there but could not be

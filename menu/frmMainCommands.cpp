@@ -107,13 +107,23 @@ void frmMain::OnCommand(int id) {
             OpenSupportFile(drive::kHelpFile);
             break;
         default:  // MnuOnRun is a heading: nothing
+            if (const std::optional<EntryId> entry = trayEntries_.EntryFor(id)) {
+                const std::optional<std::size_t> index = entries_.IndexOf(*entry);
+                if (index) {  // an entry deleted while its menu was up is not started
+                    RunEntry(&entries_[*index]);
+                }
+            }
             break;
     }
 }
 
 void frmMain::RunSelectedEntry() {
+    RunEntry(listView_.EntryAt(listView_.SelectedRow()));
+}
+
+void frmMain::RunEntry(const Entry* selected) {
     std::optional<menu::SelectedEntry> entry;
-    if (const Entry* selected = listView_.EntryAt(listView_.SelectedRow())) {
+    if (selected != nullptr) {
         entry = menu::SelectedEntry{std::string(selected->Target()), std::string(selected->Switches())};
     }
     const LaunchPlan plan = PlanLaunch(folder_, entry);

@@ -38,6 +38,8 @@ inline constexpr const char* kBrowsePrefix = "Browse ";   // mnuRootBrowse: "Bro
 
 // Find Entry: the find box's hint while it is empty, and the count of entries shown while it is open.
 inline constexpr const char* kFindCue = "Type part of a name or target";
+inline constexpr const char* kTrayMore =
+    "More\xE2\x80\xA6";  // after the entries in the tray's menu: the window
 inline constexpr const char* kEntriesShown = " entries shown";  // "3 of 120 entries shown"
 
 // Launching an entry.

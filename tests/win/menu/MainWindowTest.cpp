@@ -1,9 +1,12 @@
 #include "common/WindowLayout.h"
 #include "common/core/Twips.h"
 #include "menu/MenuResources.h"
+#include "menu/TrayEntryMenu.h"
+#include "menu/core/MenuTexts.h"
 #include "menu/modDriveSpace.h"
 #include "menu/modTray.h"
 #include "tests/win/menu/MenuWindowHarness.h"
+#include "tests/win/support/LaunchRecord.h"
 #include "tests/win/support/Polling.h"
 #include "tests/win/support/TestDrive.h"
 
@@ -295,6 +298,46 @@ TEST_F(MainWindow, MinimiseHidesAndTheTrayIconRestores) {
     ::SendMessageA(hwnd, WM_COMMAND, mnuOpenMenu, 0);  // "Show Menu"
     EXPECT_TRUE(::IsWindowVisible(hwnd));
     EXPECT_FALSE(::IsIconic(hwnd));
+}
+
+TEST_F(MainWindow, TheTrayMenuListsTheFirstEntriesAndRunsThemAsRunDoes) {
+    ASSERT_TRUE(::CreateDirectoryA("E:\\Apps", nullptr));
+    InstallLaunchRecorder("E:\\Apps\\rec.exe");
+    std::string list = "A recorder\r\nApps\\rec.exe\r\n/from=tray %dir%\r\n";
+    for (int i = 0; i < 34; ++i) {
+        list += "Entry " + std::string(i < 10 ? "0" : "") + std::to_string(i) + "\r\nApps\\gone.exe\r\n\r\n";
+    }
+    WriteTestFile("E:\\Data.dat", list);
+    auto menu = OpenMenu("E:\\");
+    ASSERT_TRUE(menu);
+    const HWND hwnd = menu->Hwnd();
+
+    // The first 30 in the list's order, "More…" for the rest, then the tray's own items.
+    const std::vector<std::string> items =
+        CapturePopupMenu([&] { ::SendMessageA(hwnd, modTray::kTrayNotification, 1, WM_RBUTTONUP); });
+    ASSERT_EQ(items.size(), 30u + 6u);
+    EXPECT_EQ(items[0], "A recorder");
+    EXPECT_EQ(items[29], "Entry 28");
+    EXPECT_EQ(std::vector<std::string>(items.begin() + 30, items.end()),
+              (std::vector<std::string>{texts::kTrayMore, "-", "Show Menu", "Add Entry", "About", "Exit"}));
+
+    // Chosen from the tray, an entry starts as Run starts it, on-run option included.
+    SendCommand(hwnd, mnuRunMinimize);
+    SendCommand(hwnd, TrayEntryMenu::kFirstEntryCommand);
+    const auto fromTray = WaitForLaunchRecord();
+    ASSERT_TRUE(fromTray);
+    EXPECT_TRUE(::IsIconic(hwnd)) << "Minimize to Tray applies";
+    EXPECT_EQ(menu->StatusText(), "Running E:\\Apps\\rec.exe");
+    SendCommand(hwnd, mnuOpenMenu);  // "More…" and "Show Menu" bring the window back
+    EXPECT_FALSE(::IsIconic(hwnd));
+    SelectRow(menu->ListView(), 0);
+    SendCommand(hwnd, mnuRun);
+    const auto fromWindow = WaitForLaunchRecord();
+    ASSERT_TRUE(fromWindow);
+    EXPECT_EQ(fromTray->arguments, "/from=tray E:\\Apps");
+    EXPECT_EQ(fromTray->arguments, fromWindow->arguments);
+    EXPECT_EQ(fromTray->folder, fromWindow->folder);
+    EXPECT_EQ(fromTray->program, fromWindow->program);
 }
 
 TEST_F(MainWindow, RightClicksPopUpTheTrayMenuAndTheActionsMenu) {

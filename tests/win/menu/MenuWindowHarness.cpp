@@ -23,9 +23,9 @@ std::vector<std::string> CaptionsOf(HMENU menu) {
     std::vector<std::string> captions;
     const int count = ::GetMenuItemCount(menu);
     for (int i = 0; i < count; ++i) {
-        char text[256] = {};
-        ::GetMenuStringA(menu, static_cast<UINT>(i), text, sizeof text, MF_BYPOSITION);
-        const std::string caption = text;
+        wchar_t text[256] = {};
+        ::GetMenuStringW(menu, static_cast<UINT>(i), text, 256, MF_BYPOSITION);
+        const std::string caption = Utf8FromWide(text);
         captions.push_back((::GetMenuState(menu, static_cast<UINT>(i), MF_BYPOSITION) & MF_SEPARATOR) != 0
                                ? "-"
                                : caption.substr(0, caption.find('\t')));
@@ -221,9 +221,9 @@ std::string ManyEntriesFile(std::size_t count) {
 }
 
 std::string ItemCaption(HWND window, int command) {
-    char text[256] = {};
-    ::GetMenuStringA(::GetMenu(window), static_cast<UINT>(command), text, sizeof text, MF_BYCOMMAND);
-    const std::string caption = text;
+    wchar_t text[256] = {};
+    ::GetMenuStringW(::GetMenu(window), static_cast<UINT>(command), text, 256, MF_BYCOMMAND);
+    const std::string caption = Utf8FromWide(text);
     return caption.substr(0, caption.find('\t'));
 }
 
