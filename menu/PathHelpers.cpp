@@ -101,11 +101,31 @@ void WriteSetting(const std::string& section, const std::string& key, const std:
                                  WideFromUtf8(value).c_str(), WideFromUtf8(file).c_str());
 }
 
+DWORD ShellOpen(const std::string& file, const std::string& workingFolder, const std::string& parameters,
+                const char* verb) {
+    const std::wstring wideFile = WideFromUtf8(file);
+    const std::wstring wideParameters = WideFromUtf8(parameters);
+    const std::wstring wideFolder = WideFromUtf8(workingFolder);
+    const std::wstring wideVerb = verb != nullptr ? WideFromUtf8(verb) : std::wstring();
+    SHELLEXECUTEINFOW request{};
+    request.cbSize = sizeof request;
+    // Done before returning: the menu may end at once after a launch (Close Menu), and the shell's
+    // own worker would die with it.
+    request.fMask = SEE_MASK_NOASYNC;
+    request.lpVerb = verb != nullptr ? wideVerb.c_str() : nullptr;
+    request.lpFile = wideFile.c_str();
+    request.lpParameters = wideParameters.c_str();
+    request.lpDirectory = wideFolder.c_str();
+    request.nShow = SW_SHOWNORMAL;
+    if (!::ShellExecuteExW(&request)) {
+        const DWORD error = ::GetLastError();
+        return error != ERROR_SUCCESS ? error : ERROR_FILE_NOT_FOUND;  // a failure never reads as success
+    }
+    return ERROR_SUCCESS;
+}
+
 bool OpenWithShell(const std::string& file, const std::string& workingFolder, const std::string& parameters) {
-    const HINSTANCE result =
-        ::ShellExecuteW(nullptr, nullptr, WideFromUtf8(file).c_str(), WideFromUtf8(parameters).c_str(),
-                        WideFromUtf8(workingFolder).c_str(), SW_SHOWNORMAL);
-    return reinterpret_cast<INT_PTR>(result) > 32;
+    return ShellOpen(file, workingFolder, parameters, nullptr) == ERROR_SUCCESS;
 }
 
 }  // namespace corvane::menu

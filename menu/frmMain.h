@@ -77,7 +77,9 @@ class frmMain : public BaseWindow<frmMain>, public EntryEditorHost, private Find
     void ApplyRunOption();
     // Says in the status bar when Settings.ini is a link, which the menu neither reads nor writes.
     void ReportUnusedSettings();
-    void RunSelectedEntry();
+    // How an entry is started: as the user, or through the shell's elevation request.
+    enum class Elevation { AsUser, Administrator };
+    void RunSelectedEntry(Elevation elevation = Elevation::AsUser);
     [[noreturn]] void EndAfterRun() noexcept;
 
     static const char* ClassName() { return "frmMain"; }
@@ -121,7 +123,7 @@ class frmMain : public BaseWindow<frmMain>, public EntryEditorHost, private Find
     void BrowseFileDirectory();
     void BrowseRootDirectory();
     DWORD Browse(const BrowseCandidate& candidate);
-    void Launch(const LaunchCandidate& candidate);
+    void Launch(const LaunchCandidate& candidate, Elevation elevation);
     void ChooseRunOption(OnRunOption option);
     void CheckRunOption(OnRunOption option) noexcept;
     [[nodiscard]] bool IsChecked(int command) const noexcept;
