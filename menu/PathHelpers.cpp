@@ -110,8 +110,8 @@ DWORD ShellOpen(const std::string& file, const std::string& workingFolder, const
     SHELLEXECUTEINFOW request{};
     request.cbSize = sizeof request;
     // Done before returning: the menu may end at once after a launch (Close Menu), and the shell's
-    // own worker would die with it.
-    request.fMask = SEE_MASK_NOASYNC;
+    // own worker would die with it. No box of the shell's own: as ShellExecute, failures are returned.
+    request.fMask = SEE_MASK_NOASYNC | SEE_MASK_FLAG_NO_UI;
     request.lpVerb = verb != nullptr ? wideVerb.c_str() : nullptr;
     request.lpFile = wideFile.c_str();
     request.lpParameters = wideParameters.c_str();
