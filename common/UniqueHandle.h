@@ -55,6 +55,11 @@ struct Kernel {  // processes, threads, events: null on failure
     static Handle Invalid() noexcept { return nullptr; }
     static void Close(Handle h) noexcept { ::CloseHandle(h); }
 };
+struct MappedView {  // MapViewOfFile
+    using Handle = void*;
+    static Handle Invalid() noexcept { return nullptr; }
+    static void Close(Handle h) noexcept { ::UnmapViewOfFile(h); }
+};
 struct Find {
     using Handle = HANDLE;
     static Handle Invalid() noexcept { return INVALID_HANDLE_VALUE; }
@@ -112,6 +117,7 @@ struct Drop {  // the file list of WM_DROPFILES, freed by the window that receiv
 using UniqueFile = UniqueHandle<handle_traits::File>;
 using UniqueKernelHandle = UniqueHandle<handle_traits::Kernel>;
 using UniqueFind = UniqueHandle<handle_traits::Find>;
+using UniqueMappedView = UniqueHandle<handle_traits::MappedView>;
 using UniqueModule = UniqueHandle<handle_traits::Module>;
 using UniqueFont = UniqueHandle<handle_traits::GdiObject<HFONT>>;
 using UniqueBrush = UniqueHandle<handle_traits::GdiObject<HBRUSH>>;

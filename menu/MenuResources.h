@@ -19,6 +19,7 @@
 #define mnuRunClose 1011     // " - Close Menu" after a run
 #define mnuExit2 1012        // "Exit" in the Actions menu: ends the program
 #define mnuFind 1013         // "Find Entry": opens the find box above the list
+#define mnuRunAsAdmin 1014   // "Run as Administrator": runs the selected entry elevated
 
 // "Popup Menu" (mnuTrayPopup)
 #define mnuOpenMenu 1020  // "Show Menu": brings the menu window back

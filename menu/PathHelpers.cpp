@@ -101,11 +101,39 @@ void WriteSetting(const std::string& section, const std::string& key, const std:
                                  WideFromUtf8(value).c_str(), WideFromUtf8(file).c_str());
 }
 
+DWORD ShellOpen(const std::string& file, const std::string& workingFolder, const std::string& parameters,
+                const char* verb) {
+    const std::wstring wideFile = WideFromUtf8(file);
+    const std::wstring wideParameters = WideFromUtf8(parameters);
+    const std::wstring wideFolder = WideFromUtf8(workingFolder);
+    if (verb == nullptr) {
+        // The default action as it always was, with whatever the shell itself shows for a file it
+        // has no program for.
+        const auto result = reinterpret_cast<INT_PTR>(::ShellExecuteW(
+            nullptr, nullptr, wideFile.c_str(), wideParameters.c_str(), wideFolder.c_str(), SW_SHOWNORMAL));
+        return result > 32 ? ERROR_SUCCESS : static_cast<DWORD>(result == 0 ? ERROR_OUTOFMEMORY : result);
+    }
+    const std::wstring wideVerb = WideFromUtf8(verb);
+    SHELLEXECUTEINFOW request{};
+    request.cbSize = sizeof request;
+    // Done before returning: the menu may end at once after a launch (Close Menu), and the shell's
+    // own worker would die with it. No error box of the shell's own: the caller reports failures, and
+    // the elevation prompt is not one.
+    request.fMask = SEE_MASK_NOASYNC | SEE_MASK_FLAG_NO_UI;
+    request.lpVerb = wideVerb.c_str();
+    request.lpFile = wideFile.c_str();
+    request.lpParameters = wideParameters.c_str();
+    request.lpDirectory = wideFolder.c_str();
+    request.nShow = SW_SHOWNORMAL;
+    if (!::ShellExecuteExW(&request)) {
+        const DWORD error = ::GetLastError();
+        return error != ERROR_SUCCESS ? error : ERROR_FILE_NOT_FOUND;  // a failure never reads as success
+    }
+    return ERROR_SUCCESS;
+}
+
 bool OpenWithShell(const std::string& file, const std::string& workingFolder, const std::string& parameters) {
-    const HINSTANCE result =
-        ::ShellExecuteW(nullptr, nullptr, WideFromUtf8(file).c_str(), WideFromUtf8(parameters).c_str(),
-                        WideFromUtf8(workingFolder).c_str(), SW_SHOWNORMAL);
-    return reinterpret_cast<INT_PTR>(result) > 32;
+    return ShellOpen(file, workingFolder, parameters, nullptr) == ERROR_SUCCESS;
 }
 
 }  // namespace corvane::menu

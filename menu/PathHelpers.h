@@ -38,8 +38,12 @@ std::string ReadSetting(const std::string& section, const std::string& key, cons
 void WriteSetting(const std::string& section, const std::string& key, const std::string& value,
                   const std::string& file);
 
-// The shell's default action for `file` with parameters and working folder, shown normally. Returns
-// whether the shell reported success; the menu's own callers do not act on it.
+// The shell's action `verb` (null: the default action) for `file` with parameters and working folder,
+// shown normally. Returns ERROR_SUCCESS or the shell's error (ERROR_CANCELLED: the user said No).
+DWORD ShellOpen(const std::string& file, const std::string& workingFolder, const std::string& parameters,
+                const char* verb);
+
+// The shell's default action for `file`, as ShellOpen. Returns whether the shell reported success.
 bool OpenWithShell(const std::string& file, const std::string& workingFolder, const std::string& parameters);
 
 }  // namespace corvane::menu

@@ -31,4 +31,9 @@ DWORD WindowsFolderStarter::Start(const std::string& program, const std::string&
     return ERROR_SUCCESS;
 }
 
+DWORD ProgramStarter::OpenFile(const std::string& file, const std::string& workingFolder,
+                               const std::string& parameters, const char* verb) {
+    return ShellOpen(file, workingFolder, parameters, verb);
+}
+
 }  // namespace corvane::menu

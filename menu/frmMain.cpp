@@ -14,6 +14,7 @@
 #include "menu/ListSorting.h"
 #include "menu/MenuResources.h"
 #include "menu/MenuSettings.h"
+#include "menu/SingleMenu.h"
 #include "menu/modDriveSpace.h"
 #include "menu/modTray.h"
 #include "menu/core/EntryFind.h"
@@ -364,6 +365,11 @@ LRESULT frmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             OnEndSession(wParam != FALSE);
             return 0;
         default:
+            if (message == ComeForwardMessage() && message != 0) {
+                // Another Menu.exe over this folder was started: it ends, and this menu shows instead.
+                modTray::RestoreFromTray(Hwnd());
+                return 0;
+            }
             if (message == taskbarCreated_ && taskbarCreated_ != 0) {
                 // Explorer restarted: the tray is new and empty.
                 modTray::AddTrayIcon(Hwnd(), ProgramIcon(SM_CXSMICON, SM_CYSMICON), texts::kProgramTitle);

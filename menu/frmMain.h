@@ -78,9 +78,11 @@ class frmMain : public BaseWindow<frmMain>, public EntryEditorHost, private Find
     void ApplyRunOption();
     // Says in the status bar when Settings.ini is a link, which the menu neither reads nor writes.
     void ReportUnusedSettings();
-    void RunSelectedEntry();
+    // How an entry is started: as the user, or through the shell's elevation request.
+    enum class Elevation { AsUser, Administrator };
+    void RunSelectedEntry(Elevation elevation = Elevation::AsUser);
     // Runs `entry` as Run runs the selected one (null: the reason is reported).
-    void RunEntry(const Entry* entry);
+    void RunEntry(const Entry* entry, Elevation elevation = Elevation::AsUser);
     [[noreturn]] void EndAfterRun() noexcept;
 
     static const char* ClassName() { return "frmMain"; }
@@ -124,7 +126,7 @@ class frmMain : public BaseWindow<frmMain>, public EntryEditorHost, private Find
     void BrowseFileDirectory();
     void BrowseRootDirectory();
     DWORD Browse(const BrowseCandidate& candidate);
-    void Launch(const LaunchCandidate& candidate);
+    void Launch(const LaunchCandidate& candidate, Elevation elevation);
     void ChooseRunOption(OnRunOption option);
     void CheckRunOption(OnRunOption option) noexcept;
     [[nodiscard]] bool IsChecked(int command) const noexcept;

@@ -23,6 +23,9 @@
 namespace corvane::menu {
 namespace {
 
+// The shell's verb that asks the user to let a program run with administrator rights.
+constexpr const char* kElevationVerb = "runas";
+
 // The on-run items, in the order of the option's values.
 constexpr int kRunOptionItems[] = {mnuRunNothing, mnuRunMinimize, mnuRunClose};
 
@@ -45,6 +48,11 @@ void frmMain::OnCommand(int id) {
         case mnuRun:
             if (RowCount() > 0) {
                 RunSelectedEntry();
+            }
+            break;
+        case mnuRunAsAdmin:
+            if (RowCount() > 0) {
+                RunSelectedEntry(Elevation::Administrator);
             }
             break;
         case IDOK:  // Enter, when the message loop's dialog handling took it from the list
@@ -117,20 +125,20 @@ void frmMain::OnCommand(int id) {
     }
 }
 
-void frmMain::RunSelectedEntry() {
-    RunEntry(listView_.EntryAt(listView_.SelectedRow()));
+void frmMain::RunSelectedEntry(Elevation elevation) {
+    RunEntry(listView_.EntryAt(listView_.SelectedRow()), elevation);
 }
 
-void frmMain::RunEntry(const Entry* selected) {
+void frmMain::RunEntry(const Entry* selected, Elevation elevation) {
     std::optional<menu::SelectedEntry> entry;
     if (selected != nullptr) {
         entry = menu::SelectedEntry{std::string(selected->Target()), std::string(selected->Switches())};
     }
     const LaunchPlan plan = PlanLaunch(folder_, entry);
     if (plan.recorded && FileFound(plan.recorded->path)) {
-        Launch(*plan.recorded);
+        Launch(*plan.recorded, elevation);
     } else if (plan.onMenuDrive && FileFound(plan.onMenuDrive->path)) {
-        Launch(*plan.onMenuDrive);
+        Launch(*plan.onMenuDrive, elevation);
     } else {
         const std::string reason = entry ? std::string() : std::string(texts::kNoEntrySelected);
         ShowError(LaunchErrorMessage(plan.resolvedPath, reason));
@@ -138,13 +146,24 @@ void frmMain::RunEntry(const Entry* selected) {
     }
 }
 
-void frmMain::Launch(const LaunchCandidate& candidate) {
+void frmMain::Launch(const LaunchCandidate& candidate, Elevation elevation) {
     EnterFolderOf(candidate.path, candidate.workingFolder);
-    if (IsChecked(mnuRunMinimize)) {
+    const bool minimize = IsChecked(mnuRunMinimize);
+    if (minimize) {
         modTray::MinimizeToTray(Hwnd());  // hidden before the program shows its window
     }
+    const bool elevated = elevation == Elevation::Administrator;
+    const DWORD result = starter_.OpenFile(candidate.path, candidate.workingFolder, candidate.parameters,
+                                           elevated ? kElevationVerb : nullptr);
+    if (elevated && result == ERROR_CANCELLED) {
+        // The user said No: nothing ran, so the menu neither hides nor ends, and it is no error.
+        if (minimize) {
+            modTray::RestoreFromTray(Hwnd());
+        }
+        SetStatusText(texts::kElevationCancelled + candidate.path);
+        return;
+    }
     // Whether the shell managed to open the file is not reported: the status says what was asked.
-    OpenWithShell(candidate.path, candidate.workingFolder, candidate.parameters);
     SetStatusText(candidate.statusText);
     if (IsChecked(mnuRunClose)) {
         EndAfterRun();

@@ -51,6 +51,8 @@ inline constexpr const char* kErrorRunning = "Error running ";
 inline constexpr const char* kReasonSeparator = " : ";
 inline constexpr const char* kCheckFileExists = "Check the file exists at the specified location.";
 inline constexpr const char* kNoEntrySelected = "No entry is selected.";
+// The elevation prompt was answered No: "Not run as administrator (cancelled) : E:\Apps\tool.exe".
+inline constexpr const char* kElevationCancelled = "Not run as administrator (cancelled) : ";
 
 // Folder browsing.
 inline constexpr const char* kBrowsing = "Browsing ";

@@ -93,6 +93,7 @@ TEST_F(MainWindow, MenuTreeCaptions) {
     EXPECT_STREQ(text, "&Utilities");
 
     const std::vector<std::pair<int, std::string>> actions = {{mnuRun, "Run/Open File"},
+                                                              {mnuRunAsAdmin, "Run as Administrator"},
                                                               {mnuBrowse, "Browse File Directory"},
                                                               {mnuRootBrowse, "Browse E:\\"},
                                                               {0, ""},
@@ -352,10 +353,11 @@ TEST_F(MainWindow, RightClicksPopUpTheTrayMenuAndTheActionsMenu) {
         ::SendMessageA(hwnd, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(menu->ListView()),
                        MAKELPARAM(200, 200));
     });
-    ASSERT_EQ(actions.size(), 16u);
+    ASSERT_EQ(actions.size(), 17u);
     EXPECT_EQ(actions[0], "Run/Open File");
-    EXPECT_EQ(actions[11], " - Do Nothing");
-    EXPECT_EQ(actions[15], "Exit");
+    EXPECT_EQ(actions[1], "Run as Administrator");
+    EXPECT_EQ(actions[12], " - Do Nothing");
+    EXPECT_EQ(actions[16], "Exit");
 }
 
 // The actions menu opens where the mouse was clicked, or from the keyboard (Shift+F10, the menu key:

@@ -83,19 +83,32 @@ void ExpectSavedInOrder(const std::string& saved, const std::vector<Record>& exp
 
 class MenuProgram : public MenuWindowTest {
   protected:
-    // Copies Menu.exe onto the stick, starts it and waits for its window.
-    void Start(DWORD waitMs = 10000) {
-        const std::string menuExe = TestProgramFolder() + "Menu.exe";
-        ASSERT_TRUE(::CopyFileA(menuExe.c_str(), "E:\\Menu.exe", FALSE)) << menuExe;
+    // Starts the Menu.exe that `commandLine` names (the path as typed), without waiting for it.
+    static UniqueKernelHandle StartMenu(std::string commandLine, DWORD& processId) {
         STARTUPINFOA startup{};
         startup.cb = sizeof startup;
         PROCESS_INFORMATION started{};
-        char commandLine[] = "E:\\Menu.exe";
-        ASSERT_TRUE(::CreateProcessA(nullptr, commandLine, nullptr, nullptr, FALSE, 0, nullptr, "E:\\",
-                                     &startup, &started));
-        process_.reset(started.hProcess);
+        if (!::CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, "E:\\",
+                              &startup, &started)) {
+            ADD_FAILURE() << "could not start " << commandLine;
+            return {};
+        }
         UniqueKernelHandle thread(started.hThread);
-        processId_ = started.dwProcessId;
+        processId = started.dwProcessId;
+        return UniqueKernelHandle(started.hProcess);
+    }
+
+    // Copies Menu.exe to `exe` and starts it there, without waiting for it.
+    static UniqueKernelHandle StartCopy(const std::string& exe, DWORD& processId) {
+        const std::string menuExe = TestProgramFolder() + "Menu.exe";
+        EXPECT_TRUE(::CopyFileA(menuExe.c_str(), exe.c_str(), FALSE)) << exe;
+        return StartMenu(exe, processId);
+    }
+
+    // Copies Menu.exe onto the stick, starts it and waits for its window.
+    void Start(DWORD waitMs = 10000) {
+        process_ = StartCopy("E:\\Menu.exe", processId_);
+        ASSERT_TRUE(process_);
         window_ = WaitForWindowOf(processId_, "frmMain", nullptr, waitMs);
         ASSERT_NE(window_, nullptr) << "Menu.exe showed no window";
         // The window shows before start-up has ended: the tray icon follows from the message loop.
@@ -239,6 +252,50 @@ TEST_F(MenuProgram, AMillionEntriesStartSortFindAndSave) {
 
     ::PostMessageA(window_, WM_SYSCOMMAND, SC_CLOSE, 0);
     EXPECT_TRUE(Ends()) << "the menu did not end";
+}
+
+// A second Menu.exe over the same folder, however its path is spelled, ends and brings the first
+// forward, also out of the tray; two menus never edit one Data.dat.
+TEST_F(MenuProgram, ASecondMenuOverTheSameFolderBringsTheFirstForwardAndEnds) {
+    ASSERT_NO_FATAL_FAILURE(Start());
+    for (const bool inTray : {false, true}) {
+        SCOPED_TRACE(inTray ? "first menu in the tray" : "first menu shown");
+        if (inTray) {
+            ::PostMessageA(window_, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+            ASSERT_TRUE(PollUntil([&] { return !::IsWindowVisible(window_); }, kEndWaitMs));
+        }
+        DWORD secondId = 0;
+        const UniqueKernelHandle second = StartMenu("e:\\MENU.EXE", secondId);
+        ASSERT_TRUE(second);
+        ASSERT_EQ(::WaitForSingleObject(second.get(), kEndWaitMs), WAIT_OBJECT_0) << "the second menu ran on";
+        DWORD exitCode = 1;
+        EXPECT_TRUE(::GetExitCodeProcess(second.get(), &exitCode));
+        EXPECT_EQ(exitCode, 0u);
+        EXPECT_TRUE(PollUntil([&] { return ::IsWindowVisible(window_) && !::IsIconic(window_); }, kEndWaitMs))
+            << "the first menu did not come forward";
+        EXPECT_EQ(::WaitForSingleObject(process_.get(), 0), static_cast<DWORD>(WAIT_TIMEOUT));
+    }
+}
+
+// Menus over another folder of the stick, or on another stick, start as usual beside the first.
+TEST_F(MenuProgram, MenusOverOtherFoldersRunSideBySide) {
+    ASSERT_NO_FATAL_FAILURE(Start());
+    ASSERT_TRUE(::CreateDirectoryA("E:\\Other", nullptr));
+    for (const std::string exe : {"E:\\Other\\Menu.exe", "F:\\Menu.exe"}) {
+        DWORD otherId = 0;
+        const UniqueKernelHandle other = StartCopy(exe, otherId);
+        ASSERT_TRUE(other) << exe;
+        const HWND otherWindow = WaitForWindowOf(otherId, "frmMain", nullptr);
+        EXPECT_NE(otherWindow, nullptr) << exe << " showed no window";
+        if (otherWindow != nullptr) {
+            ::PostMessageA(otherWindow, WM_CLOSE, 0, 0);
+        }
+        if (::WaitForSingleObject(other.get(), kEndWaitMs) != WAIT_OBJECT_0) {
+            ::TerminateProcess(other.get(), 1);
+            ADD_FAILURE() << exe << " did not end";
+        }
+        EXPECT_EQ(::WaitForSingleObject(process_.get(), 0), static_cast<DWORD>(WAIT_TIMEOUT));
+    }
 }
 
 }  // namespace
