@@ -46,7 +46,7 @@ prepare() {  # root action volume
   drive click CorvaneCreator cmdCreate
   local said; said=$(drive answer Corvane 1 60000)
   [[ "$said" == "Your Corvane is ready to use."* ]] || fail "creator said: $said"
-  # The support tools this project does not make are missing: the creator names them, once.
+  # A support file missing from the creator folder would be named, once: none is.
   drive answer Corvane 1 3000 >/dev/null || true
   drive close CorvaneCreator
   drive gone CorvaneCreator
@@ -69,6 +69,19 @@ done
 expected_autorun=$(crlf "[autorun]" "open=Kindel.exe" "ShellExecute=Kindel.exe" "Icon=Menu.exe" "Label=CORVANE" \
   "action=Open my menu" 'shell\menu=Open my menu' 'shell\menu\command=Kindel.exe' "Shell=Menu" | od -c)
 expect_eq "$(od -c <"$stick/Autorun.inf")" "$expected_autorun" "Autorun.inf"
+
+step "the creator's links open the support tools of its own folder"
+launch 'C:\Corvane\Stickwright.exe'
+drive wait CorvaneCreator >/dev/null
+for link in "Label4 CorvaneTendwell" "Label5 CorvaneFormatUtility" "Label6 CorvaneUsbView"; do
+  read -r label class <<<"$link"
+  drive key CorvaneCreator "$label" 13  # Enter on the link, as a click would
+  [ -n "$(drive wait "$class" 30000)" ] || fail "$label did not open $class"
+  drive close "$class"
+  drive gone "$class"
+done
+drive close CorvaneCreator
+drive gone CorvaneCreator
 
 step "E:\\Kindel.exe refuses the unsigned component and opens the menu"
 for folder in system32 syswow64; do rm -f "$WINEPREFIX/drive_c/windows/$folder/mscomctl.ocx"; done
