@@ -1,5 +1,7 @@
 #include "common/TextEncoding.h"
 
+#include "common/core/PlainAscii.h"
+
 #include <windows.h>
 
 #include <algorithm>
@@ -38,21 +40,14 @@ std::string NarrowFrom(UINT codePage, std::wstring_view text) {
 
 }  // namespace
 
-bool IsAscii(std::string_view text) noexcept {
-    return std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-}
-
-std::wstring WideFromAnsi(std::string_view text) {
-    return WideFrom(CP_ACP, text);
-}
-
 // Most entries are plain ASCII: copying them spares two conversions through the system each.
 std::string Utf8FromAnsi(std::string_view text) {
-    return IsAscii(text) ? std::string(text) : NarrowFrom(CP_UTF8, WideFrom(CP_ACP, text));
+    return IsPlainAscii(text) ? std::string(text) : NarrowFrom(CP_UTF8, WideFrom(CP_ACP, text));
 }
 
 std::wstring WideFromUtf8(std::string_view text) {
-    if (IsAscii(text)) {  // widened byte by byte, without the system's conversion (sorting does this a lot)
+    if (IsPlainAscii(
+            text)) {  // widened byte by byte, without the system's conversion (sorting does this a lot)
         return std::wstring(text.begin(), text.end());
     }
     return WideFrom(CP_UTF8, text);
@@ -63,15 +58,11 @@ std::string Utf8FromWide(std::wstring_view text) {
 }
 
 std::string AnsiFromUtf8(std::string_view text) {
-    return IsAscii(text) ? std::string(text) : AnsiFromWide(WideFrom(CP_UTF8, text));
-}
-
-std::string AnsiFromWide(std::wstring_view text) {
-    return NarrowFrom(CP_ACP, text);
+    return IsPlainAscii(text) ? std::string(text) : NarrowFrom(CP_ACP, WideFrom(CP_UTF8, text));
 }
 
 std::optional<std::string> Utf8FromAnsiExactly(std::string_view text) {
-    if (IsAscii(text)) {
+    if (IsPlainAscii(text)) {
         return std::string(text);
     }
     const std::wstring wide = WideFrom(CP_ACP, text, MB_ERR_INVALID_CHARS);

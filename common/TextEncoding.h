@@ -8,23 +8,17 @@
 
 namespace corvane {
 
-// Plain ASCII is the same text in the ANSI code page and in UTF-8, whichever the code page (the
-// double-byte ones use only bytes above 127 to start a character).
-bool IsAscii(std::string_view text) noexcept;
-
-// Text in the ANSI code page as UTF-16 or UTF-8. A byte sequence the code page does not define is
-// converted as the system converts it for the ANSI functions, so nothing is refused.
-std::wstring WideFromAnsi(std::string_view text);
+// Text in the ANSI code page as UTF-8. A byte sequence the code page does not define is converted as
+// the system converts it for the ANSI functions, so nothing is refused. (Plain ASCII, the same text
+// in every encoding here, is common/core/PlainAscii.h.)
 std::string Utf8FromAnsi(std::string_view text);
 
 // UTF-8 as UTF-16, and back. Invalid UTF-8 becomes the replacement character.
 std::wstring WideFromUtf8(std::string_view text);
 std::string Utf8FromWide(std::wstring_view text);
 
-// UTF-8 or UTF-16 in the ANSI code page; a character the code page lacks becomes the system's
-// stand-in for it.
+// UTF-8 in the ANSI code page; a character the code page lacks becomes the system's stand-in for it.
 std::string AnsiFromUtf8(std::string_view text);
-std::string AnsiFromWide(std::wstring_view text);
 
 // Text in the ANSI code page as UTF-8 when every byte sequence is a character of this PC's code
 // page, else nothing: text written on a PC with another code page often holds sequences that this

@@ -3,6 +3,7 @@
 #include "common/FileContents.h"
 #include "common/SystemError.h"
 #include "common/TextEncoding.h"
+#include "common/core/PlainAscii.h"
 #include "common/WindowText.h"
 #include "menu/core/DataFile.h"
 #include "menu/core/DataFileEncoding.h"
@@ -29,7 +30,7 @@ void ReportIfOutOfHandles(DWORD error, const char* leadIn) {
 // kept in `converted`. A field this PC's code page does not say exactly is converted as the system
 // converts it, and `exact` is cleared.
 std::string_view Utf8Field(std::string_view field, std::string& converted, bool& exact) {
-    if (IsAscii(field)) {
+    if (IsPlainAscii(field)) {
         return field;
     }
     if (std::optional<std::string> text = Utf8FromAnsiExactly(field)) {
