@@ -98,6 +98,7 @@ TEST_F(MainWindow, MenuTreeCaptions) {
                                                               {mnuRootBrowse, "Browse E:\\"},
                                                               {0, ""},
                                                               {mnuAdd, "Add Entry"},
+                                                              {mnuFindPrograms, "Find Programs on Drive"},
                                                               {mnuEdit, "Edit Entry"},
                                                               {mnuDelete, "Delete Entry"},
                                                               {mnuRefresh, "Refresh List"},
