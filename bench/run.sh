@@ -50,8 +50,8 @@ for b in medians:
     print(f"| find \"{text}\" in 100000 entries | {find:.2f} ms | {find / scan:.2f}x of plain scan | <= 2x |")
 '
 
-# 2.-4. Under Wine: menu start and memory, sort and save, a keystroke in the find box, drive
-# preparation.
+# 2.-4. Under Wine: menu start and memory, sort and save, a keystroke in the find box, the search
+# for programs on a drive, drive preparation.
 echo "measuring under Wine (a few minutes) ..." >&2
 bin="$root/build/bench-x64"
 win() { echo "Z:${1//\//\\}"; }
@@ -61,6 +61,7 @@ tools/with-wine.sh -- bash -c "
   run '$bin/bench/bench_menu_start.exe' '$(win "$bin/menu/Menu.exe")' '$(win "$bin/bench/bench_minimal_window.exe")' 'E:\\start' $rounds
   run '$bin/bench/bench_sort_save.exe' 'E:\\sort' $((rounds * 2 - 1))
   run '$bin/bench/bench_find_keystroke.exe' 'E:\\find' $rounds
+  run '$bin/bench/bench_program_search.exe' 'E:\\search' $rounds
   run '$bin/bench/bench_creator.exe' '$(win "$bin/menu/Menu.exe")' '$(win "$bin/start/Kindel.exe")' 'E:\\prepare' 3
 "
 

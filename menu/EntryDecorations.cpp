@@ -12,6 +12,8 @@ namespace {
 constexpr int kSmallIconPixelsAt96Dpi = 16;
 constexpr int kImagesToGrowBy = 32;
 
+}  // namespace
+
 int SmallIconSize(int dpi) {
     return ::MulDiv(kSmallIconPixelsAt96Dpi, dpi > 0 ? dpi : kDefaultDpi, kDefaultDpi);
 }
@@ -26,8 +28,6 @@ UniqueImageList CreateImagesWithGenericIcon(int size) {
     }
     return images;
 }
-
-}  // namespace
 
 EntryDecorations::EntryDecorations(HWND window, UINT resultMessage, int dpi, CandidatesOf candidatesOf)
     : images_(CreateImagesWithGenericIcon(SmallIconSize(dpi))),

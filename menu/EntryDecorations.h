@@ -21,6 +21,12 @@ namespace corvane::menu {
 // their own (missing, on the network, unreadable).
 inline constexpr int kGenericEntryImage = 0;
 
+// The small icon size at `dpi`, in pixels.
+int SmallIconSize(int dpi);
+
+// An image list of icons `size` pixels square that holds the generic icon, at kGenericEntryImage.
+UniqueImageList CreateImagesWithGenericIcon(int size);
+
 struct EntryDecoration {
     int imageIndex = kGenericEntryImage;
     bool missing = false;

@@ -20,6 +20,8 @@
 #define mnuExit2 1012        // "Exit" in the Actions menu: ends the program
 #define mnuFind 1013         // "Find Entry": opens the find box above the list
 #define mnuRunAsAdmin 1014   // "Run as Administrator": runs the selected entry elevated
+// "Find Programs on Drive": offers the drive's programs that the list lacks
+#define mnuFindPrograms 1015
 
 // "Popup Menu" (mnuTrayPopup)
 #define mnuOpenMenu 1020  // "Show Menu": brings the menu window back

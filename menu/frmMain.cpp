@@ -284,6 +284,7 @@ void frmMain::OnEndSession(bool ending) {
 void frmMain::CloseOtherWindows() noexcept {
     // Every other window of the program closes with the menu window; an open editor saves nothing.
     editor_.Destroy();
+    programSearch_.Destroy();
     about_.Destroy();
 }
 

@@ -12,10 +12,12 @@
 #include "menu/FindBox.h"
 #include "menu/frmAdd.h"
 #include "menu/PathHelpers.h"
+#include "menu/ProgramSearchWindow.h"
 #include "menu/ProgramStarter.h"
 #include "menu/StatusBar.h"
 #include "menu/TrayEntryMenu.h"
 #include "menu/core/EntryModel.h"
+#include "menu/core/MainWindowTexts.h"
 #include "menu/core/SettingsValues.h"
 #include "menu/core/ShownEntries.h"
 
@@ -49,6 +51,7 @@ class frmMain : public BaseWindow<frmMain>, public EntryEditorHost, private Find
 
     [[nodiscard]] HWND ListView() const noexcept { return list_; }
     [[nodiscard]] HWND FindBoxHandle() const noexcept { return findBox_.Handle(); }
+    [[nodiscard]] ProgramSearchWindow& ProgramSearch() noexcept { return programSearch_; }
     // True while icons or missing marks of rows drawn so far are still being looked up.
     [[nodiscard]] bool LooksPending() const noexcept { return decorations_ && decorations_->Waiting(); }
 
@@ -162,6 +165,8 @@ class frmMain : public BaseWindow<frmMain>, public EntryEditorHost, private Find
     bool sortDescending_ = false;
     AboutWindow about_;
     frmAdd editor_{*this};
+    ProgramSearchWindow programSearch_{*this,
+                                       [this](std::size_t added) { SetStatusText(EntriesAddedText(added)); }};
 };
 
 }  // namespace corvane::menu

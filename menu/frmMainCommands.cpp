@@ -70,6 +70,9 @@ void frmMain::OnCommand(int id) {
         case mnuAdd2:
             OnAddEntry();
             break;
+        case mnuFindPrograms:
+            programSearch_.Show();
+            break;
         case mnuEdit:
             OnEditEntry();
             break;

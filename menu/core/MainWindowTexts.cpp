@@ -29,6 +29,14 @@ std::string FindStatusText(std::size_t shown, std::size_t total) {
     return std::to_string(shown) + texts::kItemOf + std::to_string(total) + texts::kEntriesShown;
 }
 
+std::string EntriesAddedText(std::size_t added) {
+    return std::to_string(added) + (added == 1 ? texts::kEntryAdded : texts::kEntriesAdded);
+}
+
+std::string SearchCountsText(std::uint64_t folders, std::uint64_t files) {
+    return std::to_string(folders) + texts::kFoldersAnd + std::to_string(files) + texts::kFilesSearched;
+}
+
 std::string VersionStatusText(std::string_view versionText) {
     return texts::kVersionStatusLeadIn + std::string(versionText);
 }

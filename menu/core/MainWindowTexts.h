@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -18,6 +19,12 @@ std::string ItemStatusText(int position, int count, std::string_view target, std
 
 // "3 of 120 entries shown" while a find narrows the list.
 std::string FindStatusText(std::size_t shown, std::size_t total);
+
+// "3 entries added." (and "1 entry added.") after entries were added together.
+std::string EntriesAddedText(std::size_t added);
+
+// "1204 folders and 15630 files searched" while and after the drive is searched for programs.
+std::string SearchCountsText(std::uint64_t folders, std::uint64_t files);
 
 // "Corvane v1.11".
 std::string VersionStatusText(std::string_view versionText);

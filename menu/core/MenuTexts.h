@@ -42,6 +42,21 @@ inline constexpr const char* kTrayMore =
     "More\xE2\x80\xA6";  // after the entries in the tray's menu: the window
 inline constexpr const char* kEntriesShown = " entries shown";  // "3 of 120 entries shown"
 
+// Adding several entries at once: "3 entries added.", "1 entry added.".
+inline constexpr const char* kEntriesAdded = " entries added.";
+inline constexpr const char* kEntryAdded = " entry added.";
+
+// Find Programs on Drive.
+inline constexpr const char* kFindProgramsCaption = "Find Programs on Drive";
+inline constexpr const char* kSearchingFor = "Searching ";  // "Searching E:\ for programs..."
+inline constexpr const char* kForPrograms = " for programs...";
+inline constexpr const char* kFoldersAnd = " folders and ";  // "1204 folders and 15630 files searched"
+inline constexpr const char* kFilesSearched = " files searched";
+inline constexpr const char* kTickPrograms = "Tick the programs to add to the menu:";
+inline constexpr const char* kNoProgramsFound = "No programs were found that the list does not already hold.";
+inline constexpr const char* kTickAllButton = "Tick &All";
+inline constexpr const char* kAddButton = "&Add";
+
 // Launching an entry.
 inline constexpr const char* kRunning = "Running ";
 inline constexpr const char* kDriveChangedTo = "Drive changed to ";

@@ -49,6 +49,9 @@ TEST(MainWindowTexts, CaptionsStatusAndMenuTexts) {
     EXPECT_EQ(ItemStatusText(2, 5, "Apps\\tool.exe", ""), "Item 2 of 5 - Apps\\tool.exe ");
     EXPECT_EQ(VersionStatusText("1.11"), "Corvane v1.11");
     EXPECT_EQ(RootBrowseItemCaption("E:\\"), "Browse E:\\");
+    EXPECT_EQ(EntriesAddedText(3), "3 entries added.");
+    EXPECT_EQ(EntriesAddedText(1), "1 entry added.");
+    EXPECT_EQ(SearchCountsText(1204, 15630), "1204 folders and 15630 files searched");
 }
 
 }  // namespace

@@ -98,6 +98,7 @@ TEST_F(MainWindow, MenuTreeCaptions) {
                                                               {mnuRootBrowse, "Browse E:\\"},
                                                               {0, ""},
                                                               {mnuAdd, "Add Entry"},
+                                                              {mnuFindPrograms, "Find Programs on Drive"},
                                                               {mnuEdit, "Edit Entry"},
                                                               {mnuDelete, "Delete Entry"},
                                                               {mnuRefresh, "Refresh List"},
@@ -353,11 +354,12 @@ TEST_F(MainWindow, RightClicksPopUpTheTrayMenuAndTheActionsMenu) {
         ::SendMessageA(hwnd, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(menu->ListView()),
                        MAKELPARAM(200, 200));
     });
-    ASSERT_EQ(actions.size(), 17u);
+    ASSERT_EQ(actions.size(), 18u);
     EXPECT_EQ(actions[0], "Run/Open File");
     EXPECT_EQ(actions[1], "Run as Administrator");
-    EXPECT_EQ(actions[12], " - Do Nothing");
-    EXPECT_EQ(actions[16], "Exit");
+    EXPECT_EQ(actions[6], "Find Programs on Drive");
+    EXPECT_EQ(actions[13], " - Do Nothing");
+    EXPECT_EQ(actions[17], "Exit");
 }
 
 // The actions menu opens where the mouse was clicked, or from the keyboard (Shift+F10, the menu key:
