@@ -20,12 +20,14 @@
 #define mnuExit2 1012        // "Exit" in the Actions menu: ends the program
 #define mnuFind 1013         // "Find Entry": opens the find box above the list
 #define mnuRunAsAdmin 1014   // "Run as Administrator": runs the selected entry elevated
+#define mnuEject 1015        // "Eject Drive": closes the menu and ejects its removable drive
 
 // "Popup Menu" (mnuTrayPopup)
 #define mnuOpenMenu 1020  // "Show Menu": brings the menu window back
 #define mnuAdd2 1021      // "Add Entry" in the tray menu, as mnuAdd
 #define mnuAbout2 1022    // "About" in the tray menu, as mnuAbout
 #define mnuExit 1023      // "Exit" in the tray menu: ends the program
+#define mnuEject2 1024    // "Eject Drive" in the tray menu, as mnuEject
 
 // "&Utilities" (mnuUtilities)
 #define mnuRepair 1030   // "Autorun Repair Wizard": starts the repair tool

@@ -31,6 +31,9 @@ bool IsEjectHandOff(std::string_view arguments);
 // anything else.
 std::optional<EjectHandOffRequest> ParseEjectHandOff(std::string_view arguments);
 
+// The wildcard pattern (as FindFirstFile takes it) that every copy's file name matches.
+inline constexpr const char* kHandOffCopyPattern = "CorvaneEject-*.exe";
+
 // "CorvaneEject-<process>-<stamp>.exe": the copy's file name, unique per menu and moment.
 std::string HandOffCopyName(std::uint32_t processId, std::uint64_t stamp);
 
