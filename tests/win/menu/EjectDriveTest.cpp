@@ -205,5 +205,137 @@ TEST_F(EjectDrive, HandsOverOnceTheProgramsHaveClosedAndEnds) {
     EXPECT_EQ(Utf8FromWide(current), SystemFolder()) << "the menu's current folder kept the stick";
 }
 
+// The path of a running process's file.
+std::string ImageOf(DWORD processId) {
+    const UniqueKernelHandle process(::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId));
+    wchar_t path[MAX_PATH] = {};
+    DWORD size = MAX_PATH;
+    return process && ::QueryFullProcessImageNameW(process.get(), 0, path, &size) ? Utf8FromWide(path) : "";
+}
+
+// A visible message box titled "Corvane" of any process but `notOf`, and that process.
+HWND WaitForBoxOfAnotherProcess(DWORD notOf, DWORD& owner) {
+    HWND found = nullptr;
+    PollUntil(
+        [&] {
+            found = ::FindWindowA("#32770", "Corvane");
+            owner = 0;
+            if (found != nullptr) {
+                ::GetWindowThreadProcessId(found, &owner);
+            }
+            return found != nullptr && owner != notOf && ::IsWindowVisible(found);
+        },
+        kWaitMs);
+    return owner != notOf ? found : nullptr;
+}
+
+std::string BoxText(HWND box) {
+    wchar_t text[2048] = {};
+    ::GetDlgItemTextW(box, 0xFFFF, text, 2048);
+    return Utf8FromWide(text);
+}
+
+// What Wine's configuration manager gives: the volume opens and names its device number, but Wine
+// lists no disk devices (SetupDiGetClassDevs finds no interfaces, CM_Locate_DevNode is not
+// implemented), so the request never reaches CM_Request_Device_EjectW (which Wine accepts for any
+// device without doing anything). A drive that is not there says why.
+TEST_F(EjectDrive, WindowsAnswerAsWineGivesIt) {
+    const EjectOutcome stick = RequestDriveEject('E');
+    EXPECT_EQ(stick.status, EjectStatus::DeviceNotFound);
+    EXPECT_EQ(stick.detail, "no disk device matches the drive");
+    const EjectOutcome missing = RequestDriveEject('N');
+    EXPECT_EQ(missing.status, EjectStatus::DeviceNotFound);
+    EXPECT_FALSE(missing.detail.empty());
+    EXPECT_NE(missing.detail, stick.detail);
+}
+
+// Menu.exe on the stick: Eject Drive ends it and a copy in the temporary folder, started with the
+// hand-off argument, reports Windows' answer (Retry asks again, Cancel ends it); the next menu sweeps
+// the copy away.
+TEST_F(EjectDrive, TheRealMenuHandsOverToACopyThatReportsAndIsSweptLater) {
+    const std::string data = "Tool\r\nApps\\tool.exe\r\n\r\n";
+    WriteTestFile("E:\\Data.dat", data);
+    ASSERT_TRUE(::CopyFileW(WideFromUtf8(TestProgramFolder() + "Menu.exe").c_str(), L"E:\\Menu.exe", FALSE));
+    DWORD menuId = 0;
+    const UniqueKernelHandle menu = StartProgram("E:\\Menu.exe", "E:\\", menuId);
+    ASSERT_TRUE(menu);
+    const HWND window = WaitForWindowOf(menuId, "frmMain", nullptr);
+    ASSERT_NE(window, nullptr);
+    ASSERT_EQ(::WaitForInputIdle(menu.get(), kWaitMs), 0u);
+    ::PostMessageA(window, WM_COMMAND, mnuEject, 0);
+    EXPECT_EQ(ExitCodeAfter(menu.get(), kWaitMs), 0u) << "the menu did not end";
+
+    const std::string expected = EjectOutcomeMessage(
+        'E', {EjectStatus::DeviceNotFound, VetoType::Unknown, "", "no disk device matches the drive"});
+    DWORD copyId = 0;
+    std::string copyImage;
+    for (const int answer : {IDRETRY, IDCANCEL}) {
+        const HWND box = WaitForBoxOfAnotherProcess(menuId, copyId);
+        ASSERT_NE(box, nullptr) << "the copy reported nothing";
+        copyImage = ImageOf(copyId);
+        EXPECT_EQ(BoxText(box), expected);
+        SaveWindowScreenshot(box, "eject-outcome");
+        ::PostMessageW(box, WM_COMMAND, static_cast<WPARAM>(answer), 0);
+        ASSERT_TRUE(PollUntil([&] { return !::IsWindow(box); }, kWaitMs));
+    }
+    const std::string copyName = copyImage.substr(copyImage.rfind('\\') + 1);
+    EXPECT_EQ(copyImage.substr(0, copyImage.size() - copyName.size()), TempFolder());
+    EXPECT_TRUE(IsHandOffCopyName(copyName)) << copyImage;
+    const UniqueKernelHandle copy(
+        ::OpenProcess(SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, copyId));
+    EXPECT_EQ(ExitCodeAfter(copy.get(), kWaitMs), 1u) << "not ejected";
+    EXPECT_EQ(ReadTestFile("E:\\Data.dat"), data);
+    EXPECT_EQ(ReadTestFile("E:\\Settings.ini"),
+              "[MAIN]\r\nWINDOW HEIGHT=5910\r\nWINDOW WIDTH=9960\r\nONRUN=0\r\n");
+
+    // Started again from the stick, the menu shows as ever and removes the copy.
+    DWORD againId = 0;
+    programs_.push_back(StartProgram("E:\\Menu.exe", "E:\\", againId));
+    const HWND again = WaitForWindowOf(againId, "frmMain", nullptr);
+    ASSERT_NE(again, nullptr);
+    EXPECT_TRUE(PollUntil(
+        [&] { return ::GetFileAttributesW(WideFromUtf8(copyImage).c_str()) == INVALID_FILE_ATTRIBUTES; },
+        kWaitMs))
+        << copyImage << " stayed";
+    ::PostMessageA(again, WM_CLOSE, 0, 0);
+    EXPECT_EQ(ExitCodeAfter(programs_.back().get(), kWaitMs), 0u);
+}
+
+// Started by anyone with the hand-off switch but not as a valid hand-off copy, Menu.exe ends at once
+// with nothing shown and nothing done: not on the stick, not for a fixed or missing drive, not with
+// anything after the number, not under another name.
+TEST_F(EjectDrive, AHandOffArgumentFromAnyoneElseDoesNothing) {
+    const std::string menuExe = TestProgramFolder() + "Menu.exe";
+    const std::string copy = TempFolder() + HandOffCopyName(1, 1);
+    const std::string other = TempFolder() + "CorvaneNotACopy.exe";
+    for (const std::string& path : {std::string("E:\\Menu.exe"), copy, other}) {
+        ASSERT_TRUE(::CopyFileW(WideFromUtf8(menuExe).c_str(), WideFromUtf8(path).c_str(), FALSE)) << path;
+    }
+    const std::string self = std::to_string(::GetCurrentProcessId());
+    const std::string cases[] = {
+        "E:\\Menu.exe /eject-drive E: " + self,
+        "E:\\Menu.exe /eject-drive",
+        "\"" + copy + "\" /eject-drive C: " + self,
+        "\"" + copy + "\" /eject-drive N: " + self,
+        "\"" + copy + "\" /eject-drive E: " + self + " & notepad",
+        "\"" + copy + "\" /eject-drive E:\\..\\Windows " + self,
+        "\"" + other + "\" /eject-drive E: " + self,
+    };
+    WriteTestFile("E:\\Data.dat", "Tool\r\nApps\\tool.exe\r\n\r\n");
+    for (const std::string& commandLine : cases) {
+        DWORD id = 0;
+        const UniqueKernelHandle started = StartProgram(commandLine, TempFolder(), id);
+        ASSERT_TRUE(started) << commandLine;
+        EXPECT_EQ(ExitCodeAfter(started.get(), kWaitMs), 2u) << commandLine;
+        EndIfRunning(started.get());
+    }
+    EXPECT_EQ(ReadTestFile("E:\\Data.dat"), "Tool\r\nApps\\tool.exe\r\n\r\n");
+    EXPECT_EQ(FolderEntriesMatching(kStickRoot, "*"),
+              (std::vector<std::string>{"Apps", "Data.dat", "Menu.exe"}));
+    for (const std::string& path : {copy, other}) {
+        ::DeleteFileW(WideFromUtf8(path).c_str());
+    }
+}
+
 }  // namespace
 }  // namespace corvane::menu
