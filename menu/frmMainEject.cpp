@@ -3,6 +3,7 @@
 // the drive (menu/HandOffCopy.h) and ends the menu, which the copy waits for.
 #include "menu/frmMain.h"
 
+#include "common/RunningFlag.h"
 #include "common/SystemError.h"
 #include "common/TextEncoding.h"
 #include "common/WindowText.h"
@@ -22,18 +23,6 @@ namespace {
 // longer, and is then named, so that the user can answer it and try again.
 constexpr DWORD kCloseWaitMs = 10000;
 
-// Resets a flag when the scope ends, however it ends.
-class FlagWhile {
-  public:
-    explicit FlagWhile(bool& flag) noexcept : flag_(flag) { flag_ = true; }
-    ~FlagWhile() { flag_ = false; }
-    FlagWhile(const FlagWhile&) = delete;
-    FlagWhile& operator=(const FlagWhile&) = delete;
-
-  private:
-    bool& flag_;
-};
-
 }  // namespace
 
 void frmMain::RemoveEjectUnlessRemovable() {
@@ -49,7 +38,7 @@ void frmMain::EjectDrive() {
     if (ejecting_ || drive == 0) {
         return;
     }
-    const FlagWhile running(ejecting_);
+    const RunningFlag running(ejecting_);
     if (editor_.Hwnd() != nullptr) {  // closing the menu would drop what is typed there
         ShowMessageBox(Hwnd(), texts::kFinishEditingFirst, texts::kProgramTitle, MB_OK | MB_ICONINFORMATION);
         return;

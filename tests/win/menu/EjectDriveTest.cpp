@@ -2,12 +2,14 @@
 // to close and named when they stay; the hand-off to a copy in the temporary folder, the menu's end,
 // Windows' answer as Wine gives it, and a hand-off argument from anyone else doing nothing.
 #include "common/TextEncoding.h"
+#include "common/WindowText.h"
 #include "common/WindowsFolders.h"
 #include "menu/DriveEject.h"
 #include "menu/DriveProcesses.h"
 #include "menu/MenuResources.h"
 #include "menu/core/EjectHandOff.h"
 #include "menu/core/EjectPlan.h"
+#include "menu/core/MenuTexts.h"
 #include "menu/modTray.h"
 #include "tests/win/menu/MenuWindowHarness.h"
 #include "tests/win/support/Polling.h"
