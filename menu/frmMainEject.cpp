@@ -39,6 +39,11 @@ void frmMain::EjectDrive() {
         return;
     }
     const RunningFlag running(ejecting_);
+    // The copy would be on the drive too and keep it in use: say so before any program is closed.
+    if (DriveLetterOf(TempFolder()) == drive) {
+        ShowMessageBox(Hwnd(), texts::kTempFolderOnDrive, texts::kProgramTitle, MB_OK | MB_ICONWARNING);
+        return;
+    }
     if (editor_.Hwnd() != nullptr) {  // closing the menu would drop what is typed there
         ShowMessageBox(Hwnd(), texts::kFinishEditingFirst, texts::kProgramTitle, MB_OK | MB_ICONINFORMATION);
         return;

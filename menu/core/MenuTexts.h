@@ -98,6 +98,8 @@ inline constexpr const char* kWasNotEjected = " was not ejected: ";
 inline constexpr const char* kNothingChanged =
     "Nothing on the drive was changed: you can start the menu from it again.";
 inline constexpr const char* kEjectHandOffFailed = "Eject Drive could not start: ";
+inline constexpr const char* kTempFolderOnDrive =
+    "Eject Drive cannot work here: the temporary folder (TEMP) is on the drive itself.";
 inline constexpr const char* kFinishEditingFirst =
     "Save or cancel the entry you are editing before ejecting the drive.";
 

@@ -105,6 +105,24 @@ class EjectDrive : public ::testing::Test {
     std::vector<UniqueKernelHandle> programs_;
 };
 
+// Points TMP (which GetTempPath reads first) elsewhere for a scope.
+class TemporaryFolderSetTo {
+  public:
+    explicit TemporaryFolderSetTo(const char* folder) {
+        char old[MAX_PATH] = {};
+        had_ = ::GetEnvironmentVariableA("TMP", old, MAX_PATH) > 0;
+        old_ = old;
+        ::SetEnvironmentVariableA("TMP", folder);
+    }
+    ~TemporaryFolderSetTo() { ::SetEnvironmentVariableA("TMP", had_ ? old_.c_str() : nullptr); }
+    TemporaryFolderSetTo(const TemporaryFolderSetTo&) = delete;
+    TemporaryFolderSetTo& operator=(const TemporaryFolderSetTo&) = delete;
+
+  private:
+    bool had_ = false;
+    std::string old_;
+};
+
 bool Contains(const std::vector<std::uint32_t>& ids, DWORD id) {
     return std::find(ids.begin(), ids.end(), id) != ids.end();
 }
@@ -186,8 +204,9 @@ TEST_F(EjectDrive, NamesAProgramThatRefusesToCloseAndKeepsTheMenu) {
     EXPECT_TRUE(::IsWindowEnabled(menu->Hwnd()));
 }
 
-// The user agrees and every program closes: the eject is handed over for E:, the size is stored, the
-// menu leaves the stick and ends.
+// Nothing happens but a word about it while the temporary folder is on the stick or an entry is being
+// edited. Then the user agrees and every program closes: the eject is handed over for E:, the size is
+// stored, the menu leaves the stick and ends.
 TEST_F(EjectDrive, HandsOverOnceTheProgramsHaveClosedAndEnds) {
     StartAndAwaitWindow(InstallStickProgram("E:\\Apps\\stick.exe"), "E:\\Apps");
     RecordingHandOff handOff;
@@ -195,9 +214,22 @@ TEST_F(EjectDrive, HandsOverOnceTheProgramsHaveClosedAndEnds) {
     ASSERT_TRUE(menu);
     const CurrentFolder onStick("E:\\Apps");
     BoxAnswerer boxes("eject-question-");
+    {
+        // A temporary folder on the stick itself (a portable set-up) would hold the copy there.
+        ASSERT_TRUE(::CreateDirectoryA("E:\\Tmp", nullptr));
+        const TemporaryFolderSetTo onTheStick("E:\\Tmp");
+        SendCommand(menu->Hwnd(), mnuEject);
+    }
+    SendCommand(menu->Hwnd(), mnuAdd);
+    TypeInEditor(frmAdd::txtName, "Half typed");
+    SendCommand(menu->Hwnd(), mnuEject);
+    EXPECT_TRUE(handOff.drives.empty());
+    EXPECT_EQ(WindowTextOf(::GetDlgItem(ShownEditor(), frmAdd::txtName)), "Half typed");
+    PressInEditor(frmAdd::cmdCancel);
     SendCommand(menu->Hwnd(), mnuEject);
     EXPECT_EQ(boxes.Texts(),
-              std::vector<std::string>{CloseProgramsQuestion('E', std::vector<std::string>{"stick.exe"})});
+              (std::vector<std::string>{texts::kTempFolderOnDrive, texts::kFinishEditingFirst,
+                                        CloseProgramsQuestion('E', std::vector<std::string>{"stick.exe"})}));
     EXPECT_EQ(handOff.drives, std::vector<char>{'E'});
     EXPECT_EQ(menu->Hwnd(), nullptr) << "the menu did not end";
     EXPECT_EQ(ReadTestFile("E:\\Settings.ini"),
