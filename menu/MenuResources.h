@@ -20,7 +20,7 @@
 #define mnuExit2 1012        // "Exit" in the Actions menu: ends the program
 #define mnuFind 1013         // "Find Entry": opens the find box above the list
 #define mnuRunAsAdmin 1014   // "Run as Administrator": runs the selected entry elevated
-#define mnuEject 1015        // "Eject Drive": closes the menu and ejects its removable drive
+#define mnuEject 1016        // "Eject Drive": closes the menu and ejects its removable drive
 
 // "Popup Menu" (mnuTrayPopup)
 #define mnuOpenMenu 1020  // "Show Menu": brings the menu window back
