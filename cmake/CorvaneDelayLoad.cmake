@@ -17,7 +17,7 @@
 # imports, which cannot see these.
 function(corvane_delay_import name)
   cmake_parse_arguments(arg "" "DLL" "FUNCTIONS" ${ARGN})
-  if(NOT arg_DLL MATCHES "^(shell32|comdlg32|advapi32|ole32|oleaut32|shlwapi)\\.dll$")
+  if(NOT arg_DLL MATCHES "^(shell32|comdlg32|advapi32|ole32|oleaut32|shlwapi|setupapi)\\.dll$")
     message(FATAL_ERROR "${arg_DLL} is not a known DLL of Windows: it cannot be loaded on first use safely")
   endif()
   add_library(${name} INTERFACE)

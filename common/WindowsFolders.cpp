@@ -31,4 +31,10 @@ std::string SystemFolder() {
     return FolderFrom(::GetSystemDirectoryW);
 }
 
+std::string TempFolder() {
+    // GetTempPath takes its arguments the other way round.
+    return FolderFrom(
+        [](wchar_t* buffer, UINT size) { return static_cast<UINT>(::GetTempPathW(size, buffer)); });
+}
+
 }  // namespace corvane

@@ -1,5 +1,5 @@
 // Windows' own folders: where the programs start Windows' tools from and in, and load system DLLs
-// from by full path (never a folder on the stick).
+// from by full path (never a folder on the stick); and the user's temporary folder.
 #pragma once
 
 #include <string>
@@ -10,5 +10,9 @@ namespace corvane {
 // the system folder. However long; empty text when Windows does not say.
 std::string WindowsFolder();
 std::string SystemFolder();
+
+// The user's folder for temporary files (GetTempPath), with its trailing backslash; empty text when
+// Windows does not say.
+std::string TempFolder();
 
 }  // namespace corvane

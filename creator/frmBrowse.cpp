@@ -2,6 +2,7 @@
 
 #include "common/CommonResources.h"
 #include "common/MessageLoop.h"
+#include "common/RunningFlag.h"
 #include "common/TextEncoding.h"
 #include "common/ToolTip.h"
 #include "common/WindowLayout.h"
@@ -102,18 +103,6 @@ RECT PixelRect(const TwipsRect& place, int dpi) {
     const int top = TwipsToPixels(place.top, dpi);
     return {left, top, left + TwipsToPixels(place.width, dpi), top + TwipsToPixels(place.height, dpi)};
 }
-
-// Sets a flag for the life of a scope.
-class RunningFlag {
-  public:
-    explicit RunningFlag(bool& flag) noexcept : flag_(flag) { flag_ = true; }
-    ~RunningFlag() { flag_ = false; }
-    RunningFlag(const RunningFlag&) = delete;
-    RunningFlag& operator=(const RunningFlag&) = delete;
-
-  private:
-    bool& flag_;
-};
 
 }  // namespace
 

@@ -1,10 +1,13 @@
 // Menu.exe: the menu window for the folder the program runs from.
 #include "common/MessageLoop.h"
 #include "common/SafeDllSearch.h"
+#include "common/TextEncoding.h"
+#include "menu/HandOffCopy.h"
 #include "menu/MenuResources.h"
 #include "menu/PathHelpers.h"
 #include "menu/SingleMenu.h"
 #include "menu/frmMain.h"
+#include "menu/core/EjectHandOff.h"
 
 #include <commctrl.h>
 #include <windows.h>
@@ -18,6 +21,12 @@ constexpr DWORD kFirstMenuWaitMs = 10000;
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
     corvane::RestrictDllSearchToSystemFolder();
+    // A copy that an eject handed over to: it ejects and ends, and never shows a menu.
+    const std::string commandLine = corvane::Utf8FromWide(::GetCommandLineW());
+    if (const std::string_view arguments = corvane::menu::ArgumentsAfterProgram(commandLine);
+        corvane::menu::IsEjectHandOff(arguments)) {
+        return corvane::menu::RunEjectHandOff(arguments);
+    }
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES};
     ::InitCommonControlsEx(&controls);
     // Decided before the window exists, so that two menus started at once never both edit Data.dat.

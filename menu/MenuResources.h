@@ -22,12 +22,14 @@
 #define mnuRunAsAdmin 1014   // "Run as Administrator": runs the selected entry elevated
 // "Find Programs on Drive": offers the drive's programs that the list lacks
 #define mnuFindPrograms 1015
+#define mnuEject 1016        // "Eject Drive": closes the menu and ejects its removable drive
 
 // "Popup Menu" (mnuTrayPopup)
 #define mnuOpenMenu 1020  // "Show Menu": brings the menu window back
 #define mnuAdd2 1021      // "Add Entry" in the tray menu, as mnuAdd
 #define mnuAbout2 1022    // "About" in the tray menu, as mnuAbout
 #define mnuExit 1023      // "Exit" in the tray menu: ends the program
+#define mnuEject2 1024    // "Eject Drive" in the tray menu, as mnuEject
 
 // "&Utilities" (mnuUtilities)
 #define mnuRepair 1030   // "Autorun Repair Wizard": starts the repair tool

@@ -79,10 +79,11 @@ bool CertainlyMissing(const std::string& path) {
 
 }  // namespace
 
-frmMain::frmMain(std::string menuFolder, ProgramStarter* starter)
+frmMain::frmMain(std::string menuFolder, ProgramStarter* starter, EjectHandOff* handOff)
     : folder_(WithTrailingBackslash(menuFolder)),
       root_(MenuRootOf(folder_)),
-      starter_(starter != nullptr ? *starter : windowsStarter_) {
+      starter_(starter != nullptr ? *starter : windowsStarter_),
+      handOff_(handOff != nullptr ? *handOff : tempCopyHandOff_) {
     // Before any control exists, so that the manifest's visual styles apply to them.
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES};
     ::InitCommonControlsEx(&controls);
@@ -172,6 +173,7 @@ void frmMain::StartUp() {
     const std::string browseRoot = RootBrowseItemCaption(root_) + "\tCtrl+B";
     ::ModifyMenuW(menuBar_, mnuRootBrowse, MF_BYCOMMAND | MF_STRING, mnuRootBrowse,
                   WideFromUtf8(browseRoot).c_str());
+    RemoveEjectUnlessRemovable();
     SetWindowTextOf(Hwnd(), StartupCaption(modDriveSpace::FreeMB(root_), root_));
     if (loadResult_ == ERROR_SUCCESS) {  // a failed load's report stays in view
         SetStatusText(VersionStatusText(VersionText()));
@@ -355,6 +357,7 @@ LRESULT frmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case kStartUpShown:
             modTray::AddTrayIcon(Hwnd(), ProgramIcon(SM_CXSMICON, SM_CYSMICON), texts::kProgramTitle);
+            SweepHandOffCopies();  // what an earlier eject's copy could not delete of itself
             return 0;
         case WM_CLOSE:
             Unload();

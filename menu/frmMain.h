@@ -10,6 +10,7 @@
 #include "menu/EntryEditorHost.h"
 #include "menu/EntryListView.h"
 #include "menu/FindBox.h"
+#include "menu/HandOffCopy.h"
 #include "menu/frmAdd.h"
 #include "menu/PathHelpers.h"
 #include "menu/ProgramSearchWindow.h"
@@ -43,8 +44,10 @@ class frmMain : public BaseWindow<frmMain>, public EntryEditorHost, private Find
 
     // `menuFolder` is where Data.dat and Settings.ini live and what the menu's root, the support
     // folder and relative targets derive from (E:\ or E:\Menus\, always with a trailing backslash).
-    // Programs started by command line go through `starter` (the real one when null).
-    explicit frmMain(std::string menuFolder = MenuFolder(), ProgramStarter* starter = nullptr);
+    // Programs started by command line go through `starter`, an eject is handed over through
+    // `handOff` (the real ones when null).
+    explicit frmMain(std::string menuFolder = MenuFolder(), ProgramStarter* starter = nullptr,
+                     EjectHandOff* handOff = nullptr);
 
     // Creates the window, runs its start-up and shows it centred on the screen.
     bool Create(int showCommand = SW_SHOWNORMAL);
@@ -135,6 +138,11 @@ class frmMain : public BaseWindow<frmMain>, public EntryEditorHost, private Find
     [[nodiscard]] bool IsChecked(int command) const noexcept;
     void OpenSupportFile(std::string_view relativePath) const noexcept;
     void ExitProgram();
+
+    // Eject Drive (frmMainEject.cpp).
+    void RemoveEjectUnlessRemovable();
+    void EjectDrive();
+    bool CloseProgramsOnDrive(char drive);
     void ShowError(const std::string& text) const noexcept;
     [[nodiscard]] int RowCount() const noexcept;
 
@@ -142,6 +150,9 @@ class frmMain : public BaseWindow<frmMain>, public EntryEditorHost, private Find
     std::string root_;
     WindowsFolderStarter windowsStarter_;
     ProgramStarter& starter_;
+    TempCopyHandOff tempCopyHandOff_;
+    EjectHandOff& handOff_;
+    bool ejecting_ = false;  // while Eject Drive runs: its waits let messages in, but not a second one
     EntryModel entries_;
     ShownEntries shown_;
     EntryListView listView_{entries_, shown_};

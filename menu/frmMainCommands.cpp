@@ -85,6 +85,10 @@ void frmMain::OnCommand(int id) {
         case mnuFind:
             OpenFind();
             break;
+        case mnuEject:
+        case mnuEject2:
+            EjectDrive();
+            break;
         case mnuRunNothing:
             ChooseRunOption(OnRunOption::DoNothing);
             break;

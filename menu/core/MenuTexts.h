@@ -94,4 +94,28 @@ inline constexpr const char* kAllFilesFilter = "All Files (*.*)|*.*|";
 inline constexpr const char* kDeleteQuestion = "Are you sure toy want to remove ";
 inline constexpr const char* kDeleteQuestionEnd = "?";
 
+// Eject Drive: the item (the menu resource adds its mnemonic), the question before closing programs,
+// the report of those that stayed and the outcome of the eject request (menu/core/EjectPlan.cpp).
+inline constexpr const char* kEjectDriveItem = "Eject Drive";
+inline constexpr const char* kProgramsOnDriveLeadIn = "These programs run from drive ";
+inline constexpr const char* kProgramsKeepItInUse = " and keep it in use:";
+inline constexpr const char* kCloseProgramsQuestion =
+    "Close them and eject the drive? Each one is asked to close as if you closed it, so it can ask you to "
+    "save your work first.";
+inline constexpr const char* kProgramsDidNotClose = "These programs did not close, so drive ";
+inline constexpr const char* kWasNotEjectedColon = " was not ejected:";
+inline constexpr const char* kAnswerOrCloseThenRetry =
+    "If one asks whether to save your work, answer it, or close it yourself; then choose Retry.";
+inline constexpr const char* kDrive = "Drive ";
+inline constexpr const char* kCanBeRemoved = " can now be removed safely.";
+inline constexpr const char* kAlreadyRemoved = " has already been removed.";
+inline constexpr const char* kWasNotEjected = " was not ejected: ";
+inline constexpr const char* kNothingChanged =
+    "Nothing on the drive was changed: you can start the menu from it again.";
+inline constexpr const char* kEjectHandOffFailed = "Eject Drive could not start: ";
+inline constexpr const char* kTempFolderOnDrive =
+    "Eject Drive cannot work here: the temporary folder (TEMP) is on the drive itself.";
+inline constexpr const char* kFinishEditingFirst =
+    "Save or cancel the entry you are editing before ejecting the drive.";
+
 }  // namespace corvane::menu::texts

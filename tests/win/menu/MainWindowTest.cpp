@@ -103,6 +103,7 @@ TEST_F(MainWindow, MenuTreeCaptions) {
                                                               {mnuDelete, "Delete Entry"},
                                                               {mnuRefresh, "Refresh List"},
                                                               {mnuFind, "Find Entry"},
+                                                              {mnuEject, "E&ject Drive"},
                                                               {0, ""},
                                                               {MnuOnRun, "On Run File Option"},
                                                               {mnuRunNothing, " - Do Nothing"},
@@ -317,11 +318,12 @@ TEST_F(MainWindow, TheTrayMenuListsTheFirstEntriesAndRunsThemAsRunDoes) {
     // The first 30 in the list's order, "More…" for the rest, then the tray's own items.
     const std::vector<std::string> items =
         CapturePopupMenu([&] { ::SendMessageA(hwnd, modTray::kTrayNotification, 1, WM_RBUTTONUP); });
-    ASSERT_EQ(items.size(), 30u + 6u);
+    ASSERT_EQ(items.size(), 30u + 7u);
     EXPECT_EQ(items[0], "A recorder");
     EXPECT_EQ(items[29], "Entry 28");
     EXPECT_EQ(std::vector<std::string>(items.begin() + 30, items.end()),
-              (std::vector<std::string>{texts::kTrayMore, "-", "Show Menu", "Add Entry", "About", "Exit"}));
+              (std::vector<std::string>{texts::kTrayMore, "-", "Show Menu", "Add Entry", "About",
+                                        "E&ject Drive", "Exit"}));
 
     // Chosen from the tray, an entry starts as Run starts it, on-run option included.
     SendCommand(hwnd, mnuRunMinimize);
@@ -347,19 +349,20 @@ TEST_F(MainWindow, RightClicksPopUpTheTrayMenuAndTheActionsMenu) {
     ASSERT_TRUE(menu);
     const HWND hwnd = menu->Hwnd();
     EXPECT_EQ(CapturePopupMenu([&] { ::SendMessageA(hwnd, modTray::kTrayNotification, 1, WM_RBUTTONUP); }),
-              (std::vector<std::string>{"Show Menu", "Add Entry", "About", "Exit"}));
+              (std::vector<std::string>{"Show Menu", "Add Entry", "About", "E&ject Drive", "Exit"}));
     EXPECT_TRUE(::IsWindow(hwnd)) << "closing the menu chose nothing";
 
     const std::vector<std::string> actions = CapturePopupMenu([&] {
         ::SendMessageA(hwnd, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(menu->ListView()),
                        MAKELPARAM(200, 200));
     });
-    ASSERT_EQ(actions.size(), 18u);
+    ASSERT_EQ(actions.size(), 19u);
     EXPECT_EQ(actions[0], "Run/Open File");
     EXPECT_EQ(actions[1], "Run as Administrator");
     EXPECT_EQ(actions[6], "Find Programs on Drive");
-    EXPECT_EQ(actions[13], " - Do Nothing");
-    EXPECT_EQ(actions[17], "Exit");
+    EXPECT_EQ(actions[11], "E&ject Drive");
+    EXPECT_EQ(actions[14], " - Do Nothing");
+    EXPECT_EQ(actions[18], "Exit");
 }
 
 // The actions menu opens where the mouse was clicked, or from the keyboard (Shift+F10, the menu key:

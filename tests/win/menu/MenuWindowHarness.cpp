@@ -121,8 +121,18 @@ bool CloseExplorerWindow() {
     return PollUntil([&] { return !::IsWindow(explorer); }, kExplorerWaitMs);
 }
 
-std::unique_ptr<menu::frmMain> OpenMenu(const std::string& folder, menu::ProgramStarter* starter) {
-    auto window = std::make_unique<menu::frmMain>(folder, starter);
+RecordingHandOff::RecordingHandOff(DWORD answer) : answer_(answer) {}
+
+DWORD RecordingHandOff::Start(char drive) {
+    drives.push_back(drive);
+    return answer_;
+}
+
+std::unique_ptr<menu::frmMain> OpenMenu(const std::string& folder, menu::ProgramStarter* starter,
+                                        menu::EjectHandOff* handOff) {
+    // Never the real hand-off here: it would start a copy of the test program.
+    static RecordingHandOff refusing(ERROR_NOT_SUPPORTED);
+    auto window = std::make_unique<menu::frmMain>(folder, starter, handOff != nullptr ? handOff : &refusing);
     if (!window->Create()) {
         ADD_FAILURE() << "the menu window was not created for " << folder;
         return nullptr;

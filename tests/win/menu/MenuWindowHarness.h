@@ -36,8 +36,22 @@ class RecordingStarter final : public menu::ProgramStarter {
     std::vector<Call> calls;
 };
 
-// Creates and shows the menu window for `folder` and lets it settle.
-std::unique_ptr<menu::frmMain> OpenMenu(const std::string& folder, menu::ProgramStarter* starter = nullptr);
+// Records the drives an eject was handed over for, answering `answer`, instead of starting anything.
+class RecordingHandOff final : public menu::EjectHandOff {
+  public:
+    explicit RecordingHandOff(DWORD answer = ERROR_SUCCESS);
+    DWORD Start(char drive) override;
+
+    std::vector<char> drives;
+
+  private:
+    DWORD answer_;
+};
+
+// Creates and shows the menu window for `folder` and lets it settle. An eject goes to `handOff`; by
+// default to one that records it and fails.
+std::unique_ptr<menu::frmMain> OpenMenu(const std::string& folder, menu::ProgramStarter* starter = nullptr,
+                                        menu::EjectHandOff* handOff = nullptr);
 
 // Lets the menu's lookups of icons and missing files for the rows drawn so far come in.
 void SettleLooks(const menu::frmMain& menu);

@@ -6,6 +6,7 @@
 #include "tests/win/menu/MenuWindowHarness.h"
 #include "tests/win/support/LaunchRecord.h"
 #include "tests/win/support/Polling.h"
+#include "tests/win/support/Processes.h"
 #include "tests/win/support/RemoteControls.h"
 #include "tests/win/support/TestDrive.h"
 
@@ -23,26 +24,6 @@ using namespace corvane::test;
 
 constexpr DWORD kEndWaitMs = 10000;
 constexpr DWORD kSortWaitMs = 60000;  // a million entries sorted and saved
-
-// Polls (at most `waitMs`) for a visible top-level window of `process` with the class and title given.
-HWND WaitForWindowOf(DWORD process, const char* className, const char* title, DWORD waitMs = 10000) {
-    HWND shown = nullptr;
-    PollUntil(
-        [&] {
-            for (HWND found = ::FindWindowExA(nullptr, nullptr, className, title); found != nullptr;
-                 found = ::FindWindowExA(nullptr, found, className, title)) {
-                DWORD owner = 0;
-                ::GetWindowThreadProcessId(found, &owner);
-                if (owner == process && ::IsWindowVisible(found)) {
-                    shown = found;
-                    return true;
-                }
-            }
-            return false;
-        },
-        waitMs);
-    return shown;
-}
 
 // A Data.dat record as views into the file's text, so that a 32-bit test can hold a million of them
 // twice over.
@@ -85,17 +66,7 @@ class MenuProgram : public MenuWindowTest {
   protected:
     // Starts the Menu.exe that `commandLine` names (the path as typed), without waiting for it.
     static UniqueKernelHandle StartMenu(std::string commandLine, DWORD& processId) {
-        STARTUPINFOA startup{};
-        startup.cb = sizeof startup;
-        PROCESS_INFORMATION started{};
-        if (!::CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, "E:\\",
-                              &startup, &started)) {
-            ADD_FAILURE() << "could not start " << commandLine;
-            return {};
-        }
-        UniqueKernelHandle thread(started.hThread);
-        processId = started.dwProcessId;
-        return UniqueKernelHandle(started.hProcess);
+        return StartProgram(std::move(commandLine), "E:\\", processId);
     }
 
     // Copies Menu.exe to `exe` and starts it there, without waiting for it.
