@@ -13,8 +13,14 @@
 // HandleMessage is not noexcept, since the barrier here is what handles a throw. A program's main
 // window is opened by `Create(showCommand)`, a window opened on request by `Show(...)` (created on
 // first use, brought to the front after), and any of them is closed by `Destroy()`.
+//
+// Every window keeps the DPI it is shown at (Dpi()). When Windows moves it to a monitor of another
+// DPI (WM_DPICHANGED) the window takes the new DPI and the rectangle Windows suggests for it, and then
+// its OnDpiChanged() lays it out again: a window lays itself out in one function of its DPI that both
+// its creation and a DPI change call.
 #pragma once
 
+#include "common/DpiScaling.h"
 #include "common/TextEncoding.h"
 #include "common/UniqueHandle.h"
 
@@ -43,6 +49,8 @@ class BaseWindow {
 
     [[nodiscard]] HWND Hwnd() const noexcept { return hwnd_; }
     [[nodiscard]] bool IsOpen() const noexcept { return hwnd_ != nullptr; }
+    // The DPI the window is laid out for: its monitor's when it was created, then each new one.
+    [[nodiscard]] int Dpi() const noexcept { return dpi_; }
 
     // Destroys the window when it is open; the object can create it again afterwards.
     void Destroy() noexcept {
@@ -99,12 +107,17 @@ class BaseWindow {
     // Called after the window is gone (WM_NCDESTROY); the object may be reused or deleted then.
     virtual void OnWindowDestroyed() noexcept {}
 
+    // Called when the window has taken a new DPI (Dpi()) and the rectangle Windows suggested for it:
+    // fonts, pictures and the controls' places follow it here.
+    virtual void OnDpiChanged() {}
+
   private:
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
         Derived* self = nullptr;
         if (message == WM_NCCREATE) {
             self = static_cast<Derived*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
             self->hwnd_ = hwnd;
+            self->dpi_ = WindowDpi(hwnd);
             ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
         } else {
             self = reinterpret_cast<Derived*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
@@ -114,7 +127,13 @@ class BaseWindow {
         }
         LRESULT result = 0;
         try {
-            result = self->HandleMessage(message, wParam, lParam);
+            if (message == WM_DPICHANGED) {
+                self->dpi_ = DpiOfChange(wParam);
+                MoveToSuggestedRect(hwnd, lParam);
+                static_cast<BaseWindow*>(self)->OnDpiChanged();  // overrides may be private
+            } else {
+                result = self->HandleMessage(message, wParam, lParam);
+            }
         } catch (...) {
             // A window whose creation handler failed is not created, rather than shown half-built.
             if (message == WM_NCCREATE) {
@@ -134,6 +153,7 @@ class BaseWindow {
     }
 
     HWND hwnd_ = nullptr;
+    int dpi_ = WindowDpi(nullptr);
     UniqueWindow hiddenOwner_;  // destroyed after the destructor has destroyed hwnd_
 };
 

@@ -5,24 +5,6 @@
 
 namespace corvane {
 
-int WindowDpi(HWND hwnd) noexcept {
-    // GetDpiForWindow exists from Windows 10 1607 on; older systems have one DPI for everything.
-    using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
-    static const auto getDpiForWindow = reinterpret_cast<GetDpiForWindowFn>(
-        reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
-    if (getDpiForWindow != nullptr && hwnd != nullptr) {
-        if (const UINT dpi = getDpiForWindow(hwnd); dpi != 0) {
-            return static_cast<int>(dpi);
-        }
-    }
-    const HDC screen = ::GetDC(nullptr);
-    const int dpi = screen != nullptr ? ::GetDeviceCaps(screen, LOGPIXELSY) : kDefaultDpi;
-    if (screen != nullptr) {
-        ::ReleaseDC(nullptr, screen);
-    }
-    return dpi > 0 ? dpi : kDefaultDpi;
-}
-
 HWND CreateChild(HWND parent, const char* className, const char* text, DWORD style, DWORD exStyle,
                  const TwipsRect& place, int id, int dpi) noexcept {
     return ::CreateWindowExW(
@@ -74,6 +56,34 @@ BOOL CALLBACK SetFontOnChild(HWND child, LPARAM font) {
 
 void ApplyFontToChildren(HWND parent, HFONT font) noexcept {
     ::EnumChildWindows(parent, SetFontOnChild, reinterpret_cast<LPARAM>(font));
+}
+
+UniqueFont WithFontOnChildren(HWND parent, UniqueFont font) noexcept {
+    ApplyFontToChildren(parent, font.get());
+    return font;
+}
+
+UniqueFont WithFontOn(HWND control, UniqueFont font) noexcept {
+    ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
+    return font;
+}
+
+void PlaceChildren(HWND parent, std::span<const ControlSpec> controls, int dpi) noexcept {
+    for (const ControlSpec& control : controls) {
+        if (const HWND child = ::GetDlgItem(parent, control.id); child != nullptr) {
+            PlaceChild(child, control.place, dpi);
+        }
+    }
+}
+
+POINT OpeningPointNear(HWND reference) noexcept {
+    if (reference == nullptr) {
+        return {CW_USEDEFAULT, CW_USEDEFAULT};
+    }
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    ::GetMonitorInfoW(::MonitorFromWindow(reference, MONITOR_DEFAULTTONEAREST), &monitor);
+    return {monitor.rcWork.left, monitor.rcWork.top};
 }
 
 void CentreOnScreen(HWND hwnd) noexcept {

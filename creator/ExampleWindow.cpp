@@ -11,15 +11,19 @@ ExampleWindow::ExampleWindow(const char* caption, int clientWidthTwips, int clie
       clientHeight_(clientHeightTwips),
       painter_(painter) {}
 
-void ExampleWindow::Show() {
+void ExampleWindow::Show(HWND opener) {
     if (!IsOpen()) {
-        // A fixed dialog frame: no sizing, no minimise or maximise box; placed where Windows puts new
-        // windows; owned, so that it stays off the task bar.
-        if (!CreateWindowObject(WS_EX_DLGMODALFRAME, caption_, WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU,
-                                CW_USEDEFAULT, CW_USEDEFAULT, 100, 100, HiddenOwner())) {
+        // A fixed dialog frame: no sizing, no minimise or maximise box; made on the opener's monitor at
+        // its DPI (where Windows puts new windows without one); owned, so that it stays off the task bar.
+        const POINT at = OpeningPointNear(opener);
+        if (!CreateWindowObject(WS_EX_DLGMODALFRAME, caption_, WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, at.x,
+                                at.y, 100, 100, HiddenOwner())) {
             return;
         }
-        SetClientSizeTwips(Hwnd(), clientWidth_, clientHeight_, WindowDpi(Hwnd()));
+        SetClientSizeTwips(Hwnd(), clientWidth_, clientHeight_, Dpi());
+        if (opener != nullptr) {
+            CentreOnScreen(Hwnd());
+        }
     }
     ::ShowWindow(Hwnd(), SW_SHOWNORMAL);
     ::SetForegroundWindow(Hwnd());
