@@ -1,6 +1,7 @@
 #include "creator/ExampleWindow.h"
 
 #include "common/WindowLayout.h"
+#include "common/core/Twips.h"
 
 namespace corvane::creator {
 
@@ -34,7 +35,15 @@ void ExampleWindow::Paint() noexcept {
     const HDC dc = ::BeginPaint(Hwnd(), &paint);
     RECT client{};
     ::GetClientRect(Hwnd(), &client);
-    painter_(dc, client);
+    // The pictures are drawn in the pixels of 96 dpi: the DC scales them, their fonts and lines
+    // included, to the window's DPI.
+    const int dpi = Dpi();
+    ::SetMapMode(dc, MM_ANISOTROPIC);
+    ::SetWindowExtEx(dc, kDefaultDpi, kDefaultDpi, nullptr);
+    ::SetViewportExtEx(dc, dpi, dpi, nullptr);
+    const RECT area{0, 0, ::MulDiv(client.right, kDefaultDpi, dpi),
+                    ::MulDiv(client.bottom, kDefaultDpi, dpi)};
+    painter_(dc, area);
     ::EndPaint(Hwnd(), &paint);
 }
 

@@ -1,0 +1,219 @@
+#include "tests/win/support/DpiTesting.h"
+
+#include "common/MessageLoop.h"
+#include "common/TextEncoding.h"
+#include "common/UniqueHandle.h"
+#include "common/core/Twips.h"
+#include "tests/win/support/Screenshot.h"
+#include "tests/win/support/TestDrive.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <optional>
+
+namespace corvane::test {
+namespace {
+
+constexpr const wchar_t* kDesktopKey = L"Control Panel\\Desktop";
+constexpr const wchar_t* kLogPixels = L"LogPixels";
+constexpr const char* kDpiVariable = "CORVANE_TEST_DPI";
+// A file the child's test creates once it runs: a filter that matches nothing would pass unseen.
+constexpr const char* kRanVariable = "CORVANE_TEST_DPI_RAN";
+constexpr DWORD kChildTimeoutMs = 90000;
+
+// Sets HKCU\Control Panel\Desktop\LogPixels for the life of the object and puts back what was there
+// (nothing, or the old value), so that the tests after this one start at the prefix's own DPI.
+class LogPixelsOverride {
+  public:
+    explicit LogPixelsOverride(int dpi) {
+        HKEY key = nullptr;
+        if (::RegCreateKeyExW(HKEY_CURRENT_USER, kDesktopKey, 0, nullptr, 0, KEY_QUERY_VALUE | KEY_SET_VALUE,
+                              nullptr, &key, nullptr) != ERROR_SUCCESS) {
+            return;
+        }
+        key_ = key;
+        DWORD old = 0;
+        DWORD size = sizeof old;
+        DWORD type = 0;
+        if (::RegQueryValueExW(key_, kLogPixels, nullptr, &type, reinterpret_cast<BYTE*>(&old), &size) ==
+                ERROR_SUCCESS &&
+            type == REG_DWORD) {
+            old_ = old;
+        }
+        const auto value = static_cast<DWORD>(dpi);
+        set_ = ::RegSetValueExW(key_, kLogPixels, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value),
+                                sizeof value) == ERROR_SUCCESS;
+    }
+    ~LogPixelsOverride() {
+        if (key_ == nullptr) {
+            return;
+        }
+        if (old_) {
+            const DWORD value = *old_;
+            ::RegSetValueExW(key_, kLogPixels, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value),
+                             sizeof value);
+        } else {
+            ::RegDeleteValueW(key_, kLogPixels);
+        }
+        ::RegCloseKey(key_);
+    }
+    LogPixelsOverride(const LogPixelsOverride&) = delete;
+    LogPixelsOverride& operator=(const LogPixelsOverride&) = delete;
+
+    [[nodiscard]] bool Set() const noexcept { return set_; }
+
+  private:
+    HKEY key_ = nullptr;
+    std::optional<DWORD> old_;
+    bool set_ = false;
+};
+
+std::wstring OwnProgram() {
+    std::wstring path(32768, L'\0');
+    path.resize(::GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size())));
+    return path;
+}
+
+// Runs this program with only `disabledTest` at `dpi`; returns its exit code (or -1 when it did not
+// start or did not end in time).
+int RunChildAt(const std::string& disabledTest, int dpi, const std::string& ranFile) {
+    const LogPixelsOverride logPixels(dpi);
+    EXPECT_TRUE(logPixels.Set());
+    ::SetEnvironmentVariableA(kDpiVariable, std::to_string(dpi).c_str());
+    ::SetEnvironmentVariableA(kRanVariable, ranFile.c_str());
+    std::wstring commandLine = L"\"" + OwnProgram() + L"\" --gtest_also_run_disabled_tests --gtest_filter=" +
+                               WideFromUtf8(disabledTest);
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    const bool started = ::CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr,
+                                          nullptr, &startup, &process) != FALSE;
+    ::SetEnvironmentVariableA(kDpiVariable, nullptr);
+    ::SetEnvironmentVariableA(kRanVariable, nullptr);
+    if (!started) {
+        return -1;
+    }
+    const UniqueKernelHandle processHandle(process.hProcess);
+    const UniqueKernelHandle threadHandle(process.hThread);
+    if (::WaitForSingleObject(process.hProcess, kChildTimeoutMs) != WAIT_OBJECT_0) {
+        ::TerminateProcess(process.hProcess, 1);
+        return -1;
+    }
+    DWORD exitCode = 1;
+    ::GetExitCodeProcess(process.hProcess, &exitCode);
+    return static_cast<int>(exitCode);
+}
+
+int PixelsOf(long long twips, int dpi) {
+    return TwipsToPixels(twips, dpi);
+}
+
+}  // namespace
+
+void RunAtEachDpi(const std::string& disabledTest) {
+    const std::string ranFile = TestProgramFolder() + "\\dpi-test-ran";
+    for (const int dpi : kTestedDpis) {
+        ::DeleteFileW(WideFromUtf8(ranFile).c_str());
+        EXPECT_EQ(RunChildAt(disabledTest, dpi, ranFile), 0) << disabledTest << " at " << dpi << " dpi";
+        EXPECT_NE(::GetFileAttributesW(WideFromUtf8(ranFile).c_str()), INVALID_FILE_ATTRIBUTES)
+            << disabledTest << " ran at " << dpi << " dpi";
+    }
+    ::DeleteFileW(WideFromUtf8(ranFile).c_str());
+}
+
+int ProcessDpi() {
+    if (const char* ranFile = std::getenv(kRanVariable); ranFile != nullptr) {
+        WriteTestFile(ranFile, "");
+    }
+    const char* wanted = std::getenv(kDpiVariable);
+    const int dpi = wanted != nullptr ? std::atoi(wanted) : 0;
+    EXPECT_NE(std::find(kTestedDpis.begin(), kTestedDpis.end(), dpi), kTestedDpis.end())
+        << "run through RunAtEachDpi";
+    EXPECT_EQ(WindowDpi(nullptr), dpi) << "Wine started the process at the DPI LogPixels gave";
+    return dpi;
+}
+
+int OtherDpi(int dpi) {
+    const auto at = std::find(kTestedDpis.begin(), kTestedDpis.end(), dpi);
+    return at == kTestedDpis.end() || at + 1 == kTestedDpis.end() ? kTestedDpis.front() : *(at + 1);
+}
+
+void SendDpiChange(HWND window, int oldDpi, int newDpi) {
+    RECT frame{};
+    ::GetWindowRect(window, &frame);
+    RECT suggested{frame.left, frame.top, frame.left + ::MulDiv(frame.right - frame.left, newDpi, oldDpi),
+                   frame.top + ::MulDiv(frame.bottom - frame.top, newDpi, oldDpi)};
+    ::SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(newDpi, newDpi), reinterpret_cast<LPARAM>(&suggested));
+    PumpPendingMessages();
+}
+
+void ExpectPlacedAt(HWND window, std::span<const PlacedControl> controls, int dpi) {
+    for (const PlacedControl& control : controls) {
+        SCOPED_TRACE("control " + std::to_string(control.id) + " at " + std::to_string(dpi) + " dpi");
+        const HWND child = ::GetDlgItem(window, control.id);
+        ASSERT_NE(child, nullptr);
+        RECT rect{};
+        ::GetWindowRect(child, &rect);
+        ::MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&rect), 2);
+        EXPECT_EQ(rect.left, PixelsOf(control.place.left, dpi));
+        EXPECT_EQ(rect.top, PixelsOf(control.place.top, dpi));
+        EXPECT_EQ(rect.right - rect.left, PixelsOf(control.place.width, dpi));
+        EXPECT_EQ(rect.bottom - rect.top, PixelsOf(control.place.height, dpi));
+    }
+}
+
+void ExpectDialogFontAt(HWND control, int dpi) {
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof metrics;
+    ASSERT_TRUE(::SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0));
+    const auto font = reinterpret_cast<HFONT>(::SendMessageW(control, WM_GETFONT, 0, 0));
+    ASSERT_NE(font, nullptr) << "control " << ::GetDlgCtrlID(control) << " has a font of its own";
+    LOGFONTW used{};
+    ASSERT_NE(::GetObjectW(font, sizeof used, &used), 0);
+    EXPECT_EQ(used.lfHeight, ::MulDiv(metrics.lfMessageFont.lfHeight, dpi, WindowDpi(nullptr)))
+        << "control " << ::GetDlgCtrlID(control) << " at " << dpi << " dpi";
+}
+
+void ExpectLayoutFollowsDpi(HWND window, int dpi, const DpiLayout& layout) {
+    ASSERT_NE(window, nullptr);
+    const auto expectAt = [&](int at) {
+        ExpectPlacedAt(window, layout.controls, at);
+        for (const int id : layout.fontControls) {
+            ExpectDialogFontAt(::GetDlgItem(window, id), at);
+        }
+        if (layout.alsoCheck) {
+            layout.alsoCheck(at);
+        }
+    };
+    {
+        SCOPED_TRACE("created at " + std::to_string(dpi) + " dpi");
+        expectAt(dpi);
+        SaveScreenshotAt144(window, layout.screenshot, dpi);
+    }
+    const int newDpi = OtherDpi(dpi);
+    SCOPED_TRACE("moved from " + std::to_string(dpi) + " to " + std::to_string(newDpi) + " dpi");
+    SendDpiChange(window, dpi, newDpi);
+    expectAt(newDpi);
+}
+
+int IconWidth(HICON icon) {
+    ICONINFO info{};
+    if (icon == nullptr || !::GetIconInfo(icon, &info)) {
+        return 0;
+    }
+    const UniqueBitmap mask(info.hbmMask);
+    const UniqueBitmap colour(info.hbmColor);
+    BITMAP bitmap{};
+    ::GetObjectW(info.hbmMask, sizeof bitmap, &bitmap);
+    return bitmap.bmWidth;
+}
+
+void SaveScreenshotAt144(HWND window, const std::string& name, int dpi) {
+    if (dpi == 144) {
+        EXPECT_FALSE(SaveWindowScreenshot(window, name + "-144dpi").empty());
+    }
+}
+
+}  // namespace corvane::test
