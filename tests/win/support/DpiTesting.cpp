@@ -4,6 +4,7 @@
 #include "common/TextEncoding.h"
 #include "common/UniqueHandle.h"
 #include "common/core/Twips.h"
+#include "tests/win/support/SavedUserValue.h"
 #include "tests/win/support/Screenshot.h"
 #include "tests/win/support/TestDrive.h"
 
@@ -11,7 +12,6 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <optional>
 
 namespace corvane::test {
 namespace {
@@ -23,53 +23,6 @@ constexpr const char* kDpiVariable = "CORVANE_TEST_DPI";
 constexpr const char* kRanVariable = "CORVANE_TEST_DPI_RAN";
 constexpr DWORD kChildTimeoutMs = 90000;
 
-// Sets HKCU\Control Panel\Desktop\LogPixels for the life of the object and puts back what was there
-// (nothing, or the old value), so that the tests after this one start at the prefix's own DPI.
-class LogPixelsOverride {
-  public:
-    explicit LogPixelsOverride(int dpi) {
-        HKEY key = nullptr;
-        if (::RegCreateKeyExW(HKEY_CURRENT_USER, kDesktopKey, 0, nullptr, 0, KEY_QUERY_VALUE | KEY_SET_VALUE,
-                              nullptr, &key, nullptr) != ERROR_SUCCESS) {
-            return;
-        }
-        key_ = key;
-        DWORD old = 0;
-        DWORD size = sizeof old;
-        DWORD type = 0;
-        if (::RegQueryValueExW(key_, kLogPixels, nullptr, &type, reinterpret_cast<BYTE*>(&old), &size) ==
-                ERROR_SUCCESS &&
-            type == REG_DWORD) {
-            old_ = old;
-        }
-        const auto value = static_cast<DWORD>(dpi);
-        set_ = ::RegSetValueExW(key_, kLogPixels, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value),
-                                sizeof value) == ERROR_SUCCESS;
-    }
-    ~LogPixelsOverride() {
-        if (key_ == nullptr) {
-            return;
-        }
-        if (old_) {
-            const DWORD value = *old_;
-            ::RegSetValueExW(key_, kLogPixels, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value),
-                             sizeof value);
-        } else {
-            ::RegDeleteValueW(key_, kLogPixels);
-        }
-        ::RegCloseKey(key_);
-    }
-    LogPixelsOverride(const LogPixelsOverride&) = delete;
-    LogPixelsOverride& operator=(const LogPixelsOverride&) = delete;
-
-    [[nodiscard]] bool Set() const noexcept { return set_; }
-
-  private:
-    HKEY key_ = nullptr;
-    std::optional<DWORD> old_;
-    bool set_ = false;
-};
-
 std::wstring OwnProgram() {
     std::wstring path(32768, L'\0');
     path.resize(::GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size())));
@@ -79,8 +32,9 @@ std::wstring OwnProgram() {
 // Runs this program with only `disabledTest` at `dpi`; returns its exit code (or -1 when it did not
 // start or did not end in time).
 int RunChildAt(const std::string& disabledTest, int dpi, const std::string& ranFile) {
-    const LogPixelsOverride logPixels(dpi);
-    EXPECT_TRUE(logPixels.Set());
+    // Put back afterwards, so that the tests after this one start at the prefix's own DPI.
+    const SavedUserValue logPixels(kDesktopKey, kLogPixels);
+    logPixels.Set(static_cast<DWORD>(dpi));
     ::SetEnvironmentVariableA(kDpiVariable, std::to_string(dpi).c_str());
     ::SetEnvironmentVariableA(kRanVariable, ranFile.c_str());
     std::wstring commandLine = L"\"" + OwnProgram() + L"\" --gtest_also_run_disabled_tests --gtest_filter=" +
