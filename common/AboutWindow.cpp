@@ -52,7 +52,7 @@ void AboutWindow::Show(HWND opener) {
                                 at.x, at.y, 100, 100, HiddenOwner())) {
             return;
         }
-        SetClientSizeTwips(Hwnd(), kClientWidth, kClientHeight, Dpi());
+        SetFixedClientSize(kClientWidth, kClientHeight);
         CentreOnScreen(Hwnd());
     }
     ::ShowWindow(Hwnd(), SW_SHOWNORMAL);

@@ -17,15 +17,19 @@
 // Every window keeps the DPI it is shown at (Dpi()). When Windows moves it to a monitor of another
 // DPI (WM_DPICHANGED) the window takes the new DPI and the rectangle Windows suggests for it, and then
 // its OnDpiChanged() lays it out again: a window lays itself out in one function of its DPI that both
-// its creation and a DPI change call.
+// its creation and a DPI change call. A window of a fixed client size in twips (SetFixedClientSize)
+// tells Windows its exact size at the new DPI first (WM_GETDPISCALEDSIZE), so that the suggested
+// rectangle holds its client area whole.
 #pragma once
 
 #include "common/DpiScaling.h"
 #include "common/TextEncoding.h"
 #include "common/UniqueHandle.h"
+#include "common/WindowLayout.h"
 
 #include <windows.h>
 
+#include <optional>
 #include <utility>
 
 namespace corvane {
@@ -100,6 +104,13 @@ class BaseWindow {
         return hiddenOwner_.get();
     }
 
+    // Gives the window a client area of `width` by `height` twips at its DPI, and keeps that size in
+    // twips when the DPI changes.
+    void SetFixedClientSize(int width, int height) noexcept {
+        fixedClient_ = SIZE{width, height};
+        SetClientSizeTwips(hwnd_, width, height, dpi_);
+    }
+
     LRESULT DefaultHandling(UINT message, WPARAM wParam, LPARAM lParam) noexcept {
         return ::DefWindowProcW(hwnd_, message, wParam, lParam);
     }
@@ -127,7 +138,12 @@ class BaseWindow {
         }
         LRESULT result = 0;
         try {
-            if (message == WM_DPICHANGED) {
+            if (message == kGetDpiScaledSize && self->fixedClient_) {
+                const SIZE& client = *self->fixedClient_;
+                *reinterpret_cast<SIZE*>(lParam) =
+                    WindowSizeForClientTwips(hwnd, client.cx, client.cy, static_cast<int>(wParam));
+                result = TRUE;
+            } else if (message == WM_DPICHANGED) {
                 self->dpi_ = DpiOfChange(wParam);
                 MoveToSuggestedRect(hwnd, lParam);
                 static_cast<BaseWindow*>(self)->OnDpiChanged();  // overrides may be private
@@ -154,7 +170,8 @@ class BaseWindow {
 
     HWND hwnd_ = nullptr;
     int dpi_ = WindowDpi(nullptr);
-    UniqueWindow hiddenOwner_;  // destroyed after the destructor has destroyed hwnd_
+    std::optional<SIZE> fixedClient_;  // in twips
+    UniqueWindow hiddenOwner_;         // destroyed after the destructor has destroyed hwnd_
 };
 
 }  // namespace corvane

@@ -41,6 +41,16 @@ int SystemMetricForDpi(int index, int dpi) noexcept {
     return ::MulDiv(::GetSystemMetrics(index), dpi > 0 ? dpi : kDefaultDpi, WindowDpi(nullptr));
 }
 
+void AdjustWindowRectForDpi(RECT& rect, DWORD style, bool menu, DWORD exStyle, int dpi) noexcept {
+    using AdjustWindowRectExForDpiFn = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
+    static const auto adjustForDpi = User32Function<AdjustWindowRectExForDpiFn>("AdjustWindowRectExForDpi");
+    if (adjustForDpi != nullptr && dpi > 0 &&
+        adjustForDpi(&rect, style, menu, exStyle, static_cast<UINT>(dpi))) {
+        return;
+    }
+    ::AdjustWindowRectEx(&rect, style, menu, exStyle);
+}
+
 int DpiOfChange(WPARAM wParam) noexcept {
     const int dpi = HIWORD(wParam);
     return dpi > 0 ? dpi : kDefaultDpi;

@@ -14,6 +14,14 @@ int WindowDpi(HWND hwnd) noexcept;
 // Windows 10 1607 have one DPI for everything: their metrics are scaled from the system DPI.
 int SystemMetricForDpi(int index, int dpi) noexcept;
 
+// AdjustWindowRectEx with the frame, caption and menu bar drawn for `dpi`. Systems before Windows 10
+// 1607 draw them for the system DPI.
+void AdjustWindowRectForDpi(RECT& rect, DWORD style, bool menu, DWORD exStyle, int dpi) noexcept;
+
+// WM_GETDPISCALEDSIZE: Windows 10 1703 and later ask a per-monitor window for its size at a new DPI
+// before they suggest a rectangle; the headers name it only for programs built for that version.
+inline constexpr UINT kGetDpiScaledSize = 0x02E4;
+
 // The new DPI a WM_DPICHANGED carries (its wParam; the X and Y values are always the same).
 int DpiOfChange(WPARAM wParam) noexcept;
 

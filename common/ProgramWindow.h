@@ -11,10 +11,8 @@
 
 namespace corvane {
 
-// Gives the new window a client area of `width` by `height` twips at its DPI, centres it on its
-// screen and shows it.
-inline void ShowCentred(HWND window, int width, int height, int dpi, int showCommand) noexcept {
-    SetClientSizeTwips(window, width, height, dpi);
+// Centres the new window (sized already) on its screen and shows it.
+inline void ShowCentred(HWND window, int showCommand) noexcept {
     CentreOnScreen(window);
     ::ShowWindow(window, showCommand);
     ::UpdateWindow(window);

@@ -100,13 +100,17 @@ void CentreOnScreen(HWND hwnd) noexcept {
                    SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void SetClientSizeTwips(HWND hwnd, int width, int height, int dpi) noexcept {
+SIZE WindowSizeForClientTwips(HWND hwnd, int width, int height, int dpi) noexcept {
     RECT rect{0, 0, TwipsToPixels(width, dpi), TwipsToPixels(height, dpi)};
     const auto style = static_cast<DWORD>(::GetWindowLongPtrW(hwnd, GWL_STYLE));
     const auto exStyle = static_cast<DWORD>(::GetWindowLongPtrW(hwnd, GWL_EXSTYLE));
-    ::AdjustWindowRectEx(&rect, style, ::GetMenu(hwnd) != nullptr, exStyle);
-    ::SetWindowPos(hwnd, nullptr, 0, 0, rect.right - rect.left, rect.bottom - rect.top,
-                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    AdjustWindowRectForDpi(rect, style, ::GetMenu(hwnd) != nullptr, exStyle, dpi);
+    return {rect.right - rect.left, rect.bottom - rect.top};
+}
+
+void SetClientSizeTwips(HWND hwnd, int width, int height, int dpi) noexcept {
+    const SIZE size = WindowSizeForClientTwips(hwnd, width, height, dpi);
+    ::SetWindowPos(hwnd, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 }  // namespace corvane

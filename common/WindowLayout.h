@@ -63,6 +63,10 @@ POINT OpeningPointNear(HWND reference) noexcept;
 // Moves a window so that it is centred on the work area of its monitor.
 void CentreOnScreen(HWND hwnd) noexcept;
 
+// The size of the whole window (frame, caption and menu bar drawn for `dpi`) whose client area is
+// `width` by `height` twips at `dpi`.
+SIZE WindowSizeForClientTwips(HWND hwnd, int width, int height, int dpi) noexcept;
+
 // Resizes a top-level window so that its client area is `width` by `height` twips.
 void SetClientSizeTwips(HWND hwnd, int width, int height, int dpi) noexcept;
 

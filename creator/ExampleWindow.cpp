@@ -21,7 +21,7 @@ void ExampleWindow::Show(HWND opener) {
                                 at.y, 100, 100, HiddenOwner())) {
             return;
         }
-        SetClientSizeTwips(Hwnd(), clientWidth_, clientHeight_, Dpi());
+        SetFixedClientSize(clientWidth_, clientHeight_);
         if (opener != nullptr) {
             CentreOnScreen(Hwnd());
         }

@@ -136,7 +136,8 @@ bool frmBrowse::Create(int showCommand) {
                             CW_USEDEFAULT, CW_USEDEFAULT, 100, 100)) {
         return false;
     }
-    ShowCentred(Hwnd(), kClientWidth, kClientHeight, Dpi(), showCommand);
+    SetFixedClientSize(kClientWidth, kClientHeight);
+    ShowCentred(Hwnd(), showCommand);
     return true;
 }
 

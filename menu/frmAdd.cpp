@@ -50,7 +50,7 @@ void frmAdd::Show(Mode mode) {
     if (!CreateWindowObject(WS_EX_CONTROLPARENT, texts::kEditorDesignCaption, kStyle, at.x, at.y, 100, 100)) {
         return;
     }
-    SetClientSizeTwips(Hwnd(), kClientWidth, kClientHeight, Dpi());
+    SetFixedClientSize(kClientWidth, kClientHeight);
     SetWindowTextOf(Hwnd(), mode == Mode::Add ? texts::kAddEntryCaption : texts::kEditEntryCaption);
     if (mode == Mode::Edit) {
         FillFromSelectedEntry();

@@ -58,7 +58,7 @@ bool frmStart::Create() {
     if (!CreateWindowObject(0, texts::kCaption, WS_POPUP, 0, 0, 0, 0)) {
         return false;
     }
-    SetClientSizeTwips(Hwnd(), kClientWidthTwips, kClientHeightTwips, Dpi());
+    SetFixedClientSize(kClientWidthTwips, kClientHeightTwips);
     CentreOnScreen(Hwnd());
     return true;
 }

@@ -55,8 +55,8 @@ class ToolWindow : public BaseWindow<Derived> {
                                       CW_USEDEFAULT, 100, 100)) {
             return false;
         }
-        ShowCentred(this->Hwnd(), Derived::kTool.clientWidthTwips, Derived::kTool.clientHeightTwips,
-                    this->Dpi(), showCommand);
+        this->SetFixedClientSize(Derived::kTool.clientWidthTwips, Derived::kTool.clientHeightTwips);
+        ShowCentred(this->Hwnd(), showCommand);
         return true;
     }
 

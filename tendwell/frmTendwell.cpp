@@ -104,7 +104,8 @@ bool frmTendwell::Create(int showCommand) {
                             CW_USEDEFAULT, 100, 100)) {
         return false;
     }
-    ShowCentred(Hwnd(), kClientWidth, kClientHeight, Dpi(), showCommand);
+    SetFixedClientSize(kClientWidth, kClientHeight);
+    ShowCentred(Hwnd(), showCommand);
     return true;
 }
 

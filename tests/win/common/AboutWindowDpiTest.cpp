@@ -28,7 +28,8 @@ TEST(AboutWindowDpi, DISABLED_AtThisProcessDpi) {
     const int dpi = test::ProcessDpi();
     AboutWindow about([] {});
     about.Show();
-    test::ExpectLayoutFollowsDpi(about.Hwnd(), dpi, {kAboutControls, kDialogFontControls, "about", {}});
+    test::ExpectLayoutFollowsDpi(about.Hwnd(), dpi,
+                                 {kAboutControls, kDialogFontControls, "about", {}, {4305, 3075}});
 }
 
 }  // namespace

@@ -56,7 +56,8 @@ TEST(CreatorDpi, DISABLED_AtThisProcessDpi) {
                        MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
         EXPECT_EQ(IconWidth(::GetCursor()), SystemMetricForDpi(SM_CXCURSOR, at));
     };
-    ExpectLayoutFollowsDpi(hwnd, dpi, {kCreatorControls, kDialogFontControls, "creator", iconAndHandAt});
+    ExpectLayoutFollowsDpi(hwnd, dpi,
+                           {kCreatorControls, kDialogFontControls, "creator", iconAndHandAt, {6660, 4095}});
 
     // The example pictures open on the creator's monitor, sized in twips at its DPI.
     for (const auto& [id, example, name] :

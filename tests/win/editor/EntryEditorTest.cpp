@@ -282,7 +282,8 @@ TEST_F(EntryEditor, DISABLED_AtThisProcessDpi) {
     editor_.Show(frmAdd::Mode::Add);
     Type(frmAdd::txtPath, "E:\\Tools\\Notes\\notes.exe");
     Type(frmAdd::txtName, "Notes");
-    ExpectLayoutFollowsDpi(editor_.Hwnd(), dpi, {kEditorControls, kEditorFontControls, "entry-editor", {}});
+    ExpectLayoutFollowsDpi(editor_.Hwnd(), dpi,
+                           {kEditorControls, kEditorFontControls, "entry-editor", {}, {6600, 4155}});
 }
 
 }  // namespace

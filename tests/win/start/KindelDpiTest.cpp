@@ -40,7 +40,7 @@ TEST(KindelDpi, DISABLED_AtThisProcessDpi) {
             EXPECT_GE(label.right - label.left, TwipsToPixels(place.width, at)) << id;
         }
     };
-    ExpectLayoutFollowsDpi(hwnd, dpi, {{}, kLabels, "kindel", labelsCentredAt});
+    ExpectLayoutFollowsDpi(hwnd, dpi, {{}, kLabels, "kindel", labelsCentredAt, {4680, 1545}});
 }
 
 }  // namespace

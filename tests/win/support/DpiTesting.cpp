@@ -94,11 +94,22 @@ int OtherDpi(int dpi) {
     return at == kTestedDpis.end() || at + 1 == kTestedDpis.end() ? kTestedDpis.front() : *(at + 1);
 }
 
+std::optional<SIZE> ScaledSizeAnswer(HWND window, int dpi) {
+    SIZE size{};
+    if (::SendMessageW(window, kGetDpiScaledSize, static_cast<WPARAM>(dpi),
+                       reinterpret_cast<LPARAM>(&size)) == FALSE) {
+        return std::nullopt;
+    }
+    return size;
+}
+
 void SendDpiChange(HWND window, int oldDpi, int newDpi) {
     RECT frame{};
     ::GetWindowRect(window, &frame);
-    RECT suggested{frame.left, frame.top, frame.left + ::MulDiv(frame.right - frame.left, newDpi, oldDpi),
-                   frame.top + ::MulDiv(frame.bottom - frame.top, newDpi, oldDpi)};
+    const SIZE size = ScaledSizeAnswer(window, newDpi)
+                          .value_or(SIZE{::MulDiv(frame.right - frame.left, newDpi, oldDpi),
+                                         ::MulDiv(frame.bottom - frame.top, newDpi, oldDpi)});
+    RECT suggested{frame.left, frame.top, frame.left + size.cx, frame.top + size.cy};
     ::SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(newDpi, newDpi), reinterpret_cast<LPARAM>(&suggested));
     PumpPendingMessages();
 }
@@ -141,15 +152,39 @@ void ExpectLayoutFollowsDpi(HWND window, int dpi, const DpiLayout& layout) {
             layout.alsoCheck(at);
         }
     };
+    const bool fixedSize = layout.clientTwips.cx > 0;
     {
         SCOPED_TRACE("created at " + std::to_string(dpi) + " dpi");
         expectAt(dpi);
+        if (fixedSize) {
+            // Its client area is the twips size, and it asks for the size it has at its own DPI.
+            RECT client{};
+            ::GetClientRect(window, &client);
+            EXPECT_EQ(client.right, TwipsToPixels(layout.clientTwips.cx, dpi));
+            EXPECT_EQ(client.bottom, TwipsToPixels(layout.clientTwips.cy, dpi));
+            RECT frame{};
+            ::GetWindowRect(window, &frame);
+            const std::optional<SIZE> asked = ScaledSizeAnswer(window, dpi);
+            ASSERT_TRUE(asked.has_value());
+            EXPECT_EQ(asked->cx, frame.right - frame.left);
+            EXPECT_EQ(asked->cy, frame.bottom - frame.top);
+        }
         SaveScreenshotAt144(window, layout.screenshot, dpi);
     }
     const int newDpi = OtherDpi(dpi);
     SCOPED_TRACE("moved from " + std::to_string(dpi) + " to " + std::to_string(newDpi) + " dpi");
     SendDpiChange(window, dpi, newDpi);
     expectAt(newDpi);
+    if (fixedSize) {
+        // It took the rectangle it asked for (Wine draws the frame for the system DPI whatever the
+        // window's, so the client area itself is exact only on Windows).
+        const std::optional<SIZE> asked = ScaledSizeAnswer(window, newDpi);
+        ASSERT_TRUE(asked.has_value());
+        RECT frame{};
+        ::GetWindowRect(window, &frame);
+        EXPECT_EQ(frame.right - frame.left, asked->cx);
+        EXPECT_EQ(frame.bottom - frame.top, asked->cy);
+    }
 }
 
 int IconWidth(HICON icon) {

@@ -13,6 +13,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 #include <span>
 #include <string>
 
@@ -37,9 +38,14 @@ int ProcessDpi();
 // The DPI a test moves a window to from `dpi`: the next of kTestedDpis (192 goes back to 96).
 int OtherDpi(int dpi);
 
-// Sends `window` the WM_DPICHANGED Windows sends when the window reaches a monitor of `newDpi`: the
-// new DPI and a suggested rectangle that keeps the top left and scales the size by newDpi / oldDpi.
+// Sends `window` what Windows sends when the window reaches a monitor of `newDpi`: WM_GETDPISCALEDSIZE,
+// then WM_DPICHANGED with the new DPI and a suggested rectangle at the same top left, of the size the
+// window answered or else of its size scaled by newDpi / oldDpi.
 void SendDpiChange(HWND window, int oldDpi, int newDpi);
+
+// The size the window answers WM_GETDPISCALEDSIZE with for `dpi`, or nothing when it leaves the
+// size to Windows.
+std::optional<SIZE> ScaledSizeAnswer(HWND window, int dpi);
 
 // Expects every control at its twips place at `dpi`, relative to the client area of `window`.
 void ExpectPlacedAt(HWND window, std::span<const PlacedControl> controls, int dpi);
@@ -54,6 +60,7 @@ struct DpiLayout {
     std::span<const int> fontControls;        // controls in the dialog font
     std::string screenshot;                   // name of the picture kept at 144 dpi
     std::function<void(int dpi)> alsoCheck;   // anything else that follows the DPI, or empty
+    SIZE clientTwips{};                       // a fixed client area, or {0, 0} for a window sized otherwise
 };
 
 // The grouped check of one window in a process started at `dpi`: its controls where the twips put

@@ -61,8 +61,8 @@ TEST(TendwellDpi, DISABLED_AtThisProcessDpi) {
         EXPECT_EQ(box.left, TwipsToPixels(840, at));
         EXPECT_EQ(box.right - box.left, TwipsToPixels(3000, at));
     };
-    ExpectLayoutFollowsDpi(hwnd, dpi,
-                           {kWizardControls, kDialogFontControls, "tendwell", pictureAndDriveBoxAt});
+    ExpectLayoutFollowsDpi(
+        hwnd, dpi, {kWizardControls, kDialogFontControls, "tendwell", pictureAndDriveBoxAt, {7800, 5895}});
 }
 
 }  // namespace

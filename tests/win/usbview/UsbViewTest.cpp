@@ -262,7 +262,8 @@ TEST(UsbViewDpi, LaysOutFromTwipsAtEveryDpiAndOnAChange) {
 TEST_F(UsbViewTest, DISABLED_AtThisProcessDpi) {
     const int dpi = ProcessDpi();
     Open(OneStickAndAMouse());
-    ExpectLayoutFollowsDpi(window_->Hwnd(), dpi, {kViewerControls, kViewerFontControls, "usb-view", {}});
+    ExpectLayoutFollowsDpi(window_->Hwnd(), dpi,
+                           {kViewerControls, kViewerFontControls, "usb-view", {}, {9600, 5640}});
 }
 
 }  // namespace

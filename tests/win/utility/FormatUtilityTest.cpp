@@ -406,8 +406,9 @@ TEST_F(FormatUtilityTest, DISABLED_AtThisProcessDpi) {
                 << "column " << column;
         }
     };
-    ExpectLayoutFollowsDpi(window_->Hwnd(), dpi,
-                           {kUtilityControls, kUtilityFontControls, "format-utility", columnsAt});
+    ExpectLayoutFollowsDpi(
+        window_->Hwnd(), dpi,
+        {kUtilityControls, kUtilityFontControls, "format-utility", columnsAt, {8700, 4620}});
 }
 
 }  // namespace
