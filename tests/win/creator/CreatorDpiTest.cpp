@@ -48,9 +48,7 @@ TEST(CreatorDpi, DISABLED_AtThisProcessDpi) {
     const HWND hwnd = window.Hwnd();
     // The program's picture is drawn for its box, and a link shows a hand of the DPI's cursor size.
     const auto iconAndHandAt = [hwnd](int at) {
-        const auto icon =
-            reinterpret_cast<HICON>(::SendDlgItemMessageW(hwnd, frmBrowse::Image7, STM_GETICON, 0, 0));
-        EXPECT_EQ(IconWidth(icon), TwipsToPixels(720, at));
+        EXPECT_EQ(PictureIconWidth(hwnd, frmBrowse::Image7), TwipsToPixels(720, at));
         const HWND link = ::GetDlgItem(hwnd, frmBrowse::Label4);
         ::SendMessageW(link, WM_SETCURSOR, reinterpret_cast<WPARAM>(link),
                        MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));

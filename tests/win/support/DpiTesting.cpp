@@ -199,6 +199,10 @@ int IconWidth(HICON icon) {
     return bitmap.bmWidth;
 }
 
+int PictureIconWidth(HWND window, int id) {
+    return IconWidth(reinterpret_cast<HICON>(::SendDlgItemMessageW(window, id, STM_GETICON, 0, 0)));
+}
+
 void SaveScreenshotAt144(HWND window, const std::string& name, int dpi) {
     if (dpi == 144) {
         EXPECT_FALSE(SaveWindowScreenshot(window, name + "-144dpi").empty());

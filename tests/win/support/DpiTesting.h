@@ -68,8 +68,10 @@ struct DpiLayout {
 // OtherDpi(dpi), the same again at the new DPI, as a window created there has them.
 void ExpectLayoutFollowsDpi(HWND window, int dpi, const DpiLayout& layout);
 
-// The width in pixels an icon or cursor is drawn at (0 for none).
+// The width in pixels an icon or cursor is drawn at (0 for none), and that of the icon a picture
+// control (SS_ICON) of `window` shows.
 int IconWidth(HICON icon);
+int PictureIconWidth(HWND window, int id);
 
 // Saves a screenshot of the window named "<name>-144dpi" when `dpi` is 144 (others are not kept).
 void SaveScreenshotAt144(HWND window, const std::string& name, int dpi);

@@ -52,9 +52,7 @@ TEST(TendwellDpi, DISABLED_AtThisProcessDpi) {
     const HWND hwnd = window.Hwnd();
     // The program's picture is drawn for its box; the drive box starts where its twips put it.
     const auto pictureAndDriveBoxAt = [hwnd](int at) {
-        const auto icon =
-            reinterpret_cast<HICON>(::SendDlgItemMessageW(hwnd, frmTendwell::Image7, STM_GETICON, 0, 0));
-        EXPECT_EQ(IconWidth(icon), TwipsToPixels(720, at));
+        EXPECT_EQ(PictureIconWidth(hwnd, frmTendwell::Image7), TwipsToPixels(720, at));
         RECT box{};
         ::GetWindowRect(::GetDlgItem(hwnd, frmTendwell::cboDrive), &box);
         ::MapWindowPoints(nullptr, hwnd, reinterpret_cast<POINT*>(&box), 2);
