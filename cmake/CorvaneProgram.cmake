@@ -1,5 +1,16 @@
 # corvane_add_program(<name> SOURCES ... LIBS ...): a GUI program that links statically, so it
 # runs from a stick on any PC with nothing installed and imports only Windows system DLLs.
+# windres reads the manifest as raw data, which the dependency scan of resource scripts does not
+# see: without this a changed manifest would leave the programs carrying the old one.
+function(corvane_resources_follow_manifest name)
+  get_target_property(sources ${name} SOURCES)
+  foreach(source IN LISTS sources)
+    if(source MATCHES "\\.rc$")
+      set_property(SOURCE ${source} APPEND PROPERTY OBJECT_DEPENDS ${PROJECT_SOURCE_DIR}/common/Manifest.xml)
+    endif()
+  endforeach()
+endfunction()
+
 function(corvane_add_program name)
   cmake_parse_arguments(arg "" "" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} WIN32 ${arg_SOURCES})
@@ -8,6 +19,7 @@ function(corvane_add_program name)
   # Resource scripts include the generated artwork and the shared resource headers.
   add_dependencies(${name} corvane_artwork)
   target_include_directories(${name} PRIVATE ${CORVANE_ARTWORK_DIR} ${PROJECT_SOURCE_DIR})
+  corvane_resources_follow_manifest(${name})
   set_property(GLOBAL APPEND PROPERTY CORVANE_PROGRAMS ${name})
 endfunction()
 

@@ -44,14 +44,15 @@ std::string AboutWindow::TitleText() {
            std::to_string(CORVANE_VERSION_REVISION);
 }
 
-void AboutWindow::Show() {
+void AboutWindow::Show(HWND opener) {
     if (!IsOpen()) {
         const std::string caption = std::string(about_texts::kCaptionPrefix) + CORVANE_PRODUCT_NAME;
+        const POINT at = OpeningPointNear(opener);
         if (!CreateWindowObject(WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT, caption.c_str(), kWindowStyle,
-                                CW_USEDEFAULT, CW_USEDEFAULT, 100, 100, HiddenOwner())) {
+                                at.x, at.y, 100, 100, HiddenOwner())) {
             return;
         }
-        SetClientSizeTwips(Hwnd(), kClientWidth, kClientHeight, WindowDpi(Hwnd()));
+        SetFixedClientSize(kClientWidth, kClientHeight);
         CentreOnScreen(Hwnd());
     }
     ::ShowWindow(Hwnd(), SW_SHOWNORMAL);
@@ -60,10 +61,6 @@ void AboutWindow::Show() {
 
 void AboutWindow::OnCreate() {
     const HWND hwnd = Hwnd();
-    const int dpi = WindowDpi(hwnd);
-    font_ = CreateDialogFont(dpi);
-    titleFont_ = CreateDialogFont(dpi, false, /*bold=*/true);
-
     for (const ControlSpec& control : kControls) {
         if (control.id == cmdHelp && !onHelp_) {
             continue;  // the menu's copy
@@ -71,18 +68,30 @@ void AboutWindow::OnCreate() {
         if (control.id == Label2) {
             LinkLabel::Style style;
             style.tabStop = (control.style & WS_TABSTOP) != 0;
-            makerLink_.Create(hwnd, control.id, control.text, control.place, dpi, style,
+            makerLink_.Create(hwnd, control.id, control.text, control.place, Dpi(), style,
                               [this] { OpenMakerPage(); });
             // The tip window is owned by the about window and goes with it.
             AddToolTip(CreateToolTip(hwnd), hwnd, makerLink_.Hwnd(), about_texts::kMakerLinkTip);
             continue;
         }
-        CreateChild(hwnd, control, dpi);
+        CreateChild(hwnd, control, Dpi());
     }
     SetChildTextOf(hwnd, lblTitle, TitleText());
-    ApplyFontToChildren(hwnd, font_.get());
-    ::SendDlgItemMessageW(hwnd, lblTitle, WM_SETFONT, reinterpret_cast<WPARAM>(titleFont_.get()), TRUE);
+    Layout();
     ::SetFocus(::GetDlgItem(hwnd, cmdClose));
+}
+
+void AboutWindow::Layout() {
+    const HWND hwnd = Hwnd();
+    const int dpi = Dpi();
+    PlaceChildren(hwnd, kControls, dpi);
+    for (const ControlSpec& control : kControls) {
+        if (control.id == Label2) {
+            makerLink_.Place(control.place, dpi);
+        }
+    }
+    font_ = WithFontOnChildren(hwnd, CreateDialogFont(dpi));
+    titleFont_ = WithFontOn(::GetDlgItem(hwnd, lblTitle), CreateDialogFont(dpi, false, /*bold=*/true));
 }
 
 void AboutWindow::OpenMakerPage() const {

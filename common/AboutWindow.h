@@ -39,9 +39,9 @@ class AboutWindow : public BaseWindow<AboutWindow> {
     // `onHelp` empty: the menu's window, without the Help button.
     explicit AboutWindow(std::function<void()> onHelp = {});
 
-    // Shows the window, creating it on first use; a second call brings the open window to the front.
-    // Destroy() closes it.
-    void Show();
+    // Shows the window, creating it on first use on the monitor of `opener` (the window whose command
+    // opened it); a second call brings the open window to the front. Destroy() closes it.
+    void Show(HWND opener = nullptr);
 
     // "Corvane - Version 1.1.1"
     static std::string TitleText();
@@ -51,6 +51,9 @@ class AboutWindow : public BaseWindow<AboutWindow> {
 
   private:
     void OnCreate();
+    // Places the controls and makes their fonts for the window's DPI, on creation and on a change.
+    void Layout();
+    void OnDpiChanged() override { Layout(); }
     void OpenMakerPage() const;
 
     std::function<void()> onHelp_;

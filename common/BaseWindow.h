@@ -13,13 +13,23 @@
 // HandleMessage is not noexcept, since the barrier here is what handles a throw. A program's main
 // window is opened by `Create(showCommand)`, a window opened on request by `Show(...)` (created on
 // first use, brought to the front after), and any of them is closed by `Destroy()`.
+//
+// Every window keeps the DPI it is shown at (Dpi()). When Windows moves it to a monitor of another
+// DPI (WM_DPICHANGED) the window takes the new DPI and the rectangle Windows suggests for it, and then
+// its OnDpiChanged() lays it out again: a window lays itself out in one function of its DPI that both
+// its creation and a DPI change call. A window of a fixed client size in twips (SetFixedClientSize)
+// tells Windows its exact size at the new DPI first (WM_GETDPISCALEDSIZE), so that the suggested
+// rectangle holds its client area whole.
 #pragma once
 
+#include "common/DpiScaling.h"
 #include "common/TextEncoding.h"
 #include "common/UniqueHandle.h"
+#include "common/WindowLayout.h"
 
 #include <windows.h>
 
+#include <optional>
 #include <utility>
 
 namespace corvane {
@@ -43,6 +53,8 @@ class BaseWindow {
 
     [[nodiscard]] HWND Hwnd() const noexcept { return hwnd_; }
     [[nodiscard]] bool IsOpen() const noexcept { return hwnd_ != nullptr; }
+    // The DPI the window is laid out for: its monitor's when it was created, then each new one.
+    [[nodiscard]] int Dpi() const noexcept { return dpi_; }
 
     // Destroys the window when it is open; the object can create it again afterwards.
     void Destroy() noexcept {
@@ -92,6 +104,13 @@ class BaseWindow {
         return hiddenOwner_.get();
     }
 
+    // Gives the window a client area of `width` by `height` twips at its DPI, and keeps that size in
+    // twips when the DPI changes.
+    void SetFixedClientSize(int width, int height) noexcept {
+        fixedClient_ = SIZE{width, height};
+        SetClientSizeTwips(hwnd_, width, height, dpi_);
+    }
+
     LRESULT DefaultHandling(UINT message, WPARAM wParam, LPARAM lParam) noexcept {
         return ::DefWindowProcW(hwnd_, message, wParam, lParam);
     }
@@ -99,12 +118,17 @@ class BaseWindow {
     // Called after the window is gone (WM_NCDESTROY); the object may be reused or deleted then.
     virtual void OnWindowDestroyed() noexcept {}
 
+    // Called when the window has taken a new DPI (Dpi()) and the rectangle Windows suggested for it:
+    // fonts, pictures and the controls' places follow it here.
+    virtual void OnDpiChanged() {}
+
   private:
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
         Derived* self = nullptr;
         if (message == WM_NCCREATE) {
             self = static_cast<Derived*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
             self->hwnd_ = hwnd;
+            self->dpi_ = WindowDpi(hwnd);
             ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
         } else {
             self = reinterpret_cast<Derived*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
@@ -114,7 +138,18 @@ class BaseWindow {
         }
         LRESULT result = 0;
         try {
-            result = self->HandleMessage(message, wParam, lParam);
+            if (message == kGetDpiScaledSize && self->fixedClient_) {
+                const SIZE& client = *self->fixedClient_;
+                *reinterpret_cast<SIZE*>(lParam) =
+                    WindowSizeForClientTwips(hwnd, client.cx, client.cy, static_cast<int>(wParam));
+                result = TRUE;
+            } else if (message == WM_DPICHANGED) {
+                self->dpi_ = DpiOfChange(wParam);
+                MoveToSuggestedRect(hwnd, lParam);
+                static_cast<BaseWindow*>(self)->OnDpiChanged();  // overrides may be private
+            } else {
+                result = self->HandleMessage(message, wParam, lParam);
+            }
         } catch (...) {
             // A window whose creation handler failed is not created, rather than shown half-built.
             if (message == WM_NCCREATE) {
@@ -134,7 +169,9 @@ class BaseWindow {
     }
 
     HWND hwnd_ = nullptr;
-    UniqueWindow hiddenOwner_;  // destroyed after the destructor has destroyed hwnd_
+    int dpi_ = WindowDpi(nullptr);
+    std::optional<SIZE> fixedClient_;  // in twips
+    UniqueWindow hiddenOwner_;         // destroyed after the destructor has destroyed hwnd_
 };
 
 }  // namespace corvane

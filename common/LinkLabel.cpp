@@ -11,13 +11,37 @@ bool LinkLabel::Create(HWND parent, int id, const char* text, const TwipsRect& p
                        const Style& style, Action onClick) {
     onClick_ = std::move(onClick);
     alignment_ = style.alignment;
-    font_ = CreateDialogFont(dpi, /*underline=*/true);
     background_.reset(::CreateSolidBrush(style.background));
     const DWORD tabStop = style.tabStop ? WS_TABSTOP : 0;
-    return CreateWindowObject(0, text, WS_CHILD | WS_VISIBLE | tabStop, TwipsToPixels(place.left, dpi),
-                              TwipsToPixels(place.top, dpi), TwipsToPixels(place.width, dpi),
-                              TwipsToPixels(place.height, dpi), parent,
-                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)));
+    if (!CreateWindowObject(0, text, WS_CHILD | WS_VISIBLE | tabStop, 0, 0, 0, 0, parent,
+                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)))) {
+        return false;
+    }
+    Place(place, dpi);
+    return true;
+}
+
+HCURSOR LinkLabel::HandCursorFor(int dpi) {
+    const HINSTANCE module = ::GetModuleHandleW(nullptr);
+    const int width = SystemMetricForDpi(SM_CXCURSOR, dpi);
+    const int height = SystemMetricForDpi(SM_CYCURSOR, dpi);
+    // At the system's cursor size the shared cursor is the right one; another DPI needs one drawn
+    // for its own size (the resource is drawn for 32 pixels; Windows scales it).
+    UniqueCursor sized;
+    if (width != ::GetSystemMetrics(SM_CXCURSOR) || height != ::GetSystemMetrics(SM_CYCURSOR)) {
+        sized.reset(static_cast<HCURSOR>(
+            ::LoadImageW(module, MAKEINTRESOURCEW(IDC_LINK_HAND), IMAGE_CURSOR, width, height, 0)));
+    }
+    const HCURSOR hand = sized ? sized.get() : ::LoadCursorW(module, MAKEINTRESOURCEW(IDC_LINK_HAND));
+    sizedHand_ = std::move(sized);  // the one it replaces is no longer shown
+    return hand;
+}
+
+void LinkLabel::Place(const TwipsRect& place, int dpi) {
+    font_ = CreateDialogFont(dpi, /*underline=*/true);
+    hand_ = HandCursorFor(dpi);
+    PlaceChild(Hwnd(), place, dpi);
+    ::InvalidateRect(Hwnd(), nullptr, FALSE);
 }
 
 void LinkLabel::Activate() {
@@ -64,7 +88,7 @@ LRESULT LinkLabel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return 1;  // WM_PAINT fills the whole label
         case WM_SETCURSOR:
             // Set again on every move over the label, so nothing else can leave another cursor on it.
-            ::SetCursor(::LoadCursorW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDC_LINK_HAND)));
+            ::SetCursor(hand_);
             return TRUE;
         case WM_LBUTTONDOWN:
             pressed_ = true;

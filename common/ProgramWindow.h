@@ -5,15 +5,14 @@
 #include "common/CommonResources.h"
 #include "common/UniqueHandle.h"
 #include "common/WindowLayout.h"
+#include "common/core/Twips.h"
 
 #include <windows.h>
 
 namespace corvane {
 
-// Gives the new window a client area of `width` by `height` twips at its DPI, centres it on its
-// screen and shows it.
-inline void ShowCentred(HWND window, int width, int height, int showCommand) noexcept {
-    SetClientSizeTwips(window, width, height, WindowDpi(window));
+// Centres the new window (sized already) on its screen and shows it.
+inline void ShowCentred(HWND window, int showCommand) noexcept {
     CentreOnScreen(window);
     ::ShowWindow(window, showCommand);
     ::UpdateWindow(window);
@@ -23,6 +22,15 @@ inline void ShowCentred(HWND window, int width, int height, int showCommand) noe
 inline UniqueIcon LoadProgramIcon(int size) noexcept {
     return UniqueIcon(static_cast<HICON>(
         ::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_PROGRAM), IMAGE_ICON, size, size, 0)));
+}
+
+// Puts the program's icon, drawn for the width of its twips box at `dpi`, into a picture control
+// (SS_ICON | SS_REALSIZECONTROL) and hands it back to be kept while the control shows it.
+[[nodiscard]] inline UniqueIcon ShowProgramIcon(HWND picture, const TwipsRect& place, int dpi) noexcept {
+    UniqueIcon icon = LoadProgramIcon(TwipsToPixels(place.width, dpi));
+    ::SendMessageW(picture, STM_SETICON, reinterpret_cast<WPARAM>(icon.get()), 0);
+    PlaceChild(picture, place, dpi);  // the control took the icon's size
+    return icon;
 }
 
 }  // namespace corvane

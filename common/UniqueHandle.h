@@ -86,6 +86,11 @@ struct Icon {
     static Handle Invalid() noexcept { return nullptr; }
     static void Close(Handle h) noexcept { ::DestroyIcon(h); }
 };
+struct Cursor {  // LoadImage(IMAGE_CURSOR) without LR_SHARED
+    using Handle = HCURSOR;
+    static Handle Invalid() noexcept { return nullptr; }
+    static void Close(Handle h) noexcept { ::DestroyCursor(h); }
+};
 struct ImageList {
     using Handle = HIMAGELIST;
     static Handle Invalid() noexcept { return nullptr; }
@@ -125,6 +130,7 @@ using UniqueBitmap = UniqueHandle<handle_traits::GdiObject<HBITMAP>>;
 using UniquePen = UniqueHandle<handle_traits::GdiObject<HPEN>>;
 using UniqueMemoryDc = UniqueHandle<handle_traits::MemoryDc>;
 using UniqueIcon = UniqueHandle<handle_traits::Icon>;
+using UniqueCursor = UniqueHandle<handle_traits::Cursor>;
 using UniqueImageList = UniqueHandle<handle_traits::ImageList>;
 using UniqueMenu = UniqueHandle<handle_traits::Menu>;
 using UniqueWindow = UniqueHandle<handle_traits::Window>;

@@ -5,24 +5,6 @@
 
 namespace corvane {
 
-int WindowDpi(HWND hwnd) noexcept {
-    // GetDpiForWindow exists from Windows 10 1607 on; older systems have one DPI for everything.
-    using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
-    static const auto getDpiForWindow = reinterpret_cast<GetDpiForWindowFn>(
-        reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
-    if (getDpiForWindow != nullptr && hwnd != nullptr) {
-        if (const UINT dpi = getDpiForWindow(hwnd); dpi != 0) {
-            return static_cast<int>(dpi);
-        }
-    }
-    const HDC screen = ::GetDC(nullptr);
-    const int dpi = screen != nullptr ? ::GetDeviceCaps(screen, LOGPIXELSY) : kDefaultDpi;
-    if (screen != nullptr) {
-        ::ReleaseDC(nullptr, screen);
-    }
-    return dpi > 0 ? dpi : kDefaultDpi;
-}
-
 HWND CreateChild(HWND parent, const char* className, const char* text, DWORD style, DWORD exStyle,
                  const TwipsRect& place, int id, int dpi) noexcept {
     return ::CreateWindowExW(
@@ -76,6 +58,34 @@ void ApplyFontToChildren(HWND parent, HFONT font) noexcept {
     ::EnumChildWindows(parent, SetFontOnChild, reinterpret_cast<LPARAM>(font));
 }
 
+UniqueFont WithFontOnChildren(HWND parent, UniqueFont font) noexcept {
+    ApplyFontToChildren(parent, font.get());
+    return font;
+}
+
+UniqueFont WithFontOn(HWND control, UniqueFont font) noexcept {
+    ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
+    return font;
+}
+
+void PlaceChildren(HWND parent, std::span<const ControlSpec> controls, int dpi) noexcept {
+    for (const ControlSpec& control : controls) {
+        if (const HWND child = ::GetDlgItem(parent, control.id); child != nullptr) {
+            PlaceChild(child, control.place, dpi);
+        }
+    }
+}
+
+POINT OpeningPointNear(HWND reference) noexcept {
+    if (reference == nullptr) {
+        return {CW_USEDEFAULT, CW_USEDEFAULT};
+    }
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    ::GetMonitorInfoW(::MonitorFromWindow(reference, MONITOR_DEFAULTTONEAREST), &monitor);
+    return {monitor.rcWork.left, monitor.rcWork.top};
+}
+
 void CentreOnScreen(HWND hwnd) noexcept {
     RECT window{};
     ::GetWindowRect(hwnd, &window);
@@ -90,13 +100,17 @@ void CentreOnScreen(HWND hwnd) noexcept {
                    SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void SetClientSizeTwips(HWND hwnd, int width, int height, int dpi) noexcept {
+SIZE WindowSizeForClientTwips(HWND hwnd, int width, int height, int dpi) noexcept {
     RECT rect{0, 0, TwipsToPixels(width, dpi), TwipsToPixels(height, dpi)};
     const auto style = static_cast<DWORD>(::GetWindowLongPtrW(hwnd, GWL_STYLE));
     const auto exStyle = static_cast<DWORD>(::GetWindowLongPtrW(hwnd, GWL_EXSTYLE));
-    ::AdjustWindowRectEx(&rect, style, ::GetMenu(hwnd) != nullptr, exStyle);
-    ::SetWindowPos(hwnd, nullptr, 0, 0, rect.right - rect.left, rect.bottom - rect.top,
-                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    AdjustWindowRectForDpi(rect, style, ::GetMenu(hwnd) != nullptr, exStyle, dpi);
+    return {rect.right - rect.left, rect.bottom - rect.top};
+}
+
+void SetClientSizeTwips(HWND hwnd, int width, int height, int dpi) noexcept {
+    const SIZE size = WindowSizeForClientTwips(hwnd, width, height, dpi);
+    ::SetWindowPos(hwnd, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 }  // namespace corvane

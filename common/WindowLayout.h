@@ -1,9 +1,12 @@
 // Placing controls from their twips positions at the window's DPI, and the fonts they use.
 #pragma once
 
+#include "common/DpiScaling.h"
 #include "common/UniqueHandle.h"
 
 #include <windows.h>
+
+#include <span>
 
 namespace corvane {
 
@@ -13,9 +16,6 @@ struct TwipsRect {
     int width;
     int height;
 };
-
-// The DPI of the monitor the window is on (96 on systems without per-monitor awareness).
-int WindowDpi(HWND hwnd) noexcept;
 
 // Creates a child control at a twips position (a Unicode window; `text` is UTF-8). `id` is the
 // control id (menu parameter).
@@ -45,8 +45,27 @@ UniqueFont CreateDialogFont(int dpi, bool underline = false, bool bold = false) 
 // Sets `font` on every child of `parent`.
 void ApplyFontToChildren(HWND parent, HFONT font) noexcept;
 
+// Set `font` on every child of `parent`, or on one control, and hand it back to be kept for as long
+// as they use it. Assigning the result over the font they used before deletes that one only once no
+// control holds it any more (`font_ = WithFontOnChildren(hwnd, CreateDialogFont(dpi))`).
+[[nodiscard]] UniqueFont WithFontOnChildren(HWND parent, UniqueFont font) noexcept;
+[[nodiscard]] UniqueFont WithFontOn(HWND control, UniqueFont font) noexcept;
+
+// Moves every control of a window's table to its twips position at `dpi`: the one placing of a
+// window's controls, on creation and again whenever its DPI changes.
+void PlaceChildren(HWND parent, std::span<const ControlSpec> controls, int dpi) noexcept;
+
+// Where to create a window that opens on the monitor `reference` is on: the top left of that
+// monitor's work area, so that the window is made at that monitor's DPI from the start.
+// {CW_USEDEFAULT, CW_USEDEFAULT} without a reference.
+POINT OpeningPointNear(HWND reference) noexcept;
+
 // Moves a window so that it is centred on the work area of its monitor.
 void CentreOnScreen(HWND hwnd) noexcept;
+
+// The size of the whole window (frame, caption and menu bar drawn for `dpi`) whose client area is
+// `width` by `height` twips at `dpi`.
+SIZE WindowSizeForClientTwips(HWND hwnd, int width, int height, int dpi) noexcept;
 
 // Resizes a top-level window so that its client area is `width` by `height` twips.
 void SetClientSizeTwips(HWND hwnd, int width, int height, int dpi) noexcept;

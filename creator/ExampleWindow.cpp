@@ -1,6 +1,7 @@
 #include "creator/ExampleWindow.h"
 
 #include "common/WindowLayout.h"
+#include "common/core/Twips.h"
 
 namespace corvane::creator {
 
@@ -11,15 +12,19 @@ ExampleWindow::ExampleWindow(const char* caption, int clientWidthTwips, int clie
       clientHeight_(clientHeightTwips),
       painter_(painter) {}
 
-void ExampleWindow::Show() {
+void ExampleWindow::Show(HWND opener) {
     if (!IsOpen()) {
-        // A fixed dialog frame: no sizing, no minimise or maximise box; placed where Windows puts new
-        // windows; owned, so that it stays off the task bar.
-        if (!CreateWindowObject(WS_EX_DLGMODALFRAME, caption_, WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU,
-                                CW_USEDEFAULT, CW_USEDEFAULT, 100, 100, HiddenOwner())) {
+        // A fixed dialog frame: no sizing, no minimise or maximise box; made on the opener's monitor at
+        // its DPI (where Windows puts new windows without one); owned, so that it stays off the task bar.
+        const POINT at = OpeningPointNear(opener);
+        if (!CreateWindowObject(WS_EX_DLGMODALFRAME, caption_, WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, at.x,
+                                at.y, 100, 100, HiddenOwner())) {
             return;
         }
-        SetClientSizeTwips(Hwnd(), clientWidth_, clientHeight_, WindowDpi(Hwnd()));
+        SetFixedClientSize(clientWidth_, clientHeight_);
+        if (opener != nullptr) {
+            CentreOnScreen(Hwnd());
+        }
     }
     ::ShowWindow(Hwnd(), SW_SHOWNORMAL);
     ::SetForegroundWindow(Hwnd());
@@ -30,7 +35,15 @@ void ExampleWindow::Paint() noexcept {
     const HDC dc = ::BeginPaint(Hwnd(), &paint);
     RECT client{};
     ::GetClientRect(Hwnd(), &client);
-    painter_(dc, client);
+    // The pictures are drawn in the pixels of 96 dpi: the DC scales them, their fonts and lines
+    // included, to the window's DPI.
+    const int dpi = Dpi();
+    ::SetMapMode(dc, MM_ANISOTROPIC);
+    ::SetWindowExtEx(dc, kDefaultDpi, kDefaultDpi, nullptr);
+    ::SetViewportExtEx(dc, dpi, dpi, nullptr);
+    const RECT area{0, 0, ::MulDiv(client.right, kDefaultDpi, dpi),
+                    ::MulDiv(client.bottom, kDefaultDpi, dpi)};
+    painter_(dc, area);
     ::EndPaint(Hwnd(), &paint);
 }
 

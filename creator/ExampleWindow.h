@@ -12,13 +12,17 @@ class ExampleWindow : public BaseWindow<ExampleWindow> {
 
     ExampleWindow(const char* caption, int clientWidthTwips, int clientHeightTwips, Painter painter) noexcept;
 
-    void Show();  // Destroy() closes it
+    // Opens the window centred on the monitor of `opener` (the window whose command opened it), or
+    // brings the open one back. Destroy() closes it.
+    void Show(HWND opener = nullptr);
 
     static const char* ClassName() { return "CorvaneLabelExample"; }
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
   private:
     void Paint() noexcept;
+    // The picture fills the client area: the suggested rectangle already sized it for the new DPI.
+    void OnDpiChanged() override { ::InvalidateRect(Hwnd(), nullptr, TRUE); }
 
     const char* caption_;
     int clientWidth_;

@@ -2,6 +2,7 @@
 
 #include "common/CommonResources.h"
 #include "common/MessageLoop.h"
+#include "common/ProgramWindow.h"
 #include "common/RunningFlag.h"
 #include "common/TextEncoding.h"
 #include "common/ToolTip.h"
@@ -25,6 +26,7 @@ constexpr int kClientWidth = 6660;  // twips
 constexpr int kClientHeight = 4095;
 constexpr TwipsRect kWhitePanel{0, 0, 1455, 4095};
 constexpr TwipsRect kWhiteStrip{1455, 0, 5280, 855};
+constexpr TwipsRect kProgramPicture{5760, 45, 720, 720};
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr COLORREF kStatusBlue = RGB(0, 0, 255);
 constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
@@ -52,7 +54,7 @@ constexpr std::array<ControlSpec, 16> kControls = {{
     {frmBrowse::Image8, "STATIC", "", SS_OWNERDRAW, 0, {1800, 0, 3750, 750}},
     {frmBrowse::SeparatorVertical, "STATIC", "", SS_ETCHEDVERT, 0, {1440, 0, 30, kClientHeight}},
     {frmBrowse::SeparatorHorizontal, "STATIC", "", SS_ETCHEDHORZ, 0, {1455, 855, kClientWidth - 1455, 30}},
-    {frmBrowse::Image7, "STATIC", "", SS_ICON | SS_REALSIZECONTROL, 0, {5760, 45, 720, 720}},
+    {frmBrowse::Image7, "STATIC", "", SS_ICON | SS_REALSIZECONTROL, 0, kProgramPicture},
     {frmBrowse::Image1, "STATIC", "", kWhatsThisStyle, 0, {6000, 1815, 240, 240}},
     {frmBrowse::Image2, "STATIC", "", kWhatsThisStyle, 0, {6000, 2655, 240, 240}},
 }};
@@ -123,49 +125,52 @@ bool frmBrowse::Create(int showCommand) {
                             CW_USEDEFAULT, CW_USEDEFAULT, 100, 100)) {
         return false;
     }
-    SetClientSizeTwips(Hwnd(), kClientWidth, kClientHeight, WindowDpi(Hwnd()));
-    CentreOnScreen(Hwnd());
-    ::ShowWindow(Hwnd(), showCommand);
-    ::UpdateWindow(Hwnd());
+    SetFixedClientSize(kClientWidth, kClientHeight);
+    ShowCentred(Hwnd(), showCommand);
     return true;
 }
 
 void frmBrowse::OnCreate() {
     const HWND hwnd = Hwnd();
-    const int dpi = WindowDpi(hwnd);
-    font_ = CreateDialogFont(dpi);
     toolTip_ = CreateToolTip(hwnd);
     for (const ControlSpec& control : kControls) {
-        const HWND child = CreateChild(hwnd, control, dpi);
-        if (control.id == Image7) {
-            const int iconSize = TwipsToPixels(control.place.width, dpi);
-            programIcon_.reset(
-                static_cast<HICON>(::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_PROGRAM),
-                                                IMAGE_ICON, iconSize, iconSize, 0)));
-            ::SendMessageW(child, STM_SETICON, reinterpret_cast<WPARAM>(programIcon_.get()), 0);
-        } else if (control.id == Image1 || control.id == Image2) {
+        const HWND child = CreateChild(hwnd, control, Dpi());
+        if (control.id == Image1 || control.id == Image2) {
             AddToolTip(toolTip_, hwnd, child, texts::kWhatsThis);
         }
     }
-    ApplyFontToChildren(hwnd, font_.get());
-    CreateLinks(dpi);
+    CreateLinks();
+    Layout();
     ::SetFocus(::GetDlgItem(hwnd, txtAction));
 }
 
-void frmBrowse::CreateLinks(int dpi) {
+void frmBrowse::CreateLinks() {
     LinkLabel::Style onWhite;
     onWhite.background = kWhite;
     const std::array<std::function<void()>, 4> actions = {
         [this] { OpenCreatorFile(Hwnd(), drive::kRepairWizardFile); },
         [this] { OpenCreatorFile(Hwnd(), drive::kFormatUtilityFile); },
         [this] { OpenCreatorFile(Hwnd(), drive::kUsbViewFile); },
-        [this] { miniAbout_.Show(); },
+        [this] { miniAbout_.Show(Hwnd()); },
     };
     for (std::size_t i = 0; i < kLinks.size(); ++i) {
         const LinkPlace& link = kLinks[i];
-        CreateChild(Hwnd(), {link.iconId, "STATIC", "", SS_OWNERDRAW, 0, link.icon}, dpi);
-        links_[i].Create(Hwnd(), link.id, link.text, link.label, dpi, onWhite, actions[i]);
+        CreateChild(Hwnd(), {link.iconId, "STATIC", "", SS_OWNERDRAW, 0, link.icon}, Dpi());
+        links_[i].Create(Hwnd(), link.id, link.text, link.label, Dpi(), onWhite, actions[i]);
     }
+}
+
+void frmBrowse::Layout() {
+    const HWND hwnd = Hwnd();
+    const int dpi = Dpi();
+    PlaceChildren(hwnd, kControls, dpi);
+    for (std::size_t i = 0; i < kLinks.size(); ++i) {
+        PlaceChild(::GetDlgItem(hwnd, kLinks[i].iconId), kLinks[i].icon, dpi);
+        links_[i].Place(kLinks[i].label, dpi);
+    }
+    programIcon_ = ShowProgramIcon(::GetDlgItem(hwnd, Image7), kProgramPicture, dpi);
+    font_ = WithFontOnChildren(hwnd, CreateDialogFont(dpi));
+    ::InvalidateRect(hwnd, nullptr, TRUE);  // the white panels are painted in twips too
 }
 
 void frmBrowse::OpenCreatorFile(HWND owner, std::string_view relativePath) const {
@@ -188,7 +193,7 @@ void frmBrowse::OnCommand(int id, int notification) {
         case Image1:
         case Image2:
             if (notification == STN_CLICKED) {
-                (id == Image1 ? frmAction_ : frmMyComp_).Show();
+                (id == Image1 ? frmAction_ : frmMyComp_).Show(Hwnd());
             }
             break;
         default:
@@ -253,9 +258,8 @@ void frmBrowse::OnClose() noexcept {
 void frmBrowse::Paint() noexcept {
     PAINTSTRUCT paint{};
     const HDC dc = ::BeginPaint(Hwnd(), &paint);
-    const int dpi = WindowDpi(Hwnd());
-    art::Fill(dc, PixelRect(kWhitePanel, dpi), kWhite);
-    art::Fill(dc, PixelRect(kWhiteStrip, dpi), kWhite);
+    art::Fill(dc, PixelRect(kWhitePanel, Dpi()), kWhite);
+    art::Fill(dc, PixelRect(kWhiteStrip, Dpi()), kWhite);
     ::EndPaint(Hwnd(), &paint);
 }
 

@@ -65,7 +65,11 @@ class frmBrowse : public BaseWindow<frmBrowse>, private CreationFeedback {
 
   private:
     void OnCreate();
-    void CreateLinks(int dpi);
+    void CreateLinks();
+    // Places every control, the links and pictures and makes their fonts and icons for the window's
+    // DPI: after creation and again on each change of DPI.
+    void Layout();
+    void OnDpiChanged() override { Layout(); }
     void OnCommand(int id, int notification);
     void OnCreateMenu();
     void OnSelectUsb();

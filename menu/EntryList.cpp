@@ -22,7 +22,8 @@ namespace {
 void ReportIfOutOfHandles(DWORD error, const char* leadIn) {
     if (error == ERROR_TOO_MANY_OPEN_FILES) {
         const std::string text = leadIn + SystemErrorText(error);
-        ShowMessageBox(nullptr, text, texts::kProgramTitle, MB_OK | MB_ICONERROR);
+        // Owned by the active window (the menu), so that it shows on its monitor at its DPI.
+        ShowMessageBox(::GetActiveWindow(), text, texts::kProgramTitle, MB_OK | MB_ICONERROR);
     }
 }
 

@@ -28,7 +28,7 @@ constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBO
 constexpr DWORD kButtonStyle = WS_TABSTOP | BS_PUSHBUTTON;
 constexpr UINT kSearchMessage = WM_APP + 1;  // from the search thread: progress, or the end
 
-// In tab order: the list first, as it is what the user works in, then the buttons.
+// In tab order: the texts and the bar take no focus; the list, then the buttons.
 const std::array<ControlSpec, 7> kControls = {{
     {ProgramSearchWindow::lblSearch,
      "STATIC",
@@ -41,7 +41,7 @@ const std::array<ControlSpec, 7> kControls = {{
     {ProgramSearchWindow::lstPrograms,
      WC_LISTVIEWA,
      "",
-     WS_TABSTOP | LVS_REPORT | LVS_SHOWSELALWAYS | LVS_NOSORTHEADER,
+     WS_TABSTOP | LVS_REPORT | LVS_SHOWSELALWAYS | LVS_NOSORTHEADER | LVS_SHAREIMAGELISTS,
      WS_EX_CLIENTEDGE,
      {240, 1140, 6720, 3300}},
     {ProgramSearchWindow::cmdTickAll,
@@ -64,14 +64,24 @@ const std::array<ControlSpec, 7> kControls = {{
      {5505, 4740, 1455, 350}},
 }};
 
-void InsertColumn(HWND list, int column, const char* header, int widthTwips, int dpi) {
+void InsertColumn(HWND list, int column, const char* header) {
     std::wstring text = WideFromUtf8(header);
     LVCOLUMNW item{};
-    item.mask = LVCF_TEXT | LVCF_SUBITEM | LVCF_WIDTH;
+    item.mask = LVCF_TEXT | LVCF_SUBITEM;
     item.pszText = text.data();
     item.iSubItem = column;
-    item.cx = TwipsToPixels(widthTwips, dpi);
     ::SendMessageW(list, LVM_INSERTCOLUMNW, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&item));
+}
+
+// The same icons at another size; the originals are not kept, so they are stretched.
+UniqueImageList ResizedImages(HIMAGELIST images, int size) {
+    UniqueImageList resized(::ImageList_Create(size, size, ILC_COLOR32 | ILC_MASK, 1, 32));
+    const int count = images != nullptr ? ::ImageList_GetImageCount(images) : 0;
+    for (int index = 0; index < count && resized; ++index) {
+        const UniqueIcon icon(::ImageList_GetIcon(images, index, ILD_NORMAL));
+        ::ImageList_ReplaceIcon(resized.get(), -1, icon.get());
+    }
+    return resized;
 }
 
 void SetCell(HWND list, int row, int column, const std::string& text) {
@@ -116,33 +126,46 @@ void ProgramSearchWindow::Show() {
         ::SetForegroundWindow(Hwnd());
         return;
     }
-    if (!CreateWindowObject(WS_EX_CONTROLPARENT, texts::kFindProgramsCaption, kStyle, CW_USEDEFAULT,
-                            CW_USEDEFAULT, 100, 100, host_.OwnerWindow())) {
+    // Made on the monitor of the menu window, at its DPI, and centred there.
+    const POINT at = OpeningPointNear(host_.OwnerWindow());
+    if (!CreateWindowObject(WS_EX_CONTROLPARENT, texts::kFindProgramsCaption, kStyle, at.x, at.y, 100, 100,
+                            host_.OwnerWindow())) {
         return;
     }
-    ShowCentred(Hwnd(), kClientWidth, kClientHeight, SW_SHOWNORMAL);
+    SetFixedClientSize(kClientWidth, kClientHeight);
+    ShowCentred(Hwnd(), SW_SHOWNORMAL);
     ::SetForegroundWindow(Hwnd());
     ::SetFocus(::GetDlgItem(Hwnd(), cmdCancel));
     StartSearch();
 }
 
 void ProgramSearchWindow::OnCreate() {
-    const int dpi = WindowDpi(Hwnd());
     for (const ControlSpec& control : kControls) {
-        CreateChild(Hwnd(), control, dpi);
+        CreateChild(Hwnd(), control, Dpi());
     }
     list_ = ::GetDlgItem(Hwnd(), lstPrograms);
     ListView_SetExtendedListViewStyle(list_, LVS_EX_CHECKBOXES | LVS_EX_FULLROWSELECT);
-    InsertColumn(list_, 0, texts::kColumnName, kNameColumnWidth, dpi);
-    InsertColumn(list_, 1, texts::kColumnTarget, kTargetColumnWidth, dpi);
-    icons_ = CreateImagesWithGenericIcon(SmallIconSize(dpi));
-    ListView_SetImageList(list_, icons_.get(),
-                          LVSIL_SMALL);  // the list does not own it (LVS_SHAREIMAGELISTS)
-    ::SetWindowLongPtrW(list_, GWL_STYLE, ::GetWindowLongPtrW(list_, GWL_STYLE) | LVS_SHAREIMAGELISTS);
-    font_ = CreateDialogFont(dpi);
-    ApplyFontToChildren(Hwnd(), font_.get());
+    InsertColumn(list_, 0, texts::kColumnName);
+    InsertColumn(list_, 1, texts::kColumnTarget);
+    icons_ = CreateImagesWithGenericIcon(SmallIconSize(Dpi()));
+    ListView_SetImageList(list_, icons_.get(), LVSIL_SMALL);  // the list does not own it
     ::EnableWindow(::GetDlgItem(Hwnd(), cmdTickAll), FALSE);
     ::EnableWindow(::GetDlgItem(Hwnd(), cmdAdd), FALSE);
+    Layout();
+}
+
+void ProgramSearchWindow::Layout() {
+    PlaceChildren(Hwnd(), kControls, Dpi());
+    font_ = WithFontOnChildren(Hwnd(), CreateDialogFont(Dpi()));
+    ListView_SetColumnWidth(list_, 0, TwipsToPixels(kNameColumnWidth, Dpi()));
+    ListView_SetColumnWidth(list_, 1, TwipsToPixels(kTargetColumnWidth, Dpi()));
+}
+
+void ProgramSearchWindow::OnDpiChanged() {
+    Layout();
+    UniqueImageList resized = ResizedImages(icons_.get(), SmallIconSize(Dpi()));
+    ListView_SetImageList(list_, resized.get(), LVSIL_SMALL);
+    icons_ = std::move(resized);  // the old list goes once the list view holds the new one
 }
 
 void ProgramSearchWindow::StartSearch() {
@@ -157,7 +180,7 @@ void ProgramSearchWindow::StartSearch() {
     request.listed = listed_.get();
     try {
         search_ = std::make_unique<ProgramSearchThread>(Hwnd(), kSearchMessage, std::move(request),
-                                                        SmallIconSize(WindowDpi(Hwnd())));
+                                                        SmallIconSize(Dpi()));
     } catch (const std::system_error&) {
         ShowPrograms({});  // no thread: nothing found, and the window says so
     }

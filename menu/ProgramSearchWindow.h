@@ -48,6 +48,8 @@ class ProgramSearchWindow : public BaseWindow<ProgramSearchWindow> {
 
   private:
     void OnCreate();
+    void Layout();
+    void OnDpiChanged() override;
     void StartSearch();
     void OnSearchMessage();
     void ShowPrograms(std::vector<FoundProgram> found);

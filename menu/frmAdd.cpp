@@ -45,11 +45,12 @@ void frmAdd::Show(Mode mode) {
     mode_ = mode;
     editedEntry_.reset();
     fileDialog_ = std::make_shared<cFileDialog>();
-    if (!CreateWindowObject(WS_EX_CONTROLPARENT, texts::kEditorDesignCaption, kStyle, CW_USEDEFAULT,
-                            CW_USEDEFAULT, 100, 100)) {
+    // Made on the monitor of the menu window, at its DPI, and centred there.
+    const POINT at = OpeningPointNear(host_.OwnerWindow());
+    if (!CreateWindowObject(WS_EX_CONTROLPARENT, texts::kEditorDesignCaption, kStyle, at.x, at.y, 100, 100)) {
         return;
     }
-    SetClientSizeTwips(Hwnd(), kClientWidth, kClientHeight, WindowDpi(Hwnd()));
+    SetFixedClientSize(kClientWidth, kClientHeight);
     SetWindowTextOf(Hwnd(), mode == Mode::Add ? texts::kAddEntryCaption : texts::kEditEntryCaption);
     if (mode == Mode::Edit) {
         FillFromSelectedEntry();
@@ -66,12 +67,15 @@ void frmAdd::OnWindowDestroyed() noexcept {
 }
 
 void frmAdd::OnCreate() {
-    const int dpi = WindowDpi(Hwnd());
     for (const ControlSpec& control : kControls) {
-        CreateChild(Hwnd(), control, dpi);
+        CreateChild(Hwnd(), control, Dpi());
     }
-    font_ = CreateDialogFont(dpi);
-    ApplyFontToChildren(Hwnd(), font_.get());
+    Layout();
+}
+
+void frmAdd::Layout() {
+    PlaceChildren(Hwnd(), kControls, Dpi());
+    font_ = WithFontOnChildren(Hwnd(), CreateDialogFont(Dpi()));
 }
 
 void frmAdd::FillFromSelectedEntry() {

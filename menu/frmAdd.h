@@ -46,6 +46,10 @@ class frmAdd : public BaseWindow<frmAdd> {
 
   private:
     void OnCreate();
+    // Places the controls and makes their font for the window's DPI: after creation and again on
+    // each change of DPI.
+    void Layout();
+    void OnDpiChanged() override { Layout(); }
     void FillFromSelectedEntry();
     [[nodiscard]] std::string FieldText(int id) const;
     void OnWindowDestroyed() noexcept override;

@@ -2,6 +2,7 @@
 
 #include "common/CommonResources.h"
 #include "common/FileContents.h"
+#include "common/ProgramWindow.h"
 #include "common/SystemError.h"
 #include "common/TextEncoding.h"
 #include "common/WindowLayout.h"
@@ -127,13 +128,12 @@ bool frmMain::OnCreate() {
         return false;
     }
     menuBar_ = bar.release();  // the window destroys its menu bar
-    const int dpi = WindowDpi(Hwnd());
     // The find box comes first in the tab order, as it is above the list.
     if (!findBox_.Create(Hwnd(), txtFind)) {
         return false;
     }
     for (const ControlSpec& control : kControls) {
-        CreateChild(Hwnd(), control, dpi);
+        CreateChild(Hwnd(), control, Dpi());
     }
     list_ = ::GetDlgItem(Hwnd(), lstApp);
     listView_.Attach(list_);
@@ -151,9 +151,7 @@ bool frmMain::OnCreate() {
         ::SendMessageW(list_, LVM_INSERTCOLUMNW, static_cast<WPARAM>(column),
                        reinterpret_cast<LPARAM>(&item));
     }
-    font_ = CreateDialogFont(dpi);
-    ApplyFontToChildren(Hwnd(), font_.get());
-    StartDecorations();
+    FollowDpi();
     taskbarCreated_ = ::RegisterWindowMessageW(L"TaskbarCreated");
     StartUp();
     return true;
@@ -249,6 +247,27 @@ bool frmMain::SaveList() {
     return error == ERROR_SUCCESS;
 }
 
+void frmMain::FollowDpi() noexcept {
+    font_ = WithFontOnChildren(Hwnd(), CreateDialogFont(Dpi()));
+    StartDecorations();  // the list's icons at the small icon size of the DPI
+    trayIcon_ = LoadProgramIcon(SystemMetricForDpi(SM_CXSMICON, Dpi()));
+}
+
+void frmMain::OnDpiChanged() {
+    FollowDpi();
+    if (decorations_) {
+        decorations_->Release();  // the window is on screen
+    }
+    modTray::ChangeTrayIcon(Hwnd(), TrayIcon());
+    Layout();
+    ::InvalidateRect(list_, nullptr, TRUE);
+}
+
+HICON frmMain::TrayIcon() const noexcept {
+    // Without an icon of the DPI's size the shared one of the system's size does.
+    return trayIcon_ ? trayIcon_.get() : ProgramIcon(SM_CXSMICON, SM_CYSMICON);
+}
+
 void frmMain::Layout() noexcept {
     if (::IsIconic(Hwnd())) {
         ::ShowWindow(Hwnd(), SW_HIDE);  // reachable through the tray icon only
@@ -256,7 +275,7 @@ void frmMain::Layout() noexcept {
     }
     RECT window{};
     ::GetWindowRect(Hwnd(), &window);
-    const int dpi = WindowDpi(Hwnd());
+    const int dpi = Dpi();
     const long long width = PixelsToTwips(window.right - window.left, dpi);
     const long long height = PixelsToTwips(window.bottom - window.top, dpi);
     // An open find box takes its height from the top of the list.
@@ -356,7 +375,7 @@ LRESULT frmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             OnTrayNotification(static_cast<UINT>(LOWORD(lParam)));
             return 0;
         case kStartUpShown:
-            modTray::AddTrayIcon(Hwnd(), ProgramIcon(SM_CXSMICON, SM_CYSMICON), texts::kProgramTitle);
+            modTray::AddTrayIcon(Hwnd(), TrayIcon(), texts::kProgramTitle);
             SweepHandOffCopies();  // what an earlier eject's copy could not delete of itself
             return 0;
         case WM_CLOSE:
@@ -376,7 +395,7 @@ LRESULT frmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             }
             if (message == taskbarCreated_ && taskbarCreated_ != 0) {
                 // Explorer restarted: the tray is new and empty.
-                modTray::AddTrayIcon(Hwnd(), ProgramIcon(SM_CXSMICON, SM_CYSMICON), texts::kProgramTitle);
+                modTray::AddTrayIcon(Hwnd(), TrayIcon(), texts::kProgramTitle);
                 return 0;
             }
             return DefaultHandling(message, wParam, lParam);
@@ -428,6 +447,7 @@ void frmMain::OnListClick() {
 }
 
 void frmMain::StartDecorations() noexcept {
+    std::unique_ptr<EntryDecorations> decorations;
     try {
         // An entry is looked for where launching would start it: the recorded path, then the same
         // path on the menu's drive.
@@ -441,14 +461,15 @@ void frmMain::StartDecorations() noexcept {
             }
             return candidates;
         };
-        decorations_ = std::make_unique<EntryDecorations>(Hwnd(), kDecorationsReady, WindowDpi(Hwnd()),
-                                                          std::move(candidatesOf));
-    } catch (...) {  // no thread for the lookups: the rows are drawn without icons and never grey
+        decorations =
+            std::make_unique<EntryDecorations>(Hwnd(), kDecorationsReady, Dpi(), std::move(candidatesOf));
+    } catch (...) {  // no thread for the lookups: the rows keep the looks they have (none at first)
         return;
     }
-    decorations_->Hold();  // until the window has been painted once (Create)
-    listView_.SetDecorations(decorations_.get());
-    ::SendMessageW(list_, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(decorations_->ImageList()));
+    decorations->Hold();  // until the window has been painted once (Create)
+    listView_.SetDecorations(decorations.get());
+    ::SendMessageW(list_, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(decorations->ImageList()));
+    decorations_ = std::move(decorations);  // the list has let go of the old icons
 }
 
 void frmMain::OnDecorationsReady() noexcept {

@@ -100,6 +100,11 @@ class frmMain : public BaseWindow<frmMain>, public EntryEditorHost, private Find
     bool OnCreate();
     void StartUp();
     void Layout() noexcept;
+    // Makes the fonts, the list's icons and the tray icon for the window's DPI: on creation and
+    // again on each change of DPI.
+    void FollowDpi() noexcept;
+    void OnDpiChanged() override;
+    [[nodiscard]] HICON TrayIcon() const noexcept;
     void Unload();
     void OnEndSession(bool ending);
     void CloseOtherWindows() noexcept;
@@ -168,6 +173,7 @@ class frmMain : public BaseWindow<frmMain>, public EntryEditorHost, private Find
     UniqueMenu trayMenu_;
     TrayEntryMenu trayEntries_;  // the tray's popup as last shown
     UniqueFont font_;
+    UniqueIcon trayIcon_;  // the program's icon at the small icon size of the window's DPI
     UINT taskbarCreated_ = 0;
     // What loading Data.dat returned; anything but ERROR_SUCCESS (the file was there but could not be
     // read whole, or not exactly) keeps the list from being saved; restarting loads again.

@@ -103,7 +103,7 @@ void frmMain::OnCommand(int id) {
             break;
         case mnuAbout:
         case mnuAbout2:
-            about_.Show();
+            about_.Show(Hwnd());
             break;
         case mnuExit:
         case mnuExit2:

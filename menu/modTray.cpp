@@ -35,6 +35,13 @@ void AddTrayIcon(HWND window, HICON icon, const char* tip) noexcept {
     ::Shell_NotifyIconW(NIM_ADD, &record);
 }
 
+void ChangeTrayIcon(HWND window, HICON icon) noexcept {
+    NOTIFYICONDATAW record = IconRecord(window);
+    record.uFlags = NIF_ICON;
+    record.hIcon = icon;
+    ::Shell_NotifyIconW(NIM_MODIFY, &record);
+}
+
 void RemoveTrayIcon(HWND window) noexcept {
     NOTIFYICONDATAW record = IconRecord(window);
     ::Shell_NotifyIconW(NIM_DELETE, &record);

@@ -13,6 +13,9 @@ inline constexpr UINT kTrayNotification = WM_APP + 1;
 // characters). Failures of the platform call are ignored.
 void AddTrayIcon(HWND window, HICON icon, const char* tip) noexcept;
 
+// Replaces the picture of the icon of `window` (after a change of DPI); the tip stays.
+void ChangeTrayIcon(HWND window, HICON icon) noexcept;
+
 // Removes the icon of `window`; nothing happens when it is already gone.
 void RemoveTrayIcon(HWND window) noexcept;
 

@@ -58,7 +58,7 @@ bool frmStart::Create() {
     if (!CreateWindowObject(0, texts::kCaption, WS_POPUP, 0, 0, 0, 0)) {
         return false;
     }
-    SetClientSizeTwips(Hwnd(), kClientWidthTwips, kClientHeightTwips, WindowDpi(Hwnd()));
+    SetFixedClientSize(kClientWidthTwips, kClientHeightTwips);
     CentreOnScreen(Hwnd());
     return true;
 }
@@ -73,12 +73,20 @@ void frmStart::ShowAndPaint() noexcept {
 }
 
 void frmStart::OnCreate() {
-    const int dpi = WindowDpi(Hwnd());
-    font_ = CreateDialogFont(dpi);
     for (const ControlSpec& control : kControls) {
-        FitLabelToText(CreateChild(Hwnd(), control, dpi), control.text, font_.get());
+        CreateChild(Hwnd(), control, Dpi());
     }
-    ApplyFontToChildren(Hwnd(), font_.get());
+    Layout();
+}
+
+void frmStart::Layout() {
+    const int dpi = Dpi();
+    font_ = WithFontOnChildren(Hwnd(), CreateDialogFont(dpi));
+    for (const ControlSpec& control : kControls) {
+        const HWND label = ::GetDlgItem(Hwnd(), control.id);
+        PlaceChild(label, control.place, dpi);
+        FitLabelToText(label, control.text, font_.get());
+    }
 }
 
 LRESULT frmStart::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -36,6 +36,10 @@ class frmStart : public BaseWindow<frmStart> {
 
   private:
     void OnCreate();
+    // Places the labels, grown to their texts, and makes their font for the window's DPI: after
+    // creation and again on each change of DPI.
+    void Layout();
+    void OnDpiChanged() override { Layout(); }
 
     UniqueFont font_;
 };

@@ -39,13 +39,6 @@ void SetControlText(HWND parent, int id, std::string_view text) {
     SetText(::GetDlgItem(parent, id), text);
 }
 
-void ShowCentred(HWND window, int clientWidthTwips, int clientHeightTwips, int showCommand) {
-    SetClientSizeTwips(window, clientWidthTwips, clientHeightTwips, WindowDpi(window));
-    CentreOnScreen(window);
-    ::ShowWindow(window, showCommand);
-    ::UpdateWindow(window);
-}
-
 std::string HelpFilePath() {
     return JoinPath(ProgramFolder(), kHelpFileName);
 }

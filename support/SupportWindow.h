@@ -16,9 +16,6 @@ int ShowMessage(HWND owner, std::string_view text, std::string_view title, UINT 
 void SetText(HWND window, std::string_view text);
 void SetControlText(HWND parent, int id, std::string_view text);
 
-// Sizes a main window to its client area in twips, centres it and shows it.
-void ShowCentred(HWND window, int clientWidthTwips, int clientHeightTwips, int showCommand);
-
 // The help file the support tools travel with: Corvane.chm in the folder of the running program.
 std::string HelpFilePath();
 

@@ -4,17 +4,20 @@
 //
 // A tool window derives as `class frmX : public ToolWindow<frmX>` and provides
 //   static constexpr ToolDescription kTool;    // title, help page, client size
+//   static std::span<const ControlSpec> Controls();   // its table of controls, in tab order
 //   void OnCreate();                          // its controls, from its table
 //   void OnCommand(int id);                   // its own buttons and keys
 //   void OnNotify(const NMHDR& header);       // its list's or tree's notifications
 // and optionally
 //   bool IsBusy() const;                      // no closing while true
+//   void LayoutOwn(int dpi);                  // what else follows the DPI (a list's columns)
 //   bool HandleOwnMessage(UINT, WPARAM, LPARAM, LRESULT& result);   // true when it handled one
 #pragma once
 
 #include "common/AboutWindow.h"
 #include "common/BaseWindow.h"
 #include "common/CommonResources.h"
+#include "common/ProgramWindow.h"
 #include "support/SupportWindow.h"
 #include "support/ToolResources.h"
 
@@ -52,8 +55,8 @@ class ToolWindow : public BaseWindow<Derived> {
                                       CW_USEDEFAULT, 100, 100)) {
             return false;
         }
-        ShowCentred(this->Hwnd(), Derived::kTool.clientWidthTwips, Derived::kTool.clientHeightTwips,
-                    showCommand);
+        this->SetFixedClientSize(Derived::kTool.clientWidthTwips, Derived::kTool.clientHeightTwips);
+        ShowCentred(this->Hwnd(), showCommand);
         return true;
     }
 
@@ -66,6 +69,7 @@ class ToolWindow : public BaseWindow<Derived> {
         switch (message) {
             case WM_CREATE:
                 self.OnCreate();
+                Layout();
                 return 0;
             case WM_COMMAND:
                 if (!HandleCommonCommand(LOWORD(wParam))) {
@@ -102,13 +106,28 @@ class ToolWindow : public BaseWindow<Derived> {
     }
 
   private:
+    // Places the table's controls and makes their font for the window's DPI: after creation, and
+    // again on every change of DPI.
+    void Layout() {
+        Derived& self = *static_cast<Derived*>(this);
+        const HWND hwnd = this->Hwnd();
+        const int dpi = this->Dpi();
+        PlaceChildren(hwnd, Derived::Controls(), dpi);
+        font_ = WithFontOnChildren(hwnd, CreateDialogFont(dpi));
+        if constexpr (requires { self.LayoutOwn(dpi); }) {
+            self.LayoutOwn(dpi);
+        }
+    }
+
+    void OnDpiChanged() override { Layout(); }
+
     bool HandleCommonCommand(int id) {
         switch (id) {
             case cmdHelp:
                 OpenHelp(this->Hwnd());
                 return true;
             case cmdAbout:
-                about_.Show();
+                about_.Show(this->Hwnd());
                 return true;
             case cmdClose:
                 CloseUnlessBusy();
@@ -137,6 +156,7 @@ class ToolWindow : public BaseWindow<Derived> {
 
     std::function<void()> onClosed_;
     AboutWindow about_;
+    UniqueFont font_;
 };
 
 }  // namespace corvane::support

@@ -26,6 +26,7 @@ namespace {
 constexpr int kClientWidth = 7800;  // twips
 constexpr int kClientHeight = 5895;
 constexpr TwipsRect kWhiteStrip{0, 0, kClientWidth, 840};
+constexpr TwipsRect kProgramPicture{6960, 60, 720, 720};
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 constexpr DWORD kButtonStyle = WS_TABSTOP | BS_PUSHBUTTON;
@@ -60,7 +61,7 @@ constexpr std::array<ControlSpec, 16> kControls = {{
      SS_LEFT | SS_NOPREFIX,
      0,
      {240, 480, 6480, 255}},
-    {frmTendwell::Image7, "STATIC", "", SS_ICON | SS_REALSIZECONTROL, 0, {6960, 60, 720, 720}},
+    {frmTendwell::Image7, "STATIC", "", SS_ICON | SS_REALSIZECONTROL, 0, kProgramPicture},
     {frmTendwell::SeparatorHorizontal, "STATIC", "", SS_ETCHEDHORZ, 0, {0, 840, kClientWidth, 30}},
 }};
 
@@ -103,31 +104,34 @@ bool frmTendwell::Create(int showCommand) {
                             CW_USEDEFAULT, 100, 100)) {
         return false;
     }
-    ShowCentred(Hwnd(), kClientWidth, kClientHeight, showCommand);
+    SetFixedClientSize(kClientWidth, kClientHeight);
+    ShowCentred(Hwnd(), showCommand);
     return true;
+}
+
+void frmTendwell::Layout() {
+    const HWND hwnd = Hwnd();
+    const int dpi = Dpi();
+    PlaceChildren(hwnd, kControls, dpi);
+    programIcon_ = ShowProgramIcon(::GetDlgItem(hwnd, Image7), kProgramPicture, dpi);
+    font_ = WithFontOnChildren(hwnd, CreateDialogFont(dpi));
+    headingFont_ = WithFontOn(::GetDlgItem(hwnd, lblHeading), CreateDialogFont(dpi, false, /*bold=*/true));
+    ::InvalidateRect(hwnd, nullptr, TRUE);  // the white strip is painted in twips too
 }
 
 void frmTendwell::OnCreate() {
     const HWND hwnd = Hwnd();
-    const int dpi = WindowDpi(hwnd);
-    font_ = CreateDialogFont(dpi);
-    headingFont_ = CreateDialogFont(dpi, false, true);
     white_.reset(::CreateSolidBrush(kWhite));
     for (const ControlSpec& control : kControls) {
-        const HWND child = CreateChild(hwnd, control, dpi);
+        const HWND child = CreateChild(hwnd, control, Dpi());
         if (child == nullptr) {
             throw std::runtime_error("control not created");
         }
         if (control.id == txtPcReport || control.id == txtDriveReport) {
             MakeReportBox(child);
-        } else if (control.id == Image7) {
-            programIcon_ = LoadProgramIcon(TwipsToPixels(control.place.width, dpi));
-            ::SendMessageW(child, STM_SETICON, reinterpret_cast<WPARAM>(programIcon_.get()), 0);
         }
     }
-    ApplyFontToChildren(hwnd, font_.get());
-    ::SendMessageW(::GetDlgItem(hwnd, lblHeading), WM_SETFONT, reinterpret_cast<WPARAM>(headingFont_.get()),
-                   TRUE);
+    Layout();
     CreateTabs();
     RefreshPcPage();
     FillDriveList();
@@ -320,7 +324,7 @@ void frmTendwell::OnCommand(int id, int notification) {
             OpenHelp(kWizardHelpPage);
             break;
         case cmdAbout:
-            about_.Show();
+            about_.Show(Hwnd());
             break;
         case cmdClose:
             Destroy();
@@ -353,8 +357,7 @@ LRESULT frmTendwell::OnColorStatic(HDC dc, HWND control) noexcept {
 void frmTendwell::Paint() noexcept {
     PAINTSTRUCT paint{};
     const HDC dc = ::BeginPaint(Hwnd(), &paint);
-    const int dpi = WindowDpi(Hwnd());
-    const RECT strip{0, 0, TwipsToPixels(kWhiteStrip.width, dpi), TwipsToPixels(kWhiteStrip.height, dpi)};
+    const RECT strip{0, 0, TwipsToPixels(kWhiteStrip.width, Dpi()), TwipsToPixels(kWhiteStrip.height, Dpi())};
     ::FillRect(dc, &strip, white_.get());
     ::EndPaint(Hwnd(), &paint);
 }

@@ -69,6 +69,10 @@ class frmTendwell : public BaseWindow<frmTendwell> {
     };
 
     void OnCreate();
+    // Places the controls and makes their fonts and the program's picture for the window's DPI: after
+    // creation and again on each change of DPI.
+    void Layout();
+    void OnDpiChanged() override { Layout(); }
     void CreateTabs();
     void OnCommand(int id, int notification);
     LRESULT OnNotify(const NMHDR& header);

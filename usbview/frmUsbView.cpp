@@ -78,14 +78,15 @@ bool FindItem(HWND tree, HTREEITEM parent, const std::function<bool(HTREEITEM)>&
 frmUsbView::frmUsbView(DeviceSource source, std::function<void()> onClosed)
     : ToolWindow(std::move(onClosed)), source_(std::move(source)) {}
 
+std::span<const ControlSpec> frmUsbView::Controls() {
+    return kControls;
+}
+
 void frmUsbView::OnCreate() {
     const HWND hwnd = Hwnd();
-    const int dpi = WindowDpi(hwnd);
-    font_ = CreateDialogFont(dpi);
     for (const ControlSpec& control : kControls) {
-        CreateChild(hwnd, control, dpi);
+        CreateChild(hwnd, control, Dpi());
     }
-    ApplyFontToChildren(hwnd, font_.get());
     ListenForDevices();
     RefreshDevices();
     ::SetFocus(::GetDlgItem(hwnd, tvDevices));

@@ -50,6 +50,7 @@ class frmUsbView : public support::ToolWindow<frmUsbView> {
     static const char* ClassName() { return "CorvaneUsbView"; }
 
     // The tool window's hooks.
+    static std::span<const ControlSpec> Controls();
     void OnCreate();
     void OnCommand(int id);
     void OnNotify(const NMHDR& header);
@@ -64,7 +65,6 @@ class frmUsbView : public support::ToolWindow<frmUsbView> {
 
     DeviceSource source_;
     std::vector<DeviceRecord> records_;
-    UniqueFont font_;
     std::array<UniqueDeviceNotification, 2> notifications_;
 };
 

@@ -94,17 +94,18 @@ void SelectRow(HWND list, int row) {
 frmUtility::frmUtility(FormatSetup setup, std::function<void()> onClosed)
     : ToolWindow(std::move(onClosed)), setup_(std::move(setup)) {}
 
+std::span<const ControlSpec> frmUtility::Controls() {
+    return kControls;
+}
+
 void frmUtility::OnCreate() {
     const HWND hwnd = Hwnd();
-    const int dpi = WindowDpi(hwnd);
-    font_ = CreateDialogFont(dpi);
     for (const ControlSpec& control : kControls) {
-        CreateChild(hwnd, control, dpi);
+        CreateChild(hwnd, control, Dpi());
     }
-    ApplyFontToChildren(hwnd, font_.get());
     const HWND list = ::GetDlgItem(hwnd, lstDrives);
     ::SendMessageW(list, LVM_SETEXTENDEDLISTVIEWSTYLE, 0, LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
-    AddColumns(list, dpi);
+    AddColumns(list);
     RefreshDrives();
     // It works on the drive it runs from unless the user picks another.
     if (const auto own = DriveLetterOf(setup_.programPath); !own || !SelectDrive(*own)) {
@@ -115,15 +116,21 @@ void frmUtility::OnCreate() {
     ::SetFocus(list);
 }
 
-void frmUtility::AddColumns(HWND list, int dpi) {
+void frmUtility::AddColumns(HWND list) {
     for (std::size_t i = 0; i < kColumns.size(); ++i) {
         std::wstring title = WideFromUtf8(kColumns[i].title);
         LVCOLUMNW column{};
-        column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
+        column.mask = LVCF_TEXT | LVCF_SUBITEM;  // widths follow the DPI in LayoutOwn
         column.pszText = title.data();
-        column.cx = TwipsToPixels(kColumns[i].widthTwips, dpi);
         column.iSubItem = static_cast<int>(i);
         ::SendMessageW(list, LVM_INSERTCOLUMNW, i, reinterpret_cast<LPARAM>(&column));
+    }
+}
+
+void frmUtility::LayoutOwn(int dpi) {
+    const HWND list = ::GetDlgItem(Hwnd(), lstDrives);
+    for (std::size_t i = 0; i < kColumns.size(); ++i) {
+        ::SendMessageW(list, LVM_SETCOLUMNWIDTH, i, TwipsToPixels(kColumns[i].widthTwips, dpi));
     }
 }
 

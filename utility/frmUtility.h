@@ -49,20 +49,21 @@ class frmUtility : public support::ToolWindow<frmUtility> {
     static const char* ClassName() { return "CorvaneFormatUtility"; }
 
     // The tool window's hooks.
+    static std::span<const ControlSpec> Controls();
     void OnCreate();
     void OnCommand(int id);
     void OnNotify(const NMHDR& header);
+    void LayoutOwn(int dpi);
     bool HandleOwnMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
 
   private:
-    void AddColumns(HWND list, int dpi);
+    void AddColumns(HWND list);
     void OnFormat();
     void ShowSelectedState();
 
     FormatSetup setup_;
     std::vector<DriveFacts> rows_;
     FormatRunResult lastRun_;
-    UniqueFont font_;
     bool formatting_ = false;
 };
 

@@ -3,11 +3,14 @@
 #include "menu/core/MenuTexts.h"
 #include "tests/win/editor/EditorTestHost.h"
 #include "tests/win/support/DialogAnswerer.h"
+#include "tests/win/support/DpiTesting.h"
 #include "tests/win/support/Screenshot.h"
 #include "tests/win/support/TestDrive.h"
 #include "tests/win/support/WindowText.h"
 
 #include <gtest/gtest.h>
+
+#include <array>
 
 namespace corvane::menu {
 namespace {
@@ -252,6 +255,35 @@ TEST_F(DeleteEntry, DoesNothingWithoutASelectedEntry) {
     EXPECT_FALSE(watcher.Result().appeared);
     EXPECT_EQ(host_.Rows().size(), 1u);
     EXPECT_EQ(host_.Saves(), 0);
+}
+
+// Left, top, width and height in twips, in tab order.
+constexpr std::array<PlacedControl, 10> kEditorControls = {{
+    {frmAdd::Label4, {413, 360, 5775, 615}},
+    {frmAdd::Label3, {240, 1200, 1935, 255}},
+    {frmAdd::cmdBrowse, {6045, 1440, 375, 315}},
+    {frmAdd::txtPath, {240, 1440, 5700, 285}},
+    {frmAdd::Label2, {240, 2085, 5415, 255}},
+    {frmAdd::txtName, {240, 2340, 6180, 285}},
+    {frmAdd::Label1, {240, 3000, 3135, 255}},
+    {frmAdd::txtCommandLine, {240, 3240, 6180, 285}},
+    {frmAdd::cmdSave, {1193, 3720, 1455, 350}},
+    {frmAdd::cmdCancel, {3953, 3720, 1455, 350}},
+}};
+constexpr std::array<int, 5> kEditorFontControls = {frmAdd::Label4, frmAdd::txtPath, frmAdd::txtName,
+                                                    frmAdd::cmdSave, frmAdd::cmdCancel};
+
+TEST(EntryEditorDpi, LaysOutFromTwipsAtEveryDpiAndOnAChange) {
+    RunAtEachDpi("EntryEditor.DISABLED_AtThisProcessDpi");
+}
+
+TEST_F(EntryEditor, DISABLED_AtThisProcessDpi) {
+    const int dpi = ProcessDpi();
+    editor_.Show(frmAdd::Mode::Add);
+    Type(frmAdd::txtPath, "E:\\Tools\\Notes\\notes.exe");
+    Type(frmAdd::txtName, "Notes");
+    ExpectLayoutFollowsDpi(editor_.Hwnd(), dpi,
+                           {kEditorControls, kEditorFontControls, "entry-editor", {}, {6600, 4155}});
 }
 
 }  // namespace

@@ -3,7 +3,9 @@
 #include "menu/EntryDecorations.h"
 #include "menu/MenuResources.h"
 #include "menu/ProgramSearchWindow.h"
+#include "common/core/Twips.h"
 #include "tests/win/menu/MenuWindowHarness.h"
+#include "tests/win/support/DpiTesting.h"
 #include "tests/win/support/Polling.h"
 #include "tests/win/support/Screenshot.h"
 #include "tests/win/support/TestDrive.h"
@@ -120,6 +122,42 @@ TEST_F(FindPrograms, CancelEndsTheSearchAndAddsNothing) {
     }
     EXPECT_EQ(ReadTestFile("E:\\Data.dat"), "Listed\r\nApps\\Listed.exe\r\n\r\n");
     EXPECT_EQ(ListRows(menu_->ListView()).size(), 1U);
+}
+
+// Where the window's layout puts some of its controls, in twips: the list and the buttons around it.
+constexpr std::array<PlacedControl, 4> kPlacedControls = {{
+    {ProgramSearchWindow::lstPrograms, {240, 1140, 6720, 3300}},
+    {ProgramSearchWindow::cmdTickAll, {240, 4740, 1455, 350}},
+    {ProgramSearchWindow::cmdAdd, {3840, 4740, 1455, 350}},
+    {ProgramSearchWindow::cmdCancel, {5505, 4740, 1455, 350}},
+}};
+constexpr std::array<int, 3> kFontControls = {ProgramSearchWindow::lblSearch,
+                                              ProgramSearchWindow::lstPrograms, ProgramSearchWindow::cmdAdd};
+
+TEST(FindProgramsDpi, LaysOutFromTwipsAtEveryDpiAndOnAChange) {
+    RunAtEachDpi("FindPrograms.DISABLED_AtThisProcessDpi");
+}
+
+TEST_F(FindPrograms, DISABLED_AtThisProcessDpi) {
+    const int dpi = ProcessDpi();
+    MakeFolders({"E:\\Apps"});
+    CopyBesideTestTo("Menu.exe", "E:\\Apps\\Tool.exe");
+    OpenAndWaitForTheSearch();
+    const HWND list = Control(ProgramSearchWindow::lstPrograms);
+    ExpectLayoutFollowsDpi(Search().Hwnd(), dpi,
+                           {kPlacedControls,
+                            kFontControls,
+                            "find-programs",
+                            [list](int at) {
+                                EXPECT_EQ(ListView_GetColumnWidth(list, 0), TwipsToPixels(2400, at));
+                                EXPECT_EQ(ListView_GetColumnWidth(list, 1), TwipsToPixels(4020, at));
+                                int width = 0;
+                                int height = 0;
+                                ::ImageList_GetIconSize(ListView_GetImageList(list, LVSIL_SMALL), &width,
+                                                        &height);
+                                EXPECT_EQ(width, menu::SmallIconSize(at));
+                            },
+                            {7200, 5400}});
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include "tests/win/support/DialogAnswerer.h"
 #include "tests/win/support/Polling.h"
+#include "tests/win/support/DpiTesting.h"
 #include "tests/win/support/Screenshot.h"
 #include "usbview/core/UsbViewTexts.h"
 
@@ -17,6 +18,7 @@
 #include <cstring>
 #include <cwchar>
 #include <functional>
+#include <array>
 #include <memory>
 #include <string>
 #include <vector>
@@ -234,6 +236,34 @@ TEST_F(UsbViewTest, RealDevicesUnderWine) {
         EXPECT_FALSE(device.instanceId.empty());
     }
     std::printf("Wine reports %zu USB devices\n", devices.size());
+}
+
+// Left, top, width and height in twips.
+constexpr std::array<PlacedControl, 10> kViewerControls = {{
+    {frmUsbView::lblTree, {180, 150, 5400, 255}},
+    {frmUsbView::tvDevices, {180, 420, 5400, 4260}},
+    {frmUsbView::lblDetails, {5760, 150, 3660, 255}},
+    {frmUsbView::txtDetails, {5760, 420, 3660, 4260}},
+    {frmUsbView::cmdCopy, {180, 5130, 1455, 375}},
+    {frmUsbView::cmdRefresh, {1755, 5130, 1215, 375}},
+    {frmUsbView::cmdHelp, {3090, 5130, 1215, 375}},
+    {frmUsbView::cmdAbout, {4425, 5130, 1215, 375}},
+    {frmUsbView::cmdClose, {8205, 5130, 1215, 375}},
+    {frmUsbView::lblStatus, {180, 4800, 9240, 255}},
+}};
+constexpr std::array<int, 5> kViewerFontControls = {frmUsbView::lblTree, frmUsbView::tvDevices,
+                                                    frmUsbView::txtDetails, frmUsbView::cmdCopy,
+                                                    frmUsbView::lblStatus};
+
+TEST(UsbViewDpi, LaysOutFromTwipsAtEveryDpiAndOnAChange) {
+    RunAtEachDpi("UsbViewTest.DISABLED_AtThisProcessDpi");
+}
+
+TEST_F(UsbViewTest, DISABLED_AtThisProcessDpi) {
+    const int dpi = ProcessDpi();
+    Open(OneStickAndAMouse());
+    ExpectLayoutFollowsDpi(window_->Hwnd(), dpi,
+                           {kViewerControls, kViewerFontControls, "usb-view", {}, {9600, 5640}});
 }
 
 }  // namespace

@@ -5,8 +5,10 @@
 #include "utility/frmUtility.h"
 
 #include "common/TextEncoding.h"
+#include "common/core/Twips.h"
 #include "tests/win/support/DialogAnswerer.h"
 #include "tests/win/support/LaunchRecord.h"
+#include "tests/win/support/DpiTesting.h"
 #include "tests/win/support/Screenshot.h"
 #include "tests/win/support/TestDrive.h"
 #include "tests/win/support/WindowText.h"
@@ -19,6 +21,7 @@
 #include <dbt.h>
 #include <windows.h>
 
+#include <array>
 #include <memory>
 #include <string>
 #include <vector>
@@ -371,6 +374,41 @@ TEST_F(FormatUtilityTest, OffersToPrepareTheDriveAgainWithTheCreator) {
     ASSERT_TRUE(launch.has_value());
     EXPECT_EQ(launch->folder + "\\", TestProgramFolder() + "creator folder\\");
     EXPECT_EQ(formatCalls_, std::vector<unsigned>{4});  // E: is drive number 4
+}
+
+// Left, top, width and height in twips, and the list's column widths.
+constexpr std::array<PlacedControl, 8> kUtilityControls = {{
+    {frmUtility::lstDrives, {180, 480, 8340, 2520}},
+    {frmUtility::cmdFormat, {180, 4080, 1335, 375}},
+    {frmUtility::cmdRefresh, {1635, 4080, 1215, 375}},
+    {frmUtility::cmdHelp, {2970, 4080, 1215, 375}},
+    {frmUtility::cmdAbout, {4305, 4080, 1215, 375}},
+    {frmUtility::cmdClose, {7305, 4080, 1215, 375}},
+    {frmUtility::lblInstruction, {180, 180, 8340, 255}},
+    {frmUtility::lblState, {180, 3120, 8340, 870}},
+}};
+constexpr std::array<int, 4> kUtilityFontControls = {frmUtility::lstDrives, frmUtility::cmdFormat,
+                                                     frmUtility::lblInstruction, frmUtility::lblState};
+constexpr std::array<int, 6> kColumnTwips = {700, 1740, 1140, 1080, 1080, 2500};
+
+TEST(FormatUtilityDpi, LaysOutFromTwipsAtEveryDpiAndOnAChange) {
+    RunAtEachDpi("FormatUtilityTest.DISABLED_AtThisProcessDpi");
+}
+
+TEST_F(FormatUtilityTest, DISABLED_AtThisProcessDpi) {
+    const int dpi = ProcessDpi();
+    OpenWindow(kProgramOnSystemDrive, &EmptiesTheDrive);
+    const HWND list = ::GetDlgItem(window_->Hwnd(), frmUtility::lstDrives);
+    const auto columnsAt = [list](int at) {
+        for (std::size_t column = 0; column < kColumnTwips.size(); ++column) {
+            EXPECT_EQ(::SendMessageW(list, LVM_GETCOLUMNWIDTH, column, 0),
+                      TwipsToPixels(kColumnTwips[column], at))
+                << "column " << column;
+        }
+    };
+    ExpectLayoutFollowsDpi(
+        window_->Hwnd(), dpi,
+        {kUtilityControls, kUtilityFontControls, "format-utility", columnsAt, {8700, 4620}});
 }
 
 }  // namespace
