@@ -22,6 +22,7 @@
 #define mnuRunAsAdmin 1014   // "Run as Administrator": runs the selected entry elevated
 // "Find Programs on Drive": offers the drive's programs that the list lacks
 #define mnuFindPrograms 1015
+#define mnuRestore 1016      // "Restore Earlier List...": puts an earlier version of Data.dat back
 
 // "Popup Menu" (mnuTrayPopup)
 #define mnuOpenMenu 1020  // "Show Menu": brings the menu window back

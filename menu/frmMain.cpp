@@ -10,6 +10,7 @@
 #include "common/core/PathText.h"
 #include "common/core/Twips.h"
 #include "menu/EntryList.h"
+#include "menu/ListHistory.h"
 #include "menu/ListLoadStatus.h"
 #include "menu/ListSorting.h"
 #include "menu/MenuResources.h"
@@ -240,7 +241,7 @@ bool frmMain::SaveList() {
         SetStatusText(ListNotSavedText(loadResult_));
         return false;
     }
-    const DWORD error = menu::SaveList(DataFile(), entries_);
+    const DWORD error = SaveListKeepingHistory(folder_, entries_);
     if (error != ERROR_SUCCESS) {
         SetStatusText(texts::kErrorSavingList + SystemErrorText(error));
     }
@@ -285,6 +286,7 @@ void frmMain::CloseOtherWindows() noexcept {
     // Every other window of the program closes with the menu window; an open editor saves nothing.
     editor_.Destroy();
     programSearch_.Destroy();
+    restore_.Close();
     about_.Destroy();
 }
 
@@ -330,6 +332,9 @@ LRESULT frmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return DefaultHandling(message, wParam, lParam);
         case WM_SETFOCUS:
             ::SetFocus(list_);  // the list is where the keyboard works
+            return 0;
+        case WM_DROPFILES:
+            OnDropFiles(reinterpret_cast<HDROP>(wParam));
             return 0;
         case WM_CONTEXTMENU:
             OnContextMenu(reinterpret_cast<HWND>(wParam), lParam);

@@ -11,6 +11,7 @@
 #include "menu/EntryListView.h"
 #include "menu/FindBox.h"
 #include "menu/frmAdd.h"
+#include "menu/frmRestore.h"
 #include "menu/PathHelpers.h"
 #include "menu/ProgramSearchWindow.h"
 #include "menu/ProgramStarter.h"
@@ -120,6 +121,13 @@ class frmMain : public BaseWindow<frmMain>, public EntryEditorHost, private Find
     void OnFindEnter() override;
     void OnFindClosed() override;
 
+    // Restore Earlier List (frmMainHistory.cpp).
+    void OpenRestoreWindow();
+    void RestoreEarlierList(const ListVersion& version);
+
+    // Files and folders dropped onto the window (frmMainDrop.cpp).
+    void OnDropFiles(HDROP drop) noexcept;
+
     // Menu commands (frmMainCommands.cpp).
     void OnCommand(int id);
     void OnAddEntry();
@@ -167,6 +175,7 @@ class frmMain : public BaseWindow<frmMain>, public EntryEditorHost, private Find
     frmAdd editor_{*this};
     ProgramSearchWindow programSearch_{*this,
                                        [this](std::size_t added) { SetStatusText(EntriesAddedText(added)); }};
+    frmRestore restore_{[this](const ListVersion& version) { RestoreEarlierList(version); }};
 };
 
 }  // namespace corvane::menu

@@ -85,6 +85,9 @@ void frmMain::OnCommand(int id) {
         case mnuFind:
             OpenFind();
             break;
+        case mnuRestore:
+            OpenRestoreWindow();
+            break;
         case mnuRunNothing:
             ChooseRunOption(OnRunOption::DoNothing);
             break;
