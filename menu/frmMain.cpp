@@ -106,8 +106,10 @@ bool frmMain::Create(int showCommand) {
     const int dpi = WindowDpi(nullptr);
     RECT design{0, 0, TwipsToPixels(kDesignClientWidth, dpi), TwipsToPixels(kDesignClientHeight, dpi)};
     ::AdjustWindowRectEx(&design, kWindowStyle, TRUE, 0);
-    if (!CreateWindowObject(0, texts::kProgramTitle, kWindowStyle, CW_USEDEFAULT, CW_USEDEFAULT,
-                            design.right - design.left, design.bottom - design.top)) {
+    // Files and folders dropped from Explorer become entries (WM_DROPFILES). The style alone does
+    // what DragAcceptFiles does, without loading the shell before the window shows.
+    if (!CreateWindowObject(WS_EX_ACCEPTFILES, texts::kProgramTitle, kWindowStyle, CW_USEDEFAULT,
+                            CW_USEDEFAULT, design.right - design.left, design.bottom - design.top)) {
         return false;
     }
     CentreOnScreen(Hwnd());
