@@ -98,13 +98,8 @@ TEST_F(DropToAddTest, ASingleFileFillsAnOpenEditorAndAListThatMayNotBeSavedTakes
     PressInEditor(frmAdd::cmdCancel);
     menu.reset();
 
-    {  // held by another program while the menu starts: its list may not be saved
-        UniqueFile lock(::CreateFileA("E:\\Data.dat", GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
-                                      0, nullptr));
-        ASSERT_TRUE(lock.valid());
-        menu = OpenMenu("E:\\");
-        ASSERT_TRUE(menu);
-    }
+    menu = OpenMenuWhileListIsHeld("E:\\");  // its list may not be saved
+    ASSERT_TRUE(menu);
     DropOnto(menu->Hwnd(), {"E:\\Apps\\Tool.exe", "E:\\Music"});
     EXPECT_EQ(ReadTestFile("E:\\Data.dat"), kKept);
     EXPECT_EQ(menu->StatusText(), texts::kListNotSaved);

@@ -150,13 +150,8 @@ TEST_F(ListHistoryTest, OnAFullDriveTheSaveComesBeforeTheVersion) {
     const std::string old = "Old\r\nold.exe\r\n\r\n";
     WriteTestFile("T:\\Data.dat", old);
     ASSERT_TRUE(::CreateDirectoryA("T:\\Support", nullptr));
-    UniqueFile filler(::CreateFileA("T:\\filler.bin", GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    UniqueFile filler = FillDrive(kTinyRoot);
     ASSERT_TRUE(filler.valid());
-    const std::string block(4096, 'f');
-    DWORD written = 0;
-    while (::WriteFile(filler.get(), block.data(), static_cast<DWORD>(block.size()), &written, nullptr) &&
-           written == block.size()) {
-    }
     auto menu = OpenMenu("T:\\");
     ASSERT_TRUE(menu);
     EXPECT_FALSE(AddAndSave(*menu, "First")) << "not a byte left";
@@ -189,14 +184,8 @@ TEST_F(ListHistoryTest, RestoreBringsBackTheExactBytesAndCanBeUndone) {
         ASSERT_TRUE(menu && AddAndSave(*menu, "Added"));
     }
     const std::string changed = ReadTestFile("E:\\Data.dat");
-    std::unique_ptr<frmMain> menu;
-    {  // held by another program while the menu starts: the load fails, no save may write
-        UniqueFile lock(::CreateFileA("E:\\Data.dat", GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
-                                      0, nullptr));
-        ASSERT_TRUE(lock.valid());
-        menu = OpenMenu("E:\\");
-        ASSERT_TRUE(menu);
-    }
+    auto menu = OpenMenuWhileListIsHeld("E:\\");  // the load fails: no save may write
+    ASSERT_TRUE(menu);
     ASSERT_FALSE(AddAndSave(*menu, "Refused"));
     ASSERT_EQ(ReadTestFile("E:\\Data.dat"), changed);
 

@@ -1,5 +1,7 @@
 #include "tests/win/support/DropFiles.h"
 
+#include "tests/win/support/Polling.h"
+
 #include "common/ComApartment.h"
 #include "common/ComRef.h"
 #include "common/TextEncoding.h"
@@ -29,13 +31,7 @@ HDROP MakeDropList(const std::vector<std::string>& paths) {
 
 void DropOnto(HWND window, const std::vector<std::string>& paths) {
     ::SendMessageW(window, WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDropList(paths)), 0);
-    MSG message{};
-    while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        if (message.message != WM_QUIT) {
-            ::TranslateMessage(&message);
-            ::DispatchMessageW(&message);
-        }
-    }
+    PumpMessages();
 }
 
 bool MakeShortcut(const std::string& shortcut, const std::string& target, const std::string& arguments) {
