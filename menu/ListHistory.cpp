@@ -139,8 +139,15 @@ DWORD SaveListKeepingHistory(const std::string& menuFolder, const EntryModel& en
         return error;
     }
     try {
-        EntryModel before;
-        if (DecodeList(previous, before) != ERROR_SUCCESS || !SameEntriesInAnyOrder(before, entries)) {
+        // Counting the old records is cheap; only a list of as many entries (an edit, a re-sort) is
+        // read whole to compare.
+        bool changed = CountRecords(SplitDataFile(previous).records, kEntryFieldCount) != entries.Size();
+        if (!changed) {
+            EntryModel before;
+            changed =
+                DecodeList(previous, before) != ERROR_SUCCESS || !SameEntriesInAnyOrder(before, entries);
+        }
+        if (changed) {
             ListHistory(menuFolder).Keep(previous, saved);
         }
     } catch (const std::bad_alloc&) {  // the list is saved; only its earlier version is not kept
