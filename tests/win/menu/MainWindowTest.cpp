@@ -371,12 +371,13 @@ TEST_F(MainWindow, RightClicksPopUpTheTrayMenuAndTheActionsMenu) {
         ::SendMessageA(hwnd, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(menu->ListView()),
                        MAKELPARAM(200, 200));
     });
-    ASSERT_EQ(actions.size(), 18u);
+    ASSERT_EQ(actions.size(), 19u);
     EXPECT_EQ(actions[0], "Run/Open File");
     EXPECT_EQ(actions[1], "Run as Administrator");
     EXPECT_EQ(actions[6], "Find Programs on Drive");
-    EXPECT_EQ(actions[13], " - Do Nothing");
-    EXPECT_EQ(actions[17], "Exit");
+    EXPECT_EQ(actions[11], "Restore Earlier &List...");
+    EXPECT_EQ(actions[14], " - Do Nothing");
+    EXPECT_EQ(actions[18], "Exit");
 }
 
 // The actions menu opens where the mouse was clicked, or from the keyboard (Shift+F10, the menu key:
