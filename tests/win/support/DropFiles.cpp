@@ -18,7 +18,9 @@ HDROP MakeDropList(const std::vector<std::string>& paths) {
         names += WideFromUtf8(path);
         names += L'\0';
     }
-    names += L'\0';
+    // The list ends in an empty name; an empty list is two of them, as the shell writes it (a reader
+    // steps over the first name's end before it looks for the list's).
+    names.append(paths.empty() ? 2 : 1, L'\0');
     const std::size_t bytes = names.size() * sizeof(wchar_t);
     const HGLOBAL memory = ::GlobalAlloc(GHND, sizeof(DROPFILES) + bytes);
     auto* drop = static_cast<DROPFILES*>(::GlobalLock(memory));
