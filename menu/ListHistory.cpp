@@ -112,6 +112,10 @@ DWORD ListHistory::Read(const ListVersion& version, std::string& contents) const
     return ReadWholeFile(JoinPath(backups_, version.fileName), contents);
 }
 
+bool ListHistory::IsLinked() const {
+    return CheckFolders(false) == kReparsePointRefused;
+}
+
 SavedTime LastWrittenTime(const std::string& path) {
     WIN32_FILE_ATTRIBUTE_DATA data{};
     SYSTEMTIME universal{};

@@ -38,6 +38,9 @@ class ListHistory {
     // The bytes of a version.
     DWORD Read(const ListVersion& version, std::string& contents) const;
 
+    // True when Support or Backups is a link or junction, so that no history is kept or offered.
+    [[nodiscard]] bool IsLinked() const;
+
   private:
     // ERROR_SUCCESS when the folders may be used (created first when `create`).
     [[nodiscard]] DWORD CheckFolders(bool create) const;

@@ -11,9 +11,11 @@
 namespace corvane::menu {
 
 void frmMain::OpenRestoreWindow() {
-    std::vector<KeptVersion> versions = ListHistory(folder_).Versions();
+    const ListHistory history(folder_);
+    std::vector<KeptVersion> versions = history.Versions();
     if (versions.empty()) {
-        ShowMessageBox(Hwnd(), texts::kNoEarlierLists, texts::kProgramTitle, MB_OK | MB_ICONINFORMATION);
+        ShowMessageBox(Hwnd(), history.IsLinked() ? texts::kHistoryIsLinked : texts::kNoEarlierLists,
+                       texts::kProgramTitle, MB_OK | MB_ICONINFORMATION);
         return;
     }
     restore_.Show(Hwnd(), std::move(versions));

@@ -104,6 +104,9 @@ inline constexpr const char* kColumnEntries = "Entries";
 inline constexpr const char* kRestoreButton = "&Restore";
 inline constexpr const char* kNoEarlierLists =
     "No earlier list has been kept yet. A version of the list is kept each time a save changes its entries.";
+inline constexpr const char* kHistoryIsLinked =
+    "Earlier lists are not kept: the Support or Support\\Backups folder beside the menu is a link to another "
+    "place.";
 inline constexpr const char* kListRestored = "List restored as saved ";  // "... 2026-12-07 20:22."
 inline constexpr const char* kErrorRestoringList = "Error restoring list : ";
 

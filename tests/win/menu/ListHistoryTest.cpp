@@ -131,6 +131,11 @@ TEST_F(ListHistoryTest, AVersionThatCannotBeKeptNeverStopsTheSave) {
             auto menu = OpenMenu("E:\\");
             ASSERT_TRUE(menu);
             EXPECT_TRUE(ListHistory("E:\\").Versions().empty()) << c.what << ": nothing read through it";
+            SendCommand(menu->Hwnd(), mnuRestore);
+            const std::vector<std::string> said = boxes_.Texts();
+            EXPECT_EQ(said.empty() ? "" : said.back(),
+                      c.asFile ? texts::kNoEarlierLists : texts::kHistoryIsLinked)
+                << c.what;
             EXPECT_TRUE(AddAndSave(*menu, "Added")) << c.what;
             EXPECT_EQ(RowsOf(menu->Entries()).size(), 2u);
         }
