@@ -6,6 +6,7 @@
 #include "common/WindowText.h"
 #include "common/core/CaseFolding.h"
 #include "common/core/Twips.h"
+#include "menu/ListViewCells.h"
 #include "menu/EntryDecorations.h"
 #include "menu/core/EntryTarget.h"
 #include "menu/core/LaunchPlan.h"
@@ -63,24 +64,6 @@ const std::array<ControlSpec, 7> kControls = {{
      0,
      {5505, 4740, 1455, 350}},
 }};
-
-void InsertColumn(HWND list, int column, const char* header, int widthTwips, int dpi) {
-    std::wstring text = WideFromUtf8(header);
-    LVCOLUMNW item{};
-    item.mask = LVCF_TEXT | LVCF_SUBITEM | LVCF_WIDTH;
-    item.pszText = text.data();
-    item.iSubItem = column;
-    item.cx = TwipsToPixels(widthTwips, dpi);
-    ::SendMessageW(list, LVM_INSERTCOLUMNW, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&item));
-}
-
-void SetCell(HWND list, int row, int column, const std::string& text) {
-    std::wstring wide = WideFromUtf8(text);
-    LVITEMW item{};
-    item.iSubItem = column;
-    item.pszText = wide.data();
-    ::SendMessageW(list, LVM_SETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
-}
 
 bool IsTicked(HWND list, int row) {
     return ListView_GetCheckState(list, row) != FALSE;

@@ -4,6 +4,7 @@
 #include "common/WindowLayout.h"
 #include "common/WindowText.h"
 #include "common/core/Twips.h"
+#include "menu/ListViewCells.h"
 #include "menu/core/MenuTexts.h"
 
 #include <commctrl.h>
@@ -18,7 +19,8 @@ constexpr int kClientWidth = 5400;  // twips
 constexpr int kClientHeight = 3960;
 constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
 constexpr DWORD kListStyle = LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_NOSORTHEADER | WS_TABSTOP;
-constexpr std::array<int, 2> kColumnWidths = {3300, 1500};  // "Saved", "Entries", in twips
+constexpr int kSavedColumnWidth = 3300;  // twips
+constexpr int kEntriesColumnWidth = 1500;
 
 // In tab order: the list first, so that the arrows pick a version at once and Enter restores it.
 const std::array<ControlSpec, 4> kControls = {{
@@ -37,16 +39,6 @@ const std::array<ControlSpec, 4> kControls = {{
      0,
      {3705, 3375, 1455, 350}},
 }};
-
-void SetCell(HWND list, int row, int column, const std::string& text) {
-    std::wstring wide = WideFromUtf8(text);
-    LVITEMW item{};
-    item.mask = LVIF_TEXT;
-    item.iItem = row;
-    item.iSubItem = column;
-    item.pszText = wide.data();
-    ::SendMessageW(list, column == 0 ? LVM_INSERTITEMW : LVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&item));
-}
 
 }  // namespace
 
@@ -77,25 +69,21 @@ void frmRestore::OnCreate() {
     }
     list_ = ::GetDlgItem(Hwnd(), lstVersions);
     ::SendMessageW(list_, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
-    const std::array<const char*, 2> headers = {texts::kColumnSaved, texts::kColumnEntries};
-    for (std::size_t column = 0; column < headers.size(); ++column) {
-        std::wstring header = WideFromUtf8(headers[column]);
-        LVCOLUMNW item{};
-        item.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM | LVCF_FMT;
-        item.fmt = column == 0 ? LVCFMT_LEFT : LVCFMT_RIGHT;
-        item.cx = TwipsToPixels(kColumnWidths[column], dpi);
-        item.pszText = header.data();
-        item.iSubItem = static_cast<int>(column);
-        ::SendMessageW(list_, LVM_INSERTCOLUMNW, column, reinterpret_cast<LPARAM>(&item));
-    }
+    InsertColumn(list_, 0, texts::kColumnSaved, kSavedColumnWidth, dpi);
+    InsertColumn(list_, 1, texts::kColumnEntries, kEntriesColumnWidth, dpi, LVCFMT_RIGHT);
     font_ = CreateDialogFont(dpi);
     ApplyFontToChildren(Hwnd(), font_.get());
 }
 
 void frmRestore::FillList() {
     for (std::size_t index = 0; index < versions_.size(); ++index) {
-        const int row = static_cast<int>(index);
-        SetCell(list_, row, 0, SavedTimeText(versions_[index].version.saved));
+        std::wstring saved = WideFromUtf8(SavedTimeText(versions_[index].version.saved));
+        LVITEMW item{};
+        item.mask = LVIF_TEXT;
+        item.iItem = static_cast<int>(index);
+        item.pszText = saved.data();
+        const auto row =
+            static_cast<int>(::SendMessageW(list_, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)));
         SetCell(list_, row, 1, std::to_string(versions_[index].entries));
     }
     // The newest is chosen to begin with: the one most often wanted back.
