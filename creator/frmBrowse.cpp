@@ -1,6 +1,7 @@
 #include "creator/frmBrowse.h"
 
 #include "common/CommonResources.h"
+#include "common/DroppedFiles.h"
 #include "common/MessageLoop.h"
 #include "common/ProgramWindow.h"
 #include "common/RunningFlag.h"
@@ -229,20 +230,10 @@ void frmBrowse::OnSelectUsb() {
 }
 
 void frmBrowse::OnDropFiles(HDROP drop) noexcept {
-    const DropList files(drop);
     // A drop that carries no file (dragged text) changes nothing; of several items the first counts.
-    if (::DragQueryFileW(files.get(), 0xFFFFFFFF, nullptr, 0) == 0) {
-        return;
-    }
-    try {
-        // Asked for its length first: a dropped path may be longer than MAX_PATH.
-        std::wstring path(::DragQueryFileW(files.get(), 0, nullptr, 0) + 1, L'\0');
-        const UINT length = ::DragQueryFileW(files.get(), 0, path.data(), static_cast<UINT>(path.size()));
-        if (length > 0) {
-            path.resize(length);
-            SetChildTextOf(Hwnd(), txtPath, Utf8FromWide(path));
-        }
-    } catch (const std::bad_alloc&) {  // nothing is filled in
+    const std::vector<std::string> paths = TakeDroppedPaths(drop);
+    if (!paths.empty()) {
+        SetChildTextOf(Hwnd(), txtPath, paths.front());
     }
 }
 

@@ -46,12 +46,20 @@ std::string_view Utf8Field(std::string_view field, std::string& converted, bool&
 }  // namespace
 
 DWORD LoadList(const std::string& fileName, EntryModel& entries) {
+    std::string contents;
     try {
-        std::string contents;
         if (const DWORD error = ReadWholeFile(fileName, contents); error != ERROR_SUCCESS) {
             ReportIfOutOfHandles(error, texts::kErrorLoadingList);
             return error;
         }
+    } catch (const std::bad_alloc&) {
+        return ERROR_NOT_ENOUGH_MEMORY;
+    }
+    return DecodeList(contents, entries);
+}
+
+DWORD DecodeList(std::string_view contents, EntryModel& entries) {
+    try {
         const DataFileText file = SplitDataFile(contents);
         // Counting first costs a fraction of the split and spares a million-entry list the doubled
         // peak of a growing vector.

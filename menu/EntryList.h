@@ -8,6 +8,7 @@
 #include <windows.h>
 
 #include <string>
+#include <string_view>
 
 namespace corvane::menu {
 
@@ -21,6 +22,9 @@ inline constexpr DWORD kListInOtherCodePage = ERROR_NO_UNICODE_TRANSLATION;
 // kListInOtherCodePage: anything but ERROR_SUCCESS means the model does not hold the file's whole
 // contents exactly.
 DWORD LoadList(const std::string& fileName, EntryModel& entries);
+
+// LoadList over a file's contents already read: the same results, but for the read's own errors.
+DWORD DecodeList(std::string_view contents, EntryModel& entries);
 
 // Rewrites the file from the entries, in their order: plain ASCII texts as the ANSI file they always
 // were, any other list in UTF-8 (DataFileEncoding.h). The file is replaced in one step: on failure

@@ -6,6 +6,7 @@
 #include "common/WindowText.h"
 #include "common/core/CaseFolding.h"
 #include "common/core/Twips.h"
+#include "menu/ListViewCells.h"
 #include "menu/EntryDecorations.h"
 #include "menu/core/EntryTarget.h"
 #include "menu/core/LaunchPlan.h"
@@ -64,15 +65,6 @@ const std::array<ControlSpec, 7> kControls = {{
      {5505, 4740, 1455, 350}},
 }};
 
-void InsertColumn(HWND list, int column, const char* header) {
-    std::wstring text = WideFromUtf8(header);
-    LVCOLUMNW item{};
-    item.mask = LVCF_TEXT | LVCF_SUBITEM;
-    item.pszText = text.data();
-    item.iSubItem = column;
-    ::SendMessageW(list, LVM_INSERTCOLUMNW, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&item));
-}
-
 // The same icons at another size; the originals are not kept, so they are stretched.
 UniqueImageList ResizedImages(HIMAGELIST images, int size) {
     UniqueImageList resized(::ImageList_Create(size, size, ILC_COLOR32 | ILC_MASK, 1, 32));
@@ -82,14 +74,6 @@ UniqueImageList ResizedImages(HIMAGELIST images, int size) {
         ::ImageList_ReplaceIcon(resized.get(), -1, icon.get());
     }
     return resized;
-}
-
-void SetCell(HWND list, int row, int column, const std::string& text) {
-    std::wstring wide = WideFromUtf8(text);
-    LVITEMW item{};
-    item.iSubItem = column;
-    item.pszText = wide.data();
-    ::SendMessageW(list, LVM_SETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
 }
 
 bool IsTicked(HWND list, int row) {
@@ -145,8 +129,8 @@ void ProgramSearchWindow::OnCreate() {
     }
     list_ = ::GetDlgItem(Hwnd(), lstPrograms);
     ListView_SetExtendedListViewStyle(list_, LVS_EX_CHECKBOXES | LVS_EX_FULLROWSELECT);
-    InsertColumn(list_, 0, texts::kColumnName);
-    InsertColumn(list_, 1, texts::kColumnTarget);
+    InsertColumn(list_, 0, texts::kColumnName, kNameColumnWidth, Dpi());
+    InsertColumn(list_, 1, texts::kColumnTarget, kTargetColumnWidth, Dpi());
     icons_ = CreateImagesWithGenericIcon(SmallIconSize(Dpi()));
     ListView_SetImageList(list_, icons_.get(), LVSIL_SMALL);  // the list does not own it
     ::EnableWindow(::GetDlgItem(Hwnd(), cmdTickAll), FALSE);

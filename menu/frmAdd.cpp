@@ -1,8 +1,10 @@
 #include "menu/frmAdd.h"
 
+#include "common/DroppedFiles.h"
 #include "common/WindowLayout.h"
 #include "common/WindowText.h"
 #include "common/core/AnsiText.h"
+#include "menu/DroppedItems.h"
 #include "menu/PathHelpers.h"
 #include "menu/core/EntryTarget.h"
 #include "menu/core/MenuTexts.h"
@@ -45,9 +47,11 @@ void frmAdd::Show(Mode mode) {
     mode_ = mode;
     editedEntry_.reset();
     fileDialog_ = std::make_shared<cFileDialog>();
-    // Made on the monitor of the menu window, at its DPI, and centred there.
+    // Made on the monitor of the menu window, at its DPI, and centred there. Files dropped onto the
+    // editor fill it, as one dropped onto the menu while it is open.
     const POINT at = OpeningPointNear(host_.OwnerWindow());
-    if (!CreateWindowObject(WS_EX_CONTROLPARENT, texts::kEditorDesignCaption, kStyle, at.x, at.y, 100, 100)) {
+    if (!CreateWindowObject(WS_EX_CONTROLPARENT | WS_EX_ACCEPTFILES, texts::kEditorDesignCaption, kStyle, at.x,
+                            at.y, 100, 100)) {
         return;
     }
     SetFixedClientSize(kClientWidth, kClientHeight);
@@ -114,11 +118,27 @@ void frmAdd::Browse() {
     if (dialog.Filename().empty()) {
         return;  // cancelled
     }
-    SetChildTextOf(Hwnd(), txtPath, dialog.Filename());
-    SetChildTextOf(Hwnd(), txtName, ProposedName(dialog.Filename()));
-    const HWND name = ::GetDlgItem(Hwnd(), txtName);
-    ::SetFocus(name);
-    ::SendMessageW(name, EM_SETSEL, 0, -1);
+    ShowProposal(dialog.Filename(), ProposedName(dialog.Filename()));
+}
+
+void frmAdd::FillFromDrop(const DroppedItem& item) {
+    if (!IsOpen()) {
+        return;
+    }
+    const ProposedEntry entry = ProposeEntry(item);
+    if (item.kind == DroppedKind::Shortcut) {
+        SetChildTextOf(Hwnd(), txtCommandLine, entry.switches);
+    }
+    ShowProposal(entry.path, entry.name);
+    ::SetForegroundWindow(Hwnd());
+}
+
+void frmAdd::ShowProposal(const std::string& path, const std::string& name) {
+    SetChildTextOf(Hwnd(), txtPath, path);
+    SetChildTextOf(Hwnd(), txtName, name);
+    const HWND nameBox = ::GetDlgItem(Hwnd(), txtName);
+    ::SetFocus(nameBox);
+    ::SendMessageW(nameBox, EM_SETSEL, 0, -1);
 }
 
 void frmAdd::Save() {
@@ -172,6 +192,12 @@ LRESULT frmAdd::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 default:
                     return 0;  // Enter and Escape are not bound to Save and Cancel
             }
+        case WM_DROPFILES:
+            if (const std::vector<std::string> paths = TakeDroppedPaths(reinterpret_cast<HDROP>(wParam));
+                !paths.empty()) {
+                FillFromDrop(DescribeDroppedItem(paths.front()));
+            }
+            return 0;
         case WM_CLOSE:
             Destroy();
             return 0;

@@ -7,6 +7,7 @@
 #include "common/UniqueHandle.h"
 #include "menu/EntryEditorHost.h"
 #include "menu/cFileDialog.h"
+#include "menu/core/DroppedEntry.h"
 
 #include <memory>
 #include <optional>
@@ -40,6 +41,9 @@ class frmAdd : public BaseWindow<frmAdd> {
     // The commands of the buttons, also used by tests.
     void Browse();
     void Save();
+    // A file dropped onto the menu or the editor: its path and proposed name go into the fields, as
+    // Browse puts them, and a shortcut's arguments into the switch.
+    void FillFromDrop(const DroppedItem& item);
 
     static const char* ClassName() { return "frmAdd"; }
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
@@ -51,6 +55,8 @@ class frmAdd : public BaseWindow<frmAdd> {
     void Layout();
     void OnDpiChanged() override { Layout(); }
     void FillFromSelectedEntry();
+    // Puts a chosen file's path and proposed name into the fields and selects the name for typing.
+    void ShowProposal(const std::string& path, const std::string& name);
     [[nodiscard]] std::string FieldText(int id) const;
     void OnWindowDestroyed() noexcept override;
 

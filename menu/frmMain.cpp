@@ -11,6 +11,7 @@
 #include "common/core/PathText.h"
 #include "common/core/Twips.h"
 #include "menu/EntryList.h"
+#include "menu/ListHistory.h"
 #include "menu/ListLoadStatus.h"
 #include "menu/ListSorting.h"
 #include "menu/MenuResources.h"
@@ -107,8 +108,10 @@ bool frmMain::Create(int showCommand) {
     const int dpi = WindowDpi(nullptr);
     RECT design{0, 0, TwipsToPixels(kDesignClientWidth, dpi), TwipsToPixels(kDesignClientHeight, dpi)};
     ::AdjustWindowRectEx(&design, kWindowStyle, TRUE, 0);
-    if (!CreateWindowObject(0, texts::kProgramTitle, kWindowStyle, CW_USEDEFAULT, CW_USEDEFAULT,
-                            design.right - design.left, design.bottom - design.top)) {
+    // Files and folders dropped from Explorer become entries (WM_DROPFILES). The style alone does
+    // what DragAcceptFiles does, without loading the shell before the window shows.
+    if (!CreateWindowObject(WS_EX_ACCEPTFILES, texts::kProgramTitle, kWindowStyle, CW_USEDEFAULT,
+                            CW_USEDEFAULT, design.right - design.left, design.bottom - design.top)) {
         return false;
     }
     CentreOnScreen(Hwnd());
@@ -240,7 +243,7 @@ bool frmMain::SaveList() {
         SetStatusText(ListNotSavedText(loadResult_));
         return false;
     }
-    const DWORD error = menu::SaveList(DataFile(), entries_);
+    const DWORD error = SaveListKeepingHistory(folder_, entries_);
     if (error != ERROR_SUCCESS) {
         SetStatusText(texts::kErrorSavingList + SystemErrorText(error));
     }
@@ -306,6 +309,7 @@ void frmMain::CloseOtherWindows() noexcept {
     // Every other window of the program closes with the menu window; an open editor saves nothing.
     editor_.Destroy();
     programSearch_.Destroy();
+    restore_.Close();
     about_.Destroy();
 }
 
@@ -351,6 +355,9 @@ LRESULT frmMain::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return DefaultHandling(message, wParam, lParam);
         case WM_SETFOCUS:
             ::SetFocus(list_);  // the list is where the keyboard works
+            return 0;
+        case WM_DROPFILES:
+            OnDropFiles(reinterpret_cast<HDROP>(wParam));
             return 0;
         case WM_CONTEXTMENU:
             OnContextMenu(reinterpret_cast<HWND>(wParam), lParam);

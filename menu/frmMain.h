@@ -12,6 +12,7 @@
 #include "menu/FindBox.h"
 #include "menu/HandOffCopy.h"
 #include "menu/frmAdd.h"
+#include "menu/frmRestore.h"
 #include "menu/PathHelpers.h"
 #include "menu/ProgramSearchWindow.h"
 #include "menu/ProgramStarter.h"
@@ -128,8 +129,18 @@ class frmMain : public BaseWindow<frmMain>, public EntryEditorHost, private Find
     void OnFindEnter() override;
     void OnFindClosed() override;
 
+    // Restore Earlier List (frmMainHistory.cpp).
+    void OpenRestoreWindow();
+    void RestoreEarlierList(const ListVersion& version);
+
+    // Files and folders dropped onto the window (frmMainDrop.cpp).
+    void OnDropFiles(HDROP drop) noexcept;
+
     // Menu commands (frmMainCommands.cpp).
     void OnCommand(int id);
+    // After a load that failed the entries are not the file's: commands that add entries add none,
+    // since they could not be saved, and the status bar says why. True when that is so.
+    bool RefusedAsUnsaved();
     void OnAddEntry();
     void OnEditEntry();
     void OnDeleteEntry();
@@ -184,6 +195,7 @@ class frmMain : public BaseWindow<frmMain>, public EntryEditorHost, private Find
     frmAdd editor_{*this};
     ProgramSearchWindow programSearch_{*this,
                                        [this](std::size_t added) { SetStatusText(EntriesAddedText(added)); }};
+    frmRestore restore_{[this](const ListVersion& version) { RestoreEarlierList(version); }};
 };
 
 }  // namespace corvane::menu

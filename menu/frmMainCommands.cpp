@@ -8,6 +8,7 @@
 #include "common/WindowsFolders.h"
 #include "common/core/DriveFiles.h"
 #include "common/core/PathText.h"
+#include "menu/ListLoadStatus.h"
 #include "menu/MenuResources.h"
 #include "menu/MenuSettings.h"
 #include "menu/modDriveSpace.h"
@@ -71,7 +72,9 @@ void frmMain::OnCommand(int id) {
             OnAddEntry();
             break;
         case mnuFindPrograms:
-            programSearch_.Show();
+            if (!RefusedAsUnsaved()) {
+                programSearch_.Show();
+            }
             break;
         case mnuEdit:
             OnEditEntry();
@@ -88,6 +91,9 @@ void frmMain::OnCommand(int id) {
         case mnuEject:
         case mnuEject2:
             EjectDrive();
+            break;
+        case mnuRestore:
+            OpenRestoreWindow();
             break;
         case mnuRunNothing:
             ChooseRunOption(OnRunOption::DoNothing);
@@ -241,6 +247,14 @@ void frmMain::OnEditEntry() {
 
 void frmMain::OnDeleteEntry() {
     DeleteSelectedEntry(*this);
+}
+
+bool frmMain::RefusedAsUnsaved() {
+    if (loadResult_ == ERROR_SUCCESS) {
+        return false;
+    }
+    SetStatusText(ListNotSavedText(loadResult_));
+    return true;
 }
 
 void frmMain::RefreshList() {

@@ -1,6 +1,7 @@
 #include "start/ShellStart.h"
 
 #include "common/ComApartment.h"
+#include "common/ComRef.h"
 #include "common/UniqueHandle.h"
 #include "common/TextEncoding.h"
 
@@ -14,24 +15,6 @@
 
 namespace corvane::start {
 namespace {
-
-template <typename Interface>
-struct ComInterfaceTraits {
-    using Handle = Interface*;
-    static Handle Invalid() noexcept { return nullptr; }
-    static void Close(Handle h) noexcept { h->Release(); }
-};
-template <typename Interface>
-using ComRef = UniqueHandle<ComInterfaceTraits<Interface>>;
-
-// Fills `target` from a call that hands back an interface through a void** out parameter.
-template <typename Interface, typename Call>
-bool Obtain(ComRef<Interface>& target, Call&& call) {
-    void* raw = nullptr;
-    const HRESULT result = call(&raw);
-    target.reset(static_cast<Interface*>(raw));
-    return result == S_OK && target;
-}
 
 struct BstrTraits {
     using Handle = BSTR;

@@ -45,4 +45,8 @@ std::string RootBrowseItemCaption(std::string_view menuRoot) {
     return texts::kBrowsePrefix + std::string(menuRoot);
 }
 
+std::string ListRestoredText(std::string_view savedTime) {
+    return texts::kListRestored + std::string(savedTime) + ".";
+}
+
 }  // namespace corvane::menu

@@ -32,4 +32,7 @@ std::string VersionStatusText(std::string_view versionText);
 // "Browse E:\" for the root-browse menu item.
 std::string RootBrowseItemCaption(std::string_view menuRoot);
 
+// "List restored as saved 2026-12-07 20:22." once an earlier list is back.
+std::string ListRestoredText(std::string_view savedTime);
+
 }  // namespace corvane::menu

@@ -118,4 +118,20 @@ inline constexpr const char* kTempFolderOnDrive =
 inline constexpr const char* kFinishEditingFirst =
     "Save or cancel the entry you are editing before ejecting the drive.";
 
+// The list's history: the restore window and what the menu says about a restore.
+inline constexpr const char* kRestoreCaption = "Restore Earlier List";
+inline constexpr const char* kRestoreHint =
+    "Choose the list to bring back. The list you have now is kept as a version first, so a restore can "
+    "be undone.";
+inline constexpr const char* kColumnSaved = "Saved";
+inline constexpr const char* kColumnEntries = "Entries";
+inline constexpr const char* kRestoreButton = "&Restore";
+inline constexpr const char* kNoEarlierLists =
+    "No earlier list has been kept yet. A version of the list is kept each time a save changes its entries.";
+inline constexpr const char* kHistoryIsLinked =
+    "Earlier lists are not kept: the Support or Support\\Backups folder beside the menu is a link to another "
+    "place.";
+inline constexpr const char* kListRestored = "List restored as saved ";  // "... 2026-12-07 20:22."
+inline constexpr const char* kErrorRestoringList = "Error restoring list : ";
+
 }  // namespace corvane::menu::texts

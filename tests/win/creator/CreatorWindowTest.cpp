@@ -7,6 +7,7 @@
 #include "creator/core/CreatorTexts.h"
 #include "tests/win/creator/CreatorFolder.h"
 #include "tests/win/support/DialogAnswerer.h"
+#include "tests/win/support/DropFiles.h"
 #include "tests/win/support/LaunchRecord.h"
 #include "tests/win/support/Polling.h"
 #include "tests/win/support/Screenshot.h"
@@ -39,25 +40,6 @@ int CountWindows(const char* className, const char* caption) {
         ++count;
     }
     return count;
-}
-
-// A file list as the shell hands it to a window that accepts dropped files.
-HDROP MakeDropList(const std::vector<std::string>& paths) {
-    std::size_t size = sizeof(DROPFILES) + 1;
-    for (const std::string& path : paths) {
-        size += path.size() + 1;
-    }
-    const HGLOBAL memory = ::GlobalAlloc(GHND, size);
-    auto* drop = static_cast<DROPFILES*>(::GlobalLock(memory));
-    drop->pFiles = sizeof(DROPFILES);
-    drop->fWide = FALSE;
-    char* out = reinterpret_cast<char*>(drop + 1);
-    for (const std::string& path : paths) {
-        std::memcpy(out, path.c_str(), path.size() + 1);
-        out += path.size() + 1;
-    }
-    ::GlobalUnlock(memory);
-    return static_cast<HDROP>(memory);
 }
 
 void Click(HWND control) {

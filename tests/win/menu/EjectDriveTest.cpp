@@ -142,18 +142,14 @@ TEST_F(EjectDrive, IsOfferedOnlyOnARemovableDrive) {
             CapturePopupMenu([&] { ::SendMessageA(hwnd, modTray::kTrayNotification, 1, WM_RBUTTONUP); });
         EXPECT_EQ(std::count(tray.begin(), tray.end(), "E&ject Drive"), removable ? 1 : 0);
         if (removable) {
-            // Right after Find Entry; its mnemonic J is the only one of its menu, which has no other.
+            // Right after Find Entry (MainWindow.MenuTreeCaptions checks that no two mnemonics clash).
             int eject = -1;
             for (int i = 0; i < ::GetMenuItemCount(actions); ++i) {
-                wchar_t caption[128] = {};
-                ::GetMenuStringW(actions, static_cast<UINT>(i), caption, 128, MF_BYPOSITION);
-                if (std::wstring(caption).find(L'&') != std::wstring::npos) {
-                    EXPECT_EQ(eject, -1) << "a second mnemonic at " << i;
+                if (::GetMenuItemID(actions, i) == static_cast<UINT>(mnuEject)) {
                     eject = i;
                 }
             }
             ASSERT_GT(eject, 0);
-            EXPECT_EQ(::GetMenuItemID(actions, eject), static_cast<UINT>(mnuEject));
             EXPECT_EQ(::GetMenuItemID(actions, eject - 1), static_cast<UINT>(mnuFind));
         }
         menu.reset();

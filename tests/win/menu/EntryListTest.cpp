@@ -216,16 +216,8 @@ TEST_F(EntryList, SaveOnAFullDriveFailsAndLeavesTheOldFile) {
     EmptyDrive(kTinyRoot);
     const std::string file = std::string(kTinyRoot) + "Data.dat";
     WriteTestFile(file, "Old\r\nold.exe\r\n\r\n");
-    {  // fill the drive to the last byte
-        UniqueFile filler(
-            ::CreateFileA("T:\\filler.bin", GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
-        ASSERT_TRUE(filler.valid());
-        const std::string block(4096, 'f');
-        DWORD written = 0;
-        while (::WriteFile(filler.get(), block.data(), static_cast<DWORD>(block.size()), &written, nullptr) &&
-               written == block.size()) {
-        }
-    }
+    const UniqueFile filler = FillDrive(kTinyRoot);
+    ASSERT_TRUE(filler.valid());
     EntryModel list;
     for (int i = 0; i < 200; ++i) {
         AddRows(list, {{"Entry " + std::to_string(i), "Apps\\tool" + std::to_string(i) + ".exe", "/switch"}});

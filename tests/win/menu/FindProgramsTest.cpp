@@ -3,6 +3,7 @@
 #include "menu/EntryDecorations.h"
 #include "menu/MenuResources.h"
 #include "menu/ProgramSearchWindow.h"
+#include "menu/core/MenuTexts.h"
 #include "common/core/Twips.h"
 #include "tests/win/menu/MenuWindowHarness.h"
 #include "tests/win/support/DpiTesting.h"
@@ -109,7 +110,7 @@ TEST_F(FindPrograms, OffersTheDrivesNewProgramsAndAddsTheTickedOnesWithOneSave) 
     EXPECT_EQ(menu_->StatusText(), "2 entries added.");
 }
 
-TEST_F(FindPrograms, CancelEndsTheSearchAndAddsNothing) {
+TEST_F(FindPrograms, CancelOrAListThatMayNotBeSavedAddsNothing) {
     MakeFolders({"E:\\Apps"});
     WriteTestFile("E:\\Apps\\Tool.exe", "MZ");
     for (const int key :
@@ -122,6 +123,13 @@ TEST_F(FindPrograms, CancelEndsTheSearchAndAddsNothing) {
     }
     EXPECT_EQ(ReadTestFile("E:\\Data.dat"), "Listed\r\nApps\\Listed.exe\r\n\r\n");
     EXPECT_EQ(ListRows(menu_->ListView()).size(), 1U);
+    menu_.reset();
+
+    menu_ = OpenMenuWhileListIsHeld("E:\\");  // its list may not be saved: nothing is searched for
+    ASSERT_TRUE(menu_);
+    SendCommand(menu_->Hwnd(), mnuFindPrograms);
+    EXPECT_FALSE(Search().IsOpen());
+    EXPECT_EQ(menu_->StatusText(), menu::texts::kListNotSaved);
 }
 
 // Where the window's layout puts some of its controls, in twips: the list and the buttons around it.

@@ -104,6 +104,7 @@ TEST_F(MainWindow, MenuTreeCaptions) {
                                                               {mnuRefresh, "Refresh List"},
                                                               {mnuFind, "Find Entry"},
                                                               {mnuEject, "E&ject Drive"},
+                                                              {mnuRestore, "Restore Earlier &List..."},
                                                               {0, ""},
                                                               {MnuOnRun, "On Run File Option"},
                                                               {mnuRunNothing, " - Do Nothing"},
@@ -113,10 +114,26 @@ TEST_F(MainWindow, MenuTreeCaptions) {
                                                               {mnuExit2, "Exit"}};
     const HMENU actionsMenu = ::GetSubMenu(bar, 0);
     ASSERT_EQ(::GetMenuItemCount(actionsMenu), static_cast<int>(actions.size()));
+    std::string mnemonics;  // Alt+letter must lead to one item only
     for (std::size_t i = 0; i < actions.size(); ++i) {
         EXPECT_EQ(static_cast<int>(::GetMenuItemID(actionsMenu, static_cast<int>(i))), actions[i].first) << i;
         if (actions[i].first != 0) {
-            EXPECT_EQ(ItemCaption(menu->Hwnd(), actions[i].first), actions[i].second);
+            const std::string caption = ItemCaption(menu->Hwnd(), actions[i].first);
+            EXPECT_EQ(caption, actions[i].second);
+            if (const auto amp = caption.find('&'); amp != std::string::npos && amp + 1 < caption.size()) {
+                const char letter =
+                    static_cast<char>(::tolower(static_cast<unsigned char>(caption[amp + 1])));
+                EXPECT_EQ(mnemonics.find(letter), std::string::npos) << caption;
+                mnemonics += letter;
+            }
+        }
+    }
+    // An item without a mnemonic is reached by its first letter: a mnemonic must not be one of those.
+    for (const auto& [id, caption] : actions) {
+        if (id != 0 && caption.find('&') == std::string::npos && !caption.empty()) {
+            EXPECT_EQ(mnemonics.find(static_cast<char>(::tolower(static_cast<unsigned char>(caption[0])))),
+                      std::string::npos)
+                << caption;
         }
     }
     const std::vector<std::pair<int, std::string>> utilities = {{mnuRepair, "Autorun Repair Wizard"},
@@ -356,13 +373,14 @@ TEST_F(MainWindow, RightClicksPopUpTheTrayMenuAndTheActionsMenu) {
         ::SendMessageA(hwnd, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(menu->ListView()),
                        MAKELPARAM(200, 200));
     });
-    ASSERT_EQ(actions.size(), 19u);
+    ASSERT_EQ(actions.size(), 20u);
     EXPECT_EQ(actions[0], "Run/Open File");
     EXPECT_EQ(actions[1], "Run as Administrator");
     EXPECT_EQ(actions[6], "Find Programs on Drive");
     EXPECT_EQ(actions[11], "E&ject Drive");
-    EXPECT_EQ(actions[14], " - Do Nothing");
-    EXPECT_EQ(actions[18], "Exit");
+    EXPECT_EQ(actions[12], "Restore Earlier &List...");
+    EXPECT_EQ(actions[15], " - Do Nothing");
+    EXPECT_EQ(actions[19], "Exit");
 }
 
 // The actions menu opens where the mouse was clicked, or from the keyboard (Shift+F10, the menu key:

@@ -144,6 +144,16 @@ std::unique_ptr<menu::frmMain> OpenMenu(const std::string& folder, menu::Program
     return window;
 }
 
+std::unique_ptr<menu::frmMain> OpenMenuWhileListIsHeld(const std::string& folder) {
+    const UniqueFile lock(::CreateFileW(WideFromUtf8(folder + "Data.dat").c_str(),
+                                        GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+    if (!lock) {
+        ADD_FAILURE() << "Data.dat could not be held in " << folder;
+        return nullptr;
+    }
+    return OpenMenu(folder);
+}
+
 void SettleLooks(const menu::frmMain& menu) {
     EXPECT_TRUE(PollUntil(
         [&] {
@@ -173,16 +183,6 @@ void TypeInEditor(int id, const std::string& text) {
 void PressInEditor(int id) {
     ::SendMessageA(::GetDlgItem(ShownEditor(), id), BM_CLICK, 0, 0);
     PumpMessages();
-}
-
-void PumpMessages() {
-    MSG message{};
-    while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        if (message.message != WM_QUIT) {
-            ::TranslateMessage(&message);
-            ::DispatchMessageW(&message);
-        }
-    }
 }
 
 MessageBoxWatcher::MessageBoxWatcher()

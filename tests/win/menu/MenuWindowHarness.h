@@ -6,6 +6,7 @@
 #include "menu/ProgramStarter.h"
 #include "menu/frmMain.h"
 #include "tests/win/support/DialogAnswerer.h"
+#include "tests/win/support/Polling.h"
 #include "tests/win/support/TestEntries.h"
 #include "tests/win/support/WindowText.h"
 
@@ -53,6 +54,10 @@ class RecordingHandOff final : public menu::EjectHandOff {
 std::unique_ptr<menu::frmMain> OpenMenu(const std::string& folder, menu::ProgramStarter* starter = nullptr,
                                         menu::EjectHandOff* handOff = nullptr);
 
+// Opens the menu while another program (a virus scanner, a sync tool) holds Data.dat in `folder` open
+// without sharing, so that its load fails; the file is free again when it returns.
+std::unique_ptr<menu::frmMain> OpenMenuWhileListIsHeld(const std::string& folder);
+
 // Lets the menu's lookups of icons and missing files for the rows drawn so far come in.
 void SettleLooks(const menu::frmMain& menu);
 
@@ -63,9 +68,6 @@ void SendCommand(HWND window, int id);
 HWND ShownEditor();
 void TypeInEditor(int id, const std::string& text);
 void PressInEditor(int id);
-
-// Lets pending messages run. A WM_QUIT posted by a closing menu window is dropped: the test runs on.
-void PumpMessages();
 
 // Answers every message box of this process with OK (the shell's own too), keeping the texts of
 // those titled "Corvane", the program's own.

@@ -13,4 +13,14 @@ bool PollUntil(const std::function<bool()>& done, DWORD timeoutMs) {
     return true;
 }
 
+void PumpMessages() {
+    MSG message{};
+    while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (message.message != WM_QUIT) {
+            ::TranslateMessage(&message);
+            ::DispatchMessageW(&message);
+        }
+    }
+}
+
 }  // namespace corvane::test

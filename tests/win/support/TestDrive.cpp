@@ -208,4 +208,16 @@ std::string TestProgramFolder() {
     return path.substr(0, path.rfind('\\') + 1);
 }
 
+UniqueFile FillDrive(const std::string& root) {
+    UniqueFile filler(::CreateFileW(WideFromUtf8(root + "filler.bin").c_str(), GENERIC_WRITE, 0, nullptr,
+                                    CREATE_ALWAYS, 0, nullptr));
+    const std::string block(4096, 'f');
+    DWORD written = 0;
+    while (filler &&
+           ::WriteFile(filler.get(), block.data(), static_cast<DWORD>(block.size()), &written, nullptr) &&
+           written == block.size()) {
+    }
+    return filler;
+}
+
 }  // namespace corvane::test

@@ -2,6 +2,8 @@
 // read-only drive, T: a 1 MiB drive, N: never mapped.
 #pragma once
 
+#include "common/UniqueHandle.h"
+
 #include <atomic>
 #include <functional>
 #include <string>
@@ -30,6 +32,10 @@ void EmptyDrive(const std::string& root);
 // Writes and reads whole files for test setup; they fail the test on error.
 void WriteTestFile(const std::string& path, std::string_view contents);
 std::string ReadTestFile(const std::string& path);
+
+// Fills the drive to its last byte with the file filler.bin in its root, which is returned open (or
+// invalid when it could not be made); shortening it makes room again.
+UniqueFile FillDrive(const std::string& root);
 
 // Sets file attributes (hidden, system, read-only) for a test.
 void SetAttributes(const std::string& path, unsigned long attributes);
