@@ -22,8 +22,8 @@
 #define mnuRunAsAdmin 1014   // "Run as Administrator": runs the selected entry elevated
 // "Find Programs on Drive": offers the drive's programs that the list lacks
 #define mnuFindPrograms 1015
-#define mnuEject 1016        // "Eject Drive": closes the menu and ejects its removable drive
-#define mnuRestore 1017      // "Restore Earlier List...": puts an earlier version of Data.dat back
+#define mnuEject 1016    // "Eject Drive": closes the menu and ejects its removable drive
+#define mnuRestore 1017  // "Restore Earlier List...": puts an earlier version of Data.dat back
 
 // "Popup Menu" (mnuTrayPopup)
 #define mnuOpenMenu 1020  // "Show Menu": brings the menu window back

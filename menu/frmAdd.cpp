@@ -50,8 +50,8 @@ void frmAdd::Show(Mode mode) {
     // Made on the monitor of the menu window, at its DPI, and centred there. Files dropped onto the
     // editor fill it, as one dropped onto the menu while it is open.
     const POINT at = OpeningPointNear(host_.OwnerWindow());
-    if (!CreateWindowObject(WS_EX_CONTROLPARENT | WS_EX_ACCEPTFILES, texts::kEditorDesignCaption, kStyle, at.x,
-                            at.y, 100, 100)) {
+    if (!CreateWindowObject(WS_EX_CONTROLPARENT | WS_EX_ACCEPTFILES, texts::kEditorDesignCaption, kStyle,
+                            at.x, at.y, 100, 100)) {
         return;
     }
     SetFixedClientSize(kClientWidth, kClientHeight);

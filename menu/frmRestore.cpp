@@ -51,8 +51,8 @@ void frmRestore::Show(HWND owner, std::vector<KeptVersion> versions) {
     owner_ = owner;
     // Made on the monitor of the menu window, at its DPI, and centred there.
     const POINT at = OpeningPointNear(owner);
-    if (!CreateWindowObject(WS_EX_CONTROLPARENT | WS_EX_DLGMODALFRAME, texts::kRestoreCaption, kStyle, at.x, at.y,
-                            100, 100, owner)) {
+    if (!CreateWindowObject(WS_EX_CONTROLPARENT | WS_EX_DLGMODALFRAME, texts::kRestoreCaption, kStyle, at.x,
+                            at.y, 100, 100, owner)) {
         return;
     }
     SetFixedClientSize(kClientWidth, kClientHeight);
