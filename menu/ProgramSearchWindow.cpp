@@ -8,7 +8,6 @@
 #include "common/core/Twips.h"
 #include "menu/ListViewCells.h"
 #include "menu/EntryDecorations.h"
-#include "menu/core/EntryTarget.h"
 #include "menu/core/LaunchPlan.h"
 #include "menu/core/MainWindowTexts.h"
 #include "menu/core/MenuTexts.h"
@@ -247,22 +246,12 @@ void ProgramSearchWindow::AddTicked() {
     if (!ended_ || ticked.empty()) {
         return;
     }
-    const std::string drivePrefix = MenuDrivePrefix(host_.Folder());
-    std::size_t added = 0;
-    try {
-        for (const std::size_t row : ticked) {
-            const OfferedProgram& program = shown_[row];
-            host_.Entries().Append(program.name, StoredTarget(program.path, drivePrefix), "");
-            ++added;
-        }
-    } catch (const std::bad_alloc&) {
-        // Out of memory part-way: what was added is shown and saved.
+    std::vector<ProposedEntry> chosen;
+    chosen.reserve(ticked.size());
+    for (const std::size_t row : ticked) {
+        chosen.push_back({shown_[row].name, shown_[row].path, {}});
     }
-    host_.EntriesChanged();
-    // A list that may not be saved says so itself, and that message stays.
-    if (host_.SaveList() && reportAdded_) {
-        reportAdded_(added);
-    }
+    addEntries_(std::move(chosen));
     Destroy();
 }
 

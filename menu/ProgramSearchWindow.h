@@ -8,6 +8,7 @@
 #include "common/UniqueHandle.h"
 #include "menu/EntryEditorHost.h"
 #include "menu/ProgramSearchThread.h"
+#include "menu/core/DroppedEntry.h"
 
 #include <functional>
 #include <memory>
@@ -28,9 +29,10 @@ class ProgramSearchWindow : public BaseWindow<ProgramSearchWindow> {
         cmdCancel,        // "&Cancel": stops the search and closes, adding nothing
     };
 
-    // `reportAdded` is told how many entries an Add added (after they are saved).
-    ProgramSearchWindow(EntryEditorHost& host, std::function<void(std::size_t added)> reportAdded)
-        : host_(host), reportAdded_(std::move(reportAdded)) {}
+    // `host` gives the menu's folder and the entries already listed; Add hands the ticked programs to
+    // `addEntries`, which adds and saves them as any entries added together.
+    ProgramSearchWindow(EntryEditorHost& host, std::function<void(std::vector<ProposedEntry>)> addEntries)
+        : host_(host), addEntries_(std::move(addEntries)) {}
 
     // Opens the window and starts the search, or brings an open one forward.
     void Show();
@@ -58,7 +60,7 @@ class ProgramSearchWindow : public BaseWindow<ProgramSearchWindow> {
     void OnWindowDestroyed() noexcept override;
 
     EntryEditorHost& host_;
-    std::function<void(std::size_t)> reportAdded_;
+    std::function<void(std::vector<ProposedEntry>)> addEntries_;
     std::unique_ptr<ListedTargets> listed_;  // read by the search thread while it runs
     std::unique_ptr<ProgramSearchThread> search_;
     std::vector<OfferedProgram> shown_;  // the rows of lstPrograms, in order

@@ -19,7 +19,6 @@
 #include "menu/StatusBar.h"
 #include "menu/TrayEntryMenu.h"
 #include "menu/core/EntryModel.h"
-#include "menu/core/MainWindowTexts.h"
 #include "menu/core/SettingsValues.h"
 #include "menu/core/ShownEntries.h"
 
@@ -133,8 +132,12 @@ class frmMain : public BaseWindow<frmMain>, public EntryEditorHost, private Find
     void OpenRestoreWindow();
     void RestoreEarlierList(const ListVersion& version);
 
-    // Files and folders dropped onto the window (frmMainDrop.cpp).
+    // Files and folders dropped onto the window, and entries added together (frmMainDrop.cpp).
     void OnDropFiles(HDROP drop) noexcept;
+    // Adds the entries, each stored as the editor's Save stores it, with one save for them all; the
+    // last is selected and the status bar says how many were added. A list that may not be saved
+    // takes none.
+    void AddEntries(const std::vector<ProposedEntry>& proposed) noexcept;
 
     // Menu commands (frmMainCommands.cpp).
     void OnCommand(int id);
@@ -193,8 +196,8 @@ class frmMain : public BaseWindow<frmMain>, public EntryEditorHost, private Find
     bool sortDescending_ = false;
     AboutWindow about_;
     frmAdd editor_{*this};
-    ProgramSearchWindow programSearch_{*this,
-                                       [this](std::size_t added) { SetStatusText(EntriesAddedText(added)); }};
+    ProgramSearchWindow programSearch_{
+        *this, [this](const std::vector<ProposedEntry>& chosen) { AddEntries(chosen); }};
     frmRestore restore_{[this](const ListVersion& version) { RestoreEarlierList(version); }};
 };
 
