@@ -1,6 +1,7 @@
 // Find Programs on Drive on a real drive: what the search proposes, the ticked programs added with one
 // save, and a search cancelled at once.
 #include "menu/EntryDecorations.h"
+#include "menu/ListHistory.h"
 #include "menu/MenuResources.h"
 #include "menu/ProgramSearchWindow.h"
 #include "menu/core/MenuTexts.h"
@@ -108,6 +109,7 @@ TEST_F(FindPrograms, OffersTheDrivesNewProgramsAndAddsTheTickedOnesWithOneSave) 
               "Text Pad\r\nTextPad\\TextPadPortable.exe\r\n\r\n"
               "Просмотр\r\nApps\\Deep\\Фото\\Просмотр.EXE\r\n\r\n");
     EXPECT_EQ(menu_->StatusText(), "2 entries added.");
+    EXPECT_EQ(menu::ListHistory("E:\\").Versions().size(), 1U) << "one save, which kept the list it replaced";
 }
 
 TEST_F(FindPrograms, CancelOrAListThatMayNotBeSavedAddsNothing) {
