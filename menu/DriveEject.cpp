@@ -2,6 +2,7 @@
 
 #include "common/SystemError.h"
 #include "common/TextEncoding.h"
+#include "common/UniqueDeviceInfoList.h"
 #include "common/UniqueHandle.h"
 
 #include <cfgmgr32.h>
@@ -34,13 +35,6 @@ constexpr int kAttempts = 3;
 constexpr DWORD kAttemptGapMs = 700;
 // How far up the device tree the removable device is looked for (volume, disk, USB storage, hub...).
 constexpr int kMostLevelsUp = 8;
-
-struct DeviceInfoSetTraits {
-    using Handle = HDEVINFO;
-    static Handle Invalid() noexcept { return INVALID_HANDLE_VALUE; }
-    static void Close(Handle h) noexcept { ::SetupDiDestroyDeviceInfoList(h); }
-};
-using UniqueDeviceInfoSet = UniqueHandle<DeviceInfoSetTraits>;
 
 EjectOutcome NotFound(std::string detail) {
     return {EjectStatus::DeviceNotFound, VetoType::Unknown, {}, std::move(detail)};
@@ -76,7 +70,7 @@ const GUID* InterfaceFor(DEVICE_TYPE type) {
 // The device whose interface of the volume's kind carries the volume's device number.
 std::optional<DEVINST> DeviceWithNumber(const STORAGE_DEVICE_NUMBER& wanted) {
     const GUID* kind = InterfaceFor(wanted.DeviceType);
-    const UniqueDeviceInfoSet devices(
+    const UniqueDeviceInfoList devices(
         ::SetupDiGetClassDevsW(kind, nullptr, nullptr, DIGCF_PRESENT | DIGCF_DEVICEINTERFACE));
     if (!devices) {
         return std::nullopt;

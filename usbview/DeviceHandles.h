@@ -1,7 +1,9 @@
 // Owners for the handles the USB viewer uses beyond common/UniqueHandle.h: the device information
-// lists of SetupAPI, device notification registrations and global memory for the clipboard.
+// lists of SetupAPI (common/UniqueDeviceInfoList.h), device notification registrations and global
+// memory for the clipboard.
 #pragma once
 
+#include "common/UniqueDeviceInfoList.h"
 #include "common/UniqueHandle.h"
 
 #include <windows.h>
@@ -11,11 +13,6 @@ namespace corvane::usbview {
 
 namespace handle_traits {
 
-struct DeviceInfoList {
-    using Handle = HDEVINFO;
-    static Handle Invalid() noexcept { return INVALID_HANDLE_VALUE; }
-    static void Close(Handle h) noexcept { ::SetupDiDestroyDeviceInfoList(h); }
-};
 struct DeviceNotification {
     using Handle = HDEVNOTIFY;
     static Handle Invalid() noexcept { return nullptr; }
@@ -29,7 +26,7 @@ struct GlobalMemory {  // until the clipboard takes it over
 
 }  // namespace handle_traits
 
-using UniqueDeviceInfoList = UniqueHandle<handle_traits::DeviceInfoList>;
+using corvane::UniqueDeviceInfoList;  // shared with the menu's eject
 using UniqueDeviceNotification = UniqueHandle<handle_traits::DeviceNotification>;
 using UniqueGlobalMemory = UniqueHandle<handle_traits::GlobalMemory>;
 
